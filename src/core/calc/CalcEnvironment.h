@@ -1,0 +1,43 @@
+#pragma once
+// What a calculation needs from outside the answer store: the name of the
+// current client file, the folders, the checking switch of the "Check
+// Worksheet" command, the support table and the hook that refreshes the
+// worksheet on screen.  One environment lives as long as the program; each
+// new answer store shares it.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "calc/SupportTable.h"
+
+namespace quill10 {
+
+inline constexpr const char* kCheckReportName = "CheckWorksheet.txt";
+inline constexpr const char* kSupportTableName = "table.txt";
+
+class CalcEnvironment {
+public:
+    // Full path of the client file of the case; "Untitled.q10" for a case
+    // never saved, "default.q10" while a new case is calculated from the
+    // default file.
+    std::string currentFileName = "Untitled.q10";
+    // The client-file folder, where the check report is written.
+    std::string clientFolder;
+    // The program folder, where table.txt is installed.
+    void SetProgramFolder(const std::string& folder);
+    const std::string& ProgramFolder() const { return programFolder_; }
+    // Set by the "Check Worksheet" command for one calculation.
+    bool checking = false;
+    // Fills the controls of the worksheet on display from the store; run at
+    // the end of every calculation.
+    std::function<void()> refreshScreen;
+
+    SupportTable& Table() { return table_; }
+    std::string CheckReportPath() const;
+
+private:
+    std::string programFolder_;
+    SupportTable table_;
+};
+
+}  // namespace quill10

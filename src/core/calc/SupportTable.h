@@ -1,0 +1,51 @@
+#pragma once
+// The support schedule table.txt: one row per $600 of combined annual
+// income, each line the row's income and the annual basic obligation for
+// 1 to 6 children, separated by tabs.  The file is read once and kept; it
+// is read again when its size or modification time changes, so an office
+// can install its schedule while the program runs.
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quill10 {
+
+// table.txt is missing, unreadable or not in the table format.
+class SupportTableError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class SupportTable {
+public:
+    static constexpr double kRowWidth = 600.0;
+
+    void SetPath(std::string path);
+    const std::string& Path() const { return path_; }
+
+    // The amount of the first row whose income plus 600 is above `income`,
+    // for 1 to 6 children; 0 when no row qualifies or children is below 1.
+    // Throws SupportTableError when the file cannot be read.
+    double Amount(double income, int children);
+
+    size_t RowCount();
+
+private:
+    struct Row {
+        double income = 0;
+        std::array<double, 6> amounts{};
+    };
+    void EnsureCurrent();
+    void Load();
+
+    std::string path_;
+    std::vector<Row> rows_;
+    bool loaded_ = false;
+    std::filesystem::file_time_type modified_{};
+    std::uintmax_t size_ = 0;
+};
+
+}  // namespace quill10

@@ -1,0 +1,61 @@
+#include "TestSupport.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+namespace quill10::test {
+
+ErrorRecorder::ErrorRecorder() {
+    previous_ = SetErrorHandler([this](int code, const std::string& text, const std::string&) {
+        codes_.push_back(code);
+        texts_.push_back(text);
+    });
+}
+
+ErrorRecorder::~ErrorRecorder() { SetErrorHandler(previous_); }
+
+FixedToday::FixedToday(Date date) {
+    SetClock([date] { return date; });
+}
+
+FixedToday::~FixedToday() { SetClock({}); }
+
+ScratchFolder::ScratchFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("quill10-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+}
+
+std::string ProgramFolder() { return QUILL10_PROGRAM_DIR; }
+std::string TestDataFolder() { return QUILL10_TEST_DATA_DIR; }
+
+std::unique_ptr<TAnswer> NewStore(const std::string& fileName) {
+    auto environment = std::make_shared<CalcEnvironment>();
+    environment->SetProgramFolder(ProgramFolder());
+    environment->currentFileName = fileName;
+    return std::make_unique<TAnswer>(environment);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+void WriteWholeFile(const std::string& path, const std::string& content) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << content;
+}
+
+}  // namespace quill10::test
