@@ -1,0 +1,124 @@
+// The calculation driver: re-entry guard, blank worksheets, the default
+// case, the check report's layout and numbering, the printed-page copies.
+#include <gtest/gtest.h>
+
+#include "WorksheetFixture.h"
+#include "calc/SupportTable.h"
+
+namespace quill10 {
+namespace {
+
+using test::WorksheetTest;
+
+const std::string kDashes(65, '-');
+
+TEST_F(WorksheetTest, CalculateCalledWhileCalculatingDoesNothing) {
+    int refreshes = 0;
+    store->Environment().refreshScreen = [&] {
+        ++refreshes;
+        EXPECT_TRUE(store->CalcFlag);
+        Set(2, 13, "stale");
+        store->Calculate();  // a refresh event that recalculates must not re-enter
+        EXPECT_EQ(Get(2, 13), "stale");
+    };
+    Calculate();
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_FALSE(store->CalcFlag);
+}
+
+TEST_F(WorksheetTest, BlankSoleSharedWorksheetIsNotRecalculated) {
+    Set(1, 6, "");
+    Set(2, 13, "999.00");
+    Calculate();
+    EXPECT_EQ(Get(2, 13), "999.00");
+    Set(1, 0, "Doe & Doe");  // a caption is enough to calculate it
+    Calculate();
+    EXPECT_EQ(Get(2, 13), "0.00");
+}
+
+TEST_F(WorksheetTest, DefaultCaseIsAlwaysCalculated) {
+    Calculate();
+    EXPECT_EQ(Get(10, 9), "");  // the blank split worksheet of an ordinary file is skipped
+    store->Environment().currentFileName = "default.q10";
+    Calculate();
+    EXPECT_EQ(Get(10, 9), "0.0000");
+    EXPECT_EQ(Get(2, 13), "0.00");
+    EXPECT_EQ(Get(1, 99), "default.q10");
+    EXPECT_EQ(Get(1, 98), "10.14");
+}
+
+TEST_F(WorksheetTest, PrintedPagesCopyTheCalculationPages) {
+    Set(1, 19, "45,000.00");
+    Override(1, 35, "100.00");
+    Calculate();
+    for (int page = 1; page <= 6; ++page)
+        for (int slot = 0; slot <= 100; ++slot) {
+            ASSERT_EQ(Get(page + 17, slot), Get(page, slot)) << page << ":" << slot;
+            ASSERT_EQ(store->OvRide(page + 17, slot), store->OvRide(page, slot));
+        }
+    EXPECT_TRUE(store->OvRide(18, 35));
+    EXPECT_EQ(Get(19, 13), "44,900.00");  // 45,000 less the overridden 2c of 100
+}
+
+TEST_F(WorksheetTest, ReportHeaderAndNoCommentsLine) {
+    Set({{1, 50, "John"}, {1, 51, "Mary"}, {1, 1, "DR-19-001"}, {1, 53, "X"}, {1, 4, "X"}, {1, 6, ""},
+         {1, 19, "30,000.00"}});
+    Calculate();  // the header shows the caption as the last calculation left it
+    const std::string report = CalculateChecked();
+    EXPECT_EQ(report, kDashes + "\r\nJohn & Mary - 3/7/2019\r\nCase No.: DR-19-001\r\n" + kDashes +
+                          "\r\nSole Residential/Shared Parenting Worksheet\r\n" + kDashes + "\r\n\r\n" +
+                          "1. There are no comments or errors in this worksheet. \r\n\r\n");
+    EXPECT_FALSE(store->ErrFlag);
+}
+
+TEST_F(WorksheetTest, CommentsAreNumberedAcrossTheReport) {
+    Set({{1, 53, "X"}, {1, 6, ""}, {1, 19, "30,000.00"}});  // sole residential without a residential parent
+    Override(1, 35, "10.00");
+    const std::string report = CalculateChecked();
+    EXPECT_NE(report.find("\r\n1. Sole/Shared Worksheet, Page 1 Caption. You have checked the sole residential "
+                          "checkbox but have not selected either parent as the residential parent.\r\n\r\n"
+                          "2. Sole/Shared Worksheet, Line 2c. Father's FICA calculation is overridden.\r\n\r\n"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(report.find("There are no comments"), std::string::npos);
+    EXPECT_TRUE(store->ErrFlag);
+}
+
+TEST_F(WorksheetTest, NoticesAloneDoNotSetTheErrorFlag) {
+    Set({{1, 53, "X"}, {1, 4, "X"}, {1, 6, ""}, {1, 19, "30,000.00"}});
+    Override(1, 35, "10.00");
+    const std::string report = CalculateChecked();
+    EXPECT_TRUE(HasComment(report, "Sole/Shared Worksheet, Line 2c. Father's FICA calculation is overridden."));
+    EXPECT_FALSE(store->ErrFlag);
+    // Outside checking mode nothing is written but the checks still run.
+    Set(1, 4, "");
+    std::filesystem::remove(folder.File("CheckWorksheet.txt"));
+    Calculate();
+    EXPECT_TRUE(store->ErrFlag);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("CheckWorksheet.txt")));
+}
+
+TEST_F(WorksheetTest, ReportThatCannotBeCreatedStopsTheCalculation) {
+    test::ErrorRecorder errors;
+    store->Environment().clientFolder = folder.File("no/such/folder");
+    Set(2, 13, "stale");
+    store->Environment().checking = true;
+    Calculate();
+    EXPECT_EQ(errors.Codes(), std::vector<int>{18034});
+    EXPECT_EQ(errors.Texts(), std::vector<std::string>{"Unidentified error -  1803"});
+    EXPECT_EQ(Get(2, 13), "stale");
+    EXPECT_FALSE(store->CalcFlag);
+}
+
+TEST_F(WorksheetTest, MissingSupportTableEndsTheCalculationCleanly) {
+    store->Environment().SetProgramFolder(folder.Path().string());  // no table.txt here
+    Set(1, 19, "30,000.00");
+    EXPECT_THROW(CalculateChecked(), SupportTableError);
+    EXPECT_FALSE(store->CalcFlag);
+    // The report was closed: it can be read and written again.
+    store->Environment().SetProgramFolder(test::ProgramFolder());
+    EXPECT_NE(CalculateChecked().find("Sole Residential/Shared Parenting Worksheet"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quill10

@@ -10,6 +10,7 @@ void CalcEnvironment::SetProgramFolder(const std::string& folder) {
 }
 
 std::string CalcEnvironment::CheckReportPath() const {
+    if (!reportPath.empty()) return reportPath;
     return IncludeTrailingPathDelimiter(clientFolder) + kCheckReportName;
 }
 

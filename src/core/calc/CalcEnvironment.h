@@ -28,6 +28,9 @@ public:
     const std::string& ProgramFolder() const { return programFolder_; }
     // Set by the "Check Worksheet" command for one calculation.
     bool checking = false;
+    // Where the check report goes; empty means "CheckWorksheet.txt" in the
+    // client-file folder.
+    std::string reportPath;
     // Fills the controls of the worksheet on display from the store; run at
     // the end of every calculation.
     std::function<void()> refreshScreen;
