@@ -1,0 +1,25 @@
+#pragma once
+// Safe saving: every client file and the settings file are written through
+// SaveFileAtomically, so a save that fails part way (a full disk, a removed
+// stick, a folder without write access) never leaves a damaged file behind.
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quill10 {
+
+// Puts `size` bytes of `data` into an open file and returns how many it
+// wrote, like std::fwrite; on a short count errno says why.  The default is
+// std::fwrite.  Tests pass a device that fails after a number of bytes.
+using WriteFunction = std::function<std::size_t(std::FILE* file, const char* data, std::size_t size)>;
+
+// Writes `bytes` to a new temporary file in the target's folder, flushes it
+// to the disk, and only then renames it over `path`.  On failure the target
+// is left as it was, the temporary file is removed, and `error` tells what
+// failed, the path and the system's reason; the result is then false.
+bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
+                        const WriteFunction& write = {});
+
+}  // namespace quill10
