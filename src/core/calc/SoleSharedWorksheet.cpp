@@ -259,15 +259,7 @@ bool FinalWithoutInsurance(CalcRun& run, const FinalColumn& f, const EraseFlags&
     return true;
 }
 
-// Line 29: monthly support, processing charge and their sum for one column.
-void MonthlyWithCharge(CalcRun& run, int annual, int monthly, int withCharge, int charge) {
-    double monthlyAmount = MakeReal_2(run.Money(6, annual) / 12);
-    run.SetMoney(6, monthly, monthlyAmount);
-    double flatFee = run.Money(6, 28);
-    double chargeAmount = flatFee != 0 ? flatFee : MakeReal_2(run.Money(6, annual) * run.Rate(6, 27) / 12);
-    run.SetMoney(6, withCharge, monthlyAmount + chargeAmount);
-    run.SetMoney(6, charge, run.Money(6, withCharge) - run.Money(6, monthly));
-}
+constexpr ProcessingChargeSlots kProcessingCharge = {{6, 27}, {6, 28}};
 
 }  // namespace
 
@@ -542,8 +534,8 @@ void Calc6(CalcRun& run) {
     }
 
     // Line 29: monthly support with the processing charge.
-    MonthlyWithCharge(run, 23, 44, 29, 47);
-    MonthlyWithCharge(run, 24, 45, 30, 48);
+    MonthlyWithProcessingCharge(run, kProcessingCharge, {6, 23}, {6, 44}, {6, 29}, {6, 47});
+    MonthlyWithProcessingCharge(run, kProcessingCharge, {6, 24}, {6, 45}, {6, 30}, {6, 48});
     if (run.Money(6, 27) > 0 && run.Money(6, 28) > 0)
         run.Error(kPrefix + "Line 29. You have a percentage AND a flat fee entered in the Processing Charge dialog. "
                             "These fields are mutually exclusive. When both contain values, the flat fee method is used.");
@@ -551,14 +543,7 @@ void Calc6(CalcRun& run) {
     // Lines 30 and 31: cash medical support; the flat fee never applies to it.
     run.CopyText(4, run.Ticked(6, 25) ? 8 : 9, 6, 46);
     if (erase.cashMedical) run.SetText(6, 46, "0.00");
-    run.SetMoney(6, 31, run.Money(6, 46) / 12);
-    const double rate = run.Rate(6, 27);
-    if (rate > 0) {
-        run.SetMoney(6, 32, run.Money(6, 31) + run.Money(6, 31) * rate);
-        run.SetMoney(6, 49, run.Money(6, 32) - run.Money(6, 31));
-    } else {
-        run.SetText(6, 32, "");
-    }
+    MonthlyCashMedical(run, kProcessingCharge.rate, run.Rate(6, 27) > 0, {6, 46}, {6, 31}, {6, 32}, {6, 49});
     run.SetTextUnlessOverridden(6, 39, run.Text(2, 0));
     run.SetTextUnlessOverridden(6, 41, run.Text(2, 1));
     run.StampPage(6);

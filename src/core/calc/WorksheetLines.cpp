@@ -256,4 +256,28 @@ void ChildCareLine19(CalcRun& run, const ChildCareColumn& c, const ParentColumn&
     }
 }
 
+// ---- Monthly figures with the processing charge ----
+
+void MonthlyWithProcessingCharge(CalcRun& run, const ProcessingChargeSlots& fee, Slot annual, Slot monthly,
+                                 Slot withCharge, Slot charge) {
+    const double monthlyAmount = MakeReal_2(MoneyOf(run, annual) / 12);
+    SetMoney(run, monthly, monthlyAmount);
+    const double flatFee = MoneyOf(run, fee.flatFee);
+    const double chargeAmount =
+        flatFee != 0 ? flatFee : MakeReal_2(MoneyOf(run, annual) * run.Rate(fee.rate.page, fee.rate.slot) / 12);
+    SetMoney(run, withCharge, monthlyAmount + chargeAmount);
+    SetMoney(run, charge, MoneyOf(run, withCharge) - MoneyOf(run, monthly));
+}
+
+void MonthlyCashMedical(CalcRun& run, Slot rate, bool chargeApplies, Slot annual, Slot monthly, Slot withCharge,
+                        Slot charge) {
+    SetMoney(run, monthly, MoneyOf(run, annual) / 12);
+    if (!chargeApplies) {
+        run.SetText(withCharge.page, withCharge.slot, "");
+        return;
+    }
+    SetMoney(run, withCharge, MoneyOf(run, monthly) + MoneyOf(run, monthly) * run.Rate(rate.page, rate.slot));
+    SetMoney(run, charge, MoneyOf(run, withCharge) - MoneyOf(run, monthly));
+}
+
 }  // namespace quill10

@@ -100,4 +100,22 @@ void ChildCareLine19(CalcRun& run, const ChildCareColumn& c, const ParentColumn&
 // Filing status names by index 0-4.
 const char* FilingStatusName(int index);
 
+// ---- Monthly figures with the processing charge ----
+// The slots of the processing charge dialog: a rate (a fraction) and a flat
+// monthly fee.
+struct ProcessingChargeSlots {
+    Slot rate, flatFee;
+};
+// One column of monthly support: the annual amount / 12 rounded to cents,
+// the charge (the flat fee when it is not zero, otherwise the rate on the
+// monthly amount, rounded to cents), their sum, and the charge as the
+// difference of the written sum and monthly amount.
+void MonthlyWithProcessingCharge(CalcRun& run, const ProcessingChargeSlots& fee, Slot annual, Slot monthly,
+                                 Slot withCharge, Slot charge);
+// Monthly cash medical support: annual / 12, and when `chargeApplies` the
+// sum with the rate's charge and the charge itself; otherwise the sum is
+// "" and the charge slot keeps what it held.  The flat fee never applies.
+void MonthlyCashMedical(CalcRun& run, Slot rate, bool chargeApplies, Slot annual, Slot monthly, Slot withCharge,
+                        Slot charge);
+
 }  // namespace quill10
