@@ -36,9 +36,12 @@ fs::path TemporaryName(const fs::path& target) {
     static std::minstd_rand random(static_cast<unsigned>(
         std::random_device{}() ^ std::chrono::steady_clock::now().time_since_epoch().count()));
     const char* const kDigits = "0123456789abcdef";
-    std::string tag;
-    for (int i = 0; i < 8; ++i) tag += kDigits[random() % 16];
-    return target.parent_path() / ("." + target.filename().string() + "." + tag + ".tmp");
+    std::string name(1, '.');
+    name += target.filename().string();
+    name += '.';
+    for (int i = 0; i < 8; ++i) name += kDigits[random() % 16];
+    name += ".tmp";
+    return target.parent_path() / name;
 }
 
 // Creates a temporary file that did not exist before ("x": never opens an
