@@ -233,6 +233,7 @@ const PairRow kSplitLongRows[] = {
 
 // Short sole/shared screen, page 15, to pages 1-6.  The mother's box 6:51
 // is the short form's box 15:101, where the short-form builder shows it.
+// The names go to the caption only, not into the boxes 6:60 and 6:61.
 const PairRow kSoleShortRows[] = {
     {"15:1 - 15:2", "1:1 - 1:2", "text"},
     {"15:4 - 15:6", "1:4 - 1:6", "text"},
@@ -297,9 +298,7 @@ const PairRow kSoleShortRows[] = {
     {"15:245 - 15:249", "6:52 - 6:56", "text"},
     {"15:101", "6:51", "text"},
     {"15:252", "1:50", "text"},
-    {"15:252", "6:60", "text"},
     {"15:253", "1:51", "text"},
-    {"15:253", "6:61", "text"},
     {"15:191", "3:25 and 3:55", "conversion F"},
     {"15:194", "3:26 and 3:56", "conversion F"},
     {"15:202", "3:31 and 3:57", "conversion F"},
@@ -798,6 +797,23 @@ TEST(Overrides, SplitLineSeventeenFlagOnlyComesToTheScreen) {
     a.SetOvRide(10, 14, true);
     SplitCalcToLong(a);
     EXPECT_TRUE(a.OvRide(7, 62));
+}
+
+// ---- Short form and the long form's boxes ------------------------------------------
+
+// The "also erase cash medical support" boxes are not on the short form; a
+// calculation from the short screen must not overwrite them with the names.
+TEST(SoleShortTransfer, KeepsTheEraseCashMedicalBoxes) {
+    TAnswer a;
+    a.SetText(6, 60, "X");
+    a.SetText(6, 61, "X");
+    a.SetText(15, 252, "Adam");
+    a.SetText(15, 253, "Eve");
+    SoleShortToCalc(a);
+    EXPECT_EQ(a.Text(1, 50), "Adam");
+    EXPECT_EQ(a.Text(1, 51), "Eve");
+    EXPECT_EQ(a.Text(6, 60), "X");
+    EXPECT_EQ(a.Text(6, 61), "X");
 }
 
 // ---- Dispatch by screen page ---------------------------------------------------------

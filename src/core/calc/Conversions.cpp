@@ -258,8 +258,10 @@ constexpr TransferPair kSplitLongPairs[] = {
 };
 
 // Sole/shared short form, page 15 to pages 1-6 (the way back is Calc15).
-// The names go to two places each; box 15:202 is copied as text into 3:31
-// and then converted into both parents' third option boxes.
+// Box 15:202 is copied as text into 3:31 and then converted into both
+// parents' third option boxes.  The names go to the caption only: the
+// deviation boxes 6:60 and 6:61 ("also erase cash medical support"), which
+// the short form does not show, keep what the long screen set.
 constexpr TransferPair kSoleShortPairs[] = {
     {{1, 2}, {1, 1, 2}, Text, None},
     {{4, 6}, {1, 4, 6}, Text, None},
@@ -324,9 +326,7 @@ constexpr TransferPair kSoleShortPairs[] = {
     {{245, 249}, {6, 52, 56}, Text, None},
     {{101, 101}, {6, 51, 51}, Text, None},  // the mother's box 6:51 lives in 15:101, where Calc15 shows it
     {{252, 252}, {1, 50, 50}, Text, None},
-    {{252, 252}, {6, 60, 60}, Text, None},
     {{253, 253}, {1, 51, 51}, Text, None},
-    {{253, 253}, {6, 61, 61}, Text, None},
     {{191, 191}, {3, 25, 55}, ConvF, None},
     {{194, 194}, {3, 26, 56}, ConvF, None},
     {{202, 202}, {3, 31, 57}, ConvF, None},
