@@ -1,1 +1,189 @@
-int main() { return 0; }
+// quill10-cli: the worksheet calculation without a screen.
+//
+//   quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]
+//   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
+//
+// Every command also takes --program-dir DIR (the folder holding table.txt;
+// by default the executable's own folder).  Numbered errors go to stderr as
+// "error CODE: TEXT" and the command carries on; the exit status is 1 only
+// when a file cannot be read or written.
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/CalcEnvironment.h"
+#include "calc/Conversions.h"
+#include "calc/Headlines.h"
+#include "calc/SupportTable.h"
+#include "files/ClientFile.h"
+#include "store/Answers.h"
+#include "store/Misc.h"
+#include "store/Regional.h"
+
+namespace {
+
+using namespace quill10;
+
+constexpr const char* kUsage =
+    "usage:\n"
+    "  quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]\n"
+    "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
+    "options for every command: --program-dir DIR (the folder holding table.txt)\n";
+
+struct Arguments {
+    std::string command;
+    std::vector<std::string> files;
+    std::map<std::string, std::string> options;
+};
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A failure to read or write a file: exit status 1 with the reason.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+Arguments ParseArguments(int argc, char** argv) {
+    static const char* const kValued[] = {"-o", "--screen", "--check", "--today", "--program-dir", "--pages"};
+    Arguments args;
+    if (argc < 2) throw UsageError("no command given");
+    args.command = argv[1];
+    for (int i = 2; i < argc; ++i) {
+        std::string word = argv[i];
+        bool valued = false;
+        for (const char* option : kValued) valued = valued || word == option;
+        if (valued) {
+            if (i + 1 >= argc) throw UsageError(word + " needs a value");
+            args.options[word] = argv[++i];
+        } else if (word.size() > 1 && word[0] == '-') {
+            throw UsageError("unknown option " + word);
+        } else {
+            args.files.push_back(word);
+        }
+    }
+    return args;
+}
+
+std::optional<std::string> Option(const Arguments& args, const std::string& name) {
+    auto it = args.options.find(name);
+    if (it == args.options.end()) return std::nullopt;
+    return it->second;
+}
+
+std::string ProgramFolder(const Arguments& args, const char* argv0) {
+    if (auto dir = Option(args, "--program-dir")) return *dir;
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) exe = std::filesystem::absolute(argv0, ec);
+    return exe.parent_path().string();
+}
+
+void ApplyToday(const Arguments& args) {
+    auto today = Option(args, "--today");
+    if (!today) return;
+    std::optional<Date> date = ParseIsoDate(*today);
+    if (!date) throw UsageError("--today wants a date as YYYY-MM-DD, not \"" + *today + "\"");
+    SetClock([d = *date] { return d; });
+}
+
+std::string TheOnlyInput(const Arguments& args) {
+    if (args.files.size() != 1) throw UsageError(args.command + " takes exactly one input file");
+    return args.files.front();
+}
+
+// Reads a client file into a new store whose calculation knows the file's path.
+ClientFileContents ReadCase(const std::string& path, const std::string& programFolder) {
+    auto environment = std::make_shared<CalcEnvironment>();
+    environment->SetProgramFolder(programFolder);
+    environment->currentFileName = path;
+    environment->clientFolder = std::filesystem::path(path).parent_path().string();
+    std::string error;
+    std::optional<ClientFileContents> contents = ReadClientFile(path, environment, error);
+    if (!contents) throw FileError("cannot read " + path + ": " + error);
+    return std::move(*contents);
+}
+
+void CalculateOrFail(TAnswer& answers) {
+    try {
+        answers.Calculate();
+    } catch (const SupportTableError& error) {
+        throw FileError(error.what());
+    }
+}
+
+int RunCalc(const Arguments& args, const std::string& programFolder) {
+    const std::string input = TheOnlyInput(args);
+    auto output = Option(args, "-o");
+    if (!output) throw UsageError("calc needs -o OUT.q10");
+    std::optional<int> screen;
+    if (auto text = Option(args, "--screen")) {
+        if (*text != "0" && *text != "7" && *text != "15" && *text != "16")
+            throw UsageError("--screen wants one of the screen pages 0, 7, 15 or 16");
+        screen = std::stoi(*text);
+    }
+    ClientFileContents contents = ReadCase(input, programFolder);
+    TAnswer& answers = *contents.answers;
+    if (screen) TransferScreenToCalc(answers, *screen);
+    if (auto report = Option(args, "--check")) {
+        answers.Environment().reportPath = *report;
+        answers.Environment().checking = true;
+    }
+    CalculateOrFail(answers);
+    answers.Environment().checking = false;
+    if (screen) {
+        TransferCalcToScreen(answers, *screen);
+        answers.SetText(1, 100, std::to_string(*screen));
+    }
+    std::string error;
+    if (!WriteClientFile(*output, answers, contents.grid, error)) throw FileError("cannot write " + *output + ": " + error);
+    return 0;
+}
+
+int RunSummary(const Arguments& args, const std::string& programFolder) {
+    ClientFileContents contents = ReadCase(TheOnlyInput(args), programFolder);
+    CalculateOrFail(*contents.answers);
+    const struct {
+        const char* worksheet;
+        HeadlineFigures figures;
+    } worksheets[] = {{"Sole/Shared", SoleSharedHeadlines(*contents.answers)},
+                      {"Split", SplitHeadlines(*contents.answers)}};
+    for (const auto& w : worksheets) {
+        std::cout << w.worksheet << " Annual Support (Ins.): " << w.figures.support << '\n';
+        std::cout << w.worksheet << " Annual Support (No Ins.): " << w.figures.supportNoIns << '\n';
+        std::cout << w.worksheet << " Cash Medical Support: " << w.figures.cashMedical << '\n';
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        Arguments args = ParseArguments(argc, argv);
+        if (args.command == "--help" || args.command == "-h" || args.command == "help") {
+            std::cout << kUsage;
+            return 0;
+        }
+        ApplyToday(args);
+        const std::string programFolder = ProgramFolder(args, argv[0]);
+        if (args.command == "calc") return RunCalc(args, programFolder);
+        if (args.command == "summary") return RunSummary(args, programFolder);
+        throw UsageError("unknown command \"" + args.command + "\"");
+    } catch (const UsageError& error) {
+        std::cerr << "quill10-cli: " << error.what() << "\n" << kUsage;
+        return 2;
+    } catch (const FileError& error) {
+        std::cerr << "quill10-cli: " << error.what() << '\n';
+        return 1;
+    } catch (const std::exception& error) {
+        std::cerr << "quill10-cli: " << error.what() << '\n';
+        return 1;
+    }
+}

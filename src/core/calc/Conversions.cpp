@@ -322,7 +322,7 @@ constexpr TransferPair kSoleShortPairs[] = {
     {{237, 237}, {6, 59, 59}, Text, None},
     {{238, 238}, {6, 13, 13}, Text, None},
     {{241, 241}, {6, 50, 50}, Text, None},
-    {{244, 244}, {1, 3, 3}, Text, None},
+    {{244, 244}, {1, 53, 53}, Text, None},  // the short form's "sole residential" box
     {{245, 249}, {6, 52, 56}, Text, None},
     {{101, 101}, {6, 51, 51}, Text, None},  // the mother's box 6:51 lives in 15:101, where Calc15 shows it
     {{252, 252}, {1, 50, 50}, Text, None},

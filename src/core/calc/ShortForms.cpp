@@ -285,8 +285,13 @@ void CopyAnswers(TAnswer& a, const ShortForm& f) {
 }
 
 std::string LookupText(const TAnswer& a, const LookupSummary& s) {
-    return "$" + WholeMoneyText(a.*s.low) + " / $" + WholeMoneyText(a.*s.interpolated) + " / $" +
-           WholeMoneyText(a.*s.high);
+    std::string text = "$";
+    text += WholeMoneyText(a.*s.low);
+    text += " / $";
+    text += WholeMoneyText(a.*s.interpolated);
+    text += " / $";
+    text += WholeMoneyText(a.*s.high);
+    return text;
 }
 
 // The texts made from calculation slots and TAnswer fields only, which no
