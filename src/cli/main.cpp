@@ -1,6 +1,7 @@
 // quill10-cli: the worksheet calculation without a screen.
 //
 //   quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]
+//   quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--today YYYY-MM-DD]
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
 //
 // Every command also takes --program-dir DIR (the folder holding table.txt;
@@ -19,6 +20,8 @@
 #include "calc/Headlines.h"
 #include "calc/SupportTable.h"
 #include "files/ClientFile.h"
+#include "files/NewCase.h"
+#include "files/Settings.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 #include "store/Regional.h"
@@ -30,6 +33,7 @@ using namespace quill10;
 constexpr const char* kUsage =
     "usage:\n"
     "  quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]\n"
+    "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--today YYYY-MM-DD]\n"
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
     "options for every command: --program-dir DIR (the folder holding table.txt)\n";
 
@@ -146,6 +150,36 @@ int RunCalc(const Arguments& args, const std::string& programFolder) {
     return 0;
 }
 
+// The client-file folder of this user's settings (or its default), where
+// an imported case is saved unless -o says otherwise.
+std::string ClientFolderOfTheUser(const std::string& programFolder) {
+    Settings settings;
+    settings.folders = DefaultFolders(programFolder, UserFoldersFromEnvironment());
+    const std::string settingsFile = IncludeTrailingPathDelimiter(settings.folders.settings) + kSettingsFileName;
+    for (const std::string& problem : ReadINI(settingsFile, settings)) std::cerr << "quill10-cli: " << problem << '\n';
+    return settings.folders.clientFiles;
+}
+
+int RunImport(const Arguments& args, const std::string& programFolder) {
+    const std::string input = TheOnlyInput(args);
+    std::string output;
+    if (auto chosen = Option(args, "-o")) {
+        output = *chosen;
+    } else {
+        const std::string folder = ClientFolderOfTheUser(programFolder);
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        output = ImportedFileName(folder, input);
+    }
+    auto environment = std::make_shared<CalcEnvironment>();
+    environment->SetProgramFolder(programFolder);
+    std::string error;
+    if (!ImportPriorVersionFile(input, output, -1, environment, error))
+        throw FileError("cannot import " + input + ": " + error);
+    std::cout << output << '\n';
+    return 0;
+}
+
 int RunSummary(const Arguments& args, const std::string& programFolder) {
     ClientFileContents contents = ReadCase(TheOnlyInput(args), programFolder);
     CalculateOrFail(*contents.answers);
@@ -175,6 +209,7 @@ int main(int argc, char** argv) {
         const std::string programFolder = ProgramFolder(args, argv[0]);
         if (args.command == "calc") return RunCalc(args, programFolder);
         if (args.command == "summary") return RunSummary(args, programFolder);
+        if (args.command == "import") return RunImport(args, programFolder);
         throw UsageError("unknown command \"" + args.command + "\"");
     } catch (const UsageError& error) {
         std::cerr << "quill10-cli: " << error.what() << "\n" << kUsage;
