@@ -68,6 +68,7 @@ void TAnswer::Calculate() {
     CalcEnvironment& environment = Environment();
     CheckReport report;
     CalculationGuard guard(*this, report);
+    SupportTable::Calculation tableChecks(environment.Table());
     if (environment.checking && !report.Create(environment.CheckReportPath())) {
         ErrorMessage(18034, "Calculate");
         return;

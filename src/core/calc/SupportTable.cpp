@@ -31,6 +31,7 @@ size_t SupportTable::RowCount() {
 }
 
 void SupportTable::EnsureCurrent() {
+    if (calculations_ > 0 && checkedThisCalculation_) return;
     std::error_code ec;
     auto modified = std::filesystem::last_write_time(path_, ec);
     std::uintmax_t size = ec ? 0 : std::filesystem::file_size(path_, ec);
@@ -47,6 +48,7 @@ void SupportTable::EnsureCurrent() {
         size_ = size;
         loaded_ = true;
     }
+    checkedThisCalculation_ = calculations_ > 0;
 }
 
 void SupportTable::Load() {

@@ -33,6 +33,21 @@ public:
 
     size_t RowCount();
 
+    // While a calculation runs, the file is looked at once, at its first
+    // lookup, instead of at every lookup.
+    class Calculation {
+    public:
+        explicit Calculation(SupportTable& table) : table_(table) { ++table_.calculations_; }
+        ~Calculation() {
+            if (--table_.calculations_ == 0) table_.checkedThisCalculation_ = false;
+        }
+        Calculation(const Calculation&) = delete;
+        Calculation& operator=(const Calculation&) = delete;
+
+    private:
+        SupportTable& table_;
+    };
+
 private:
     struct Row {
         double income = 0;
@@ -46,6 +61,8 @@ private:
     bool loaded_ = false;
     std::filesystem::file_time_type modified_{};
     std::uintmax_t size_ = 0;
+    int calculations_ = 0;
+    bool checkedThisCalculation_ = false;
 };
 
 }  // namespace quill10

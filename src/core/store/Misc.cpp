@@ -149,26 +149,6 @@ double DoubleOf(const DecimalForm& form) {
     return value;
 }
 
-// True when a cleaned number text already has at most `decimals` decimals
-// and no more than 15 digits, so rounding it cannot change it.
-bool AlreadyRounded(std::string_view cleaned, int decimals) {
-    if (!cleaned.empty() && cleaned.front() == '-') cleaned.remove_prefix(1);
-    char point = CurrentRegional().decimalSeparator;
-    size_t digits = 0;
-    int afterPoint = -1;
-    for (char c : cleaned) {
-        if (c == point && afterPoint < 0) {
-            afterPoint = 0;
-        } else if (c >= '0' && c <= '9') {
-            ++digits;
-            if (afterPoint >= 0) ++afterPoint;
-        } else {
-            return false;
-        }
-    }
-    return digits <= 15 && afterPoint <= decimals;
-}
-
 }  // namespace
 
 double RoundDecimals(double value, int decimals) {
@@ -186,64 +166,131 @@ double RoundHalfEven(double value) {
 
 // ---- Parsers ---------------------------------------------------------------
 
+namespace {
+
+// The characters cleaning deletes: blanks, "$", "%", "(", ")", "-" and the
+// thousands separator ("," unless it is the decimal separator).
+bool IsRemovedByCleaning(char c, const Regional& regional) {
+    switch (c) {
+        case ' ': case '$': case '%': case '(': case ')': case '-': return true;
+        case ',': return regional.decimalSeparator != ',';
+        default: return c == regional.thousandSeparator && c != regional.decimalSeparator;
+    }
+}
+
+// Reads digits with an optional decimal separator and exponent (already
+// cleaned of signs) as a number.  `digits` and `decimals` tell the caller
+// whether rounding could change it.
+struct PlainNumber {
+    double value = 0;
+    size_t digits = 0;
+    int decimals = 0;     // digits after the point; -1 when there is an exponent
+};
+
+std::optional<PlainNumber> ReadPlainNumber(std::string_view text, char point) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    std::array<char, 80> buffer{};
+    if (text.empty() || text.size() >= buffer.size()) {
+        if (text.empty()) return std::nullopt;
+        std::string copy(text);  // a very long entry: read it without the buffer
+        for (char& c : copy)
+            if (c == point) c = '.';
+        PlainNumber number;
+        auto result = std::from_chars(copy.data(), copy.data() + copy.size(), number.value);
+        if (result.ec != std::errc() || result.ptr != copy.data() + copy.size() || !std::isfinite(number.value) ||
+            copy.find_first_not_of("0123456789.eE+") != std::string::npos)
+            return std::nullopt;
+        number.decimals = -1;
+        return number;
+    }
+    PlainNumber number;
+    bool anyDigit = false, seenPoint = false, exponent = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == point) {
+            c = '.';
+        } else if (c == '.') {
+            return std::nullopt;  // a point that is not the decimal separator
+        }
+        if (c >= '0' && c <= '9') {
+            anyDigit = true;
+            ++number.digits;
+            if (seenPoint && !exponent) ++number.decimals;
+        } else if (c == '.') {
+            seenPoint = true;
+        } else if (c == 'e' || c == 'E') {
+            exponent = true;
+        } else if (c != '+') {
+            return std::nullopt;
+        }
+        buffer[i] = c;
+    }
+    if (!anyDigit) return std::nullopt;
+    auto result = std::from_chars(buffer.data(), buffer.data() + text.size(), number.value);
+    if (result.ec != std::errc() || result.ptr != buffer.data() + text.size() || !std::isfinite(number.value))
+        return std::nullopt;
+    if (exponent) number.decimals = -1;
+    return number;
+}
+
+// Cleans an entry and reads it: the sign comes from any "(" or "-".
+std::optional<PlainNumber> ReadEntry(std::string_view text) {
+    const Regional& regional = CurrentRegional();
+    std::array<char, 80> cleaned{};
+    size_t length = 0;
+    bool negative = false;
+    std::string longEntry;
+    for (char c : text) {
+        if (c == '(' || c == '-') negative = true;
+        if (IsRemovedByCleaning(c, regional)) continue;
+        if (length < cleaned.size()) cleaned[length] = c;
+        else if (longEntry.empty()) longEntry.assign(cleaned.data(), length);
+        if (!longEntry.empty()) longEntry += c;
+        ++length;
+    }
+    std::string_view digits = longEntry.empty() ? std::string_view(cleaned.data(), length) : std::string_view(longEntry);
+    std::optional<PlainNumber> number = ReadPlainNumber(digits, regional.decimalSeparator);
+    if (number && negative) number->value = -number->value;
+    return number;
+}
+
+}  // namespace
+
 std::string RemoveCommasAndSigns(std::string_view text) {
     const Regional& regional = CurrentRegional();
-    auto removed = [&](char c) {
-        switch (c) {
-            case ' ': case '$': case '%': case '(': case ')': case '-': return true;
-            case ',': return regional.decimalSeparator != ',';
-            default: return c == regional.thousandSeparator && c != regional.decimalSeparator;
-        }
-    };
     bool negative = false;
     std::string out;
     out.reserve(text.size() + 1);
     for (char c : text) {
         if (c == '(' || c == '-') negative = true;
-        if (!removed(c)) out += c;
+        if (!IsRemovedByCleaning(c, regional)) out += c;
     }
     if (negative) out.insert(out.begin(), '-');
     return out;
 }
 
 std::optional<double> TryParseNumber(std::string_view cleaned) {
-    char point = CurrentRegional().decimalSeparator;
-    std::string text;
-    text.reserve(cleaned.size());
-    size_t start = 0;
-    if (!cleaned.empty() && cleaned.front() == '-') {
-        text += '-';
-        start = 1;
-    }
-    if (start < cleaned.size() && cleaned[start] == '+') ++start;
-    bool anyDigit = false;
-    for (size_t i = start; i < cleaned.size(); ++i) {
-        char c = cleaned[i];
-        if (c == point) c = '.';
-        else if (c == '.') return std::nullopt;  // a point that is not the decimal separator
-        if (c >= '0' && c <= '9') anyDigit = true;
-        else if (c != '.' && c != 'e' && c != 'E' && c != '+' && c != '-') return std::nullopt;
-        text += c;
-    }
-    if (!anyDigit) return std::nullopt;
-    double value = 0;
-    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    bool negative = !cleaned.empty() && cleaned.front() == '-';
+    if (negative) cleaned.remove_prefix(1);
+    std::optional<PlainNumber> number = ReadPlainNumber(cleaned, CurrentRegional().decimalSeparator);
+    if (!number) return std::nullopt;
+    return negative ? -number->value : number->value;
 }
 
 namespace {
 
 double ParseRounded(std::string_view text, int decimals, int errorCode, const char* where) {
-    std::string cleaned = RemoveCommasAndSigns(text.empty() ? std::string_view("0.00") : text);
-    std::optional<double> value = TryParseNumber(cleaned);
-    if (!value) {
+    if (text.empty()) return 0.0;  // an empty answer reads as 0
+    std::optional<PlainNumber> number = ReadEntry(text);
+    if (!number) {
         ErrorMessage(errorCode, where);
         return 0.0;
     }
-    if (decimals < 0 || AlreadyRounded(cleaned, decimals)) return *value;
-    return RoundDecimals(*value, decimals);
+    // Rounding cannot change a number that already has few enough decimals
+    // within 15 digits.
+    if (decimals < 0 || (number->decimals >= 0 && number->decimals <= decimals && number->digits <= 15))
+        return number->value;
+    return RoundDecimals(number->value, decimals);
 }
 
 }  // namespace
