@@ -64,6 +64,7 @@ int main(int argc, char** argv) {
         environment->SetProgramFolder(argv[2]);
         environment->currentFileName = path;
         TAnswer answers(environment);
+        answers.Calculate();  // the screen pages start as a mirror of the new case
         for (const Entry& entry : sample.entries) answers.SetText(sample.screenPage, entry.slot, entry.text);
         // Twice, as a user leaves fields one after another: the deviation
         // options move only once the shared parenting obligor is known.

@@ -1,0 +1,266 @@
+// The file commands: New, Open, Reopen, Save, Save As, Close, the import
+// of predecessor files, Default Locations and Check Worksheet.  A file that
+// cannot be read is reported and the open case stays as it was; a save
+// that fails is reported and keeps the case marked as modified.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QCheckBox>
+#include <filesystem>
+
+#include "app/TfrmAttachment.h"
+#include "app/TfrmMain.h"
+#include "calc/CalcEnvironment.h"
+#include "files/NewCase.h"
+#include "screen/ControlBinding.h"
+#include "store/Answers.h"
+#include "store/Misc.h"
+
+namespace quill10::gui {
+
+namespace {
+
+const QString kClientFilter = QStringLiteral("QUILL10 Files (*.q10)");
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+bool EnsureFolder(const std::string& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    return !ec;
+}
+
+}  // namespace
+
+QString TfrmMain::CurrentFileName() const { return Q(environment_->currentFileName); }
+
+// Leaves the field being edited, so that it is stored and recalculated
+// before a file command saves or replaces the case.
+void TfrmMain::Commit() {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && pnlMainForm_->isAncestorOf(focus)) CalcOnExit(focus);
+}
+
+bool TfrmMain::AskToSaveChanges() {
+    if (!modified_) return true;
+    switch (prompts_->AskSaveChanges()) {
+        case SaveAnswer::Cancel: return false;
+        case SaveAnswer::No: return true;
+        case SaveAnswer::Yes:
+            StorePage();
+            return SaveClick();
+    }
+    return false;
+}
+
+void TfrmMain::CreateNewCase() {
+    try {
+        ClientFileContents created = quill10::CreateNewCase(environment_);
+        answers_ = std::move(created.answers);
+        grid_ = std::move(created.grid);
+    } catch (const std::exception& error) {
+        prompts_->Warn(Q(error.what()));
+        answers_ = std::make_unique<TAnswer>(environment_);
+        grid_ = SchedulerGrid{};
+        environment_->currentFileName = kUntitledName;
+    }
+    currentPage_ = -1;
+    currentSubPage_ = -1;
+}
+
+bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/) {
+    std::string error;
+    std::optional<ClientFileContents> read = ReadClientFile(path.toStdString(), environment_, error);
+    if (!read) {
+        prompts_->Warn(QStringLiteral("The case \"%1\" could not be opened: %2\nThe case on screen is unchanged.")
+                           .arg(path, Q(error)));
+        return false;
+    }
+    answers_ = std::move(read->answers);
+    grid_ = std::move(read->grid);
+    environment_->currentFileName = path.toStdString();
+    return true;
+}
+
+void TfrmMain::NewClick() {
+    Commit();
+    if (!AskToSaveChanges()) return;
+    CreateNewCase();
+    ShowStartScreen(false);
+    DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
+    modified_ = false;
+    UpdateMenuItems();
+}
+
+void TfrmMain::OpenClick() {
+    Commit();
+    if (!AskToSaveChanges()) return;
+    const QString path = prompts_->ChooseFileToOpen(QStringLiteral("Open File Dialog"), Q(settings_.folders.clientFiles),
+                                                    kClientFilter);
+    if (!path.isEmpty()) OpenFile(path);
+    UpdateMenuItems();
+}
+
+bool TfrmMain::OpenFile(const QString& path) {
+    if (!LoadCaseFile(path, 11213)) return false;
+    AddToRecentFiles(path);
+    ShowStartScreen(false);
+    DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
+    modified_ = false;
+    UpdateMenuItems();
+    return true;
+}
+
+void TfrmMain::ReopenClick(int index) {
+    if (index < 0 || index >= static_cast<int>(settings_.recentFiles.size())) return;
+    if (!AskToSaveChanges()) {
+        RefreshRecentFiles();
+        return;
+    }
+    const QString path = Q(settings_.recentFiles[static_cast<size_t>(index)]);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool read = LoadCaseFile(path, 11533);
+    QApplication::restoreOverrideCursor();
+    if (!read) return;
+    modified_ = false;
+    ShowStartScreen(false);
+    DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
+    modified_ = false;
+    UpdateMenuItems();
+}
+
+bool TfrmMain::WriteCurrentFile() {
+    answers_->SetText(1, 100, std::to_string(std::max(0, currentPage_)));
+    StorePage();
+    std::string error;
+    const std::string path = environment_->currentFileName;
+    EnsureFolder(std::filesystem::path(path).parent_path().string());
+    if (!WriteClientFile(path, *answers_, grid_, error)) {
+        ErrorMessage(35010, "Save");
+        prompts_->Warn(QStringLiteral("The case could not be saved: %1\nYour changes are still on screen.").arg(Q(error)));
+        return false;
+    }
+    modified_ = false;
+    return true;
+}
+
+bool TfrmMain::SaveClick() {
+    Commit();
+    if (environment_->currentFileName.empty() || IsUntitledName(environment_->currentFileName)) return SaveAsClick();
+    const bool saved = WriteCurrentFile();
+    UpdateMenuItems();
+    return saved;
+}
+
+bool TfrmMain::SaveAsClick() {
+    Commit();
+    EnsureFolder(settings_.folders.clientFiles);
+    const QString proposed = QDir(Q(settings_.folders.clientFiles)).filePath(Q(FileNameOnly(environment_->currentFileName)));
+    QString chosen = prompts_->ChooseFileToSave(QStringLiteral("File|Save As Dialog"), proposed, kClientFilter);
+    bool saved = false;
+    if (!chosen.isEmpty()) {
+        const std::string name = StripExtension(chosen.toStdString()) + ".q10";
+        environment_->currentFileName = name;
+        StorePage();
+        if (IsUntitledName(name)) {
+            saved = SaveAsClick();
+        } else {
+            saved = WriteCurrentFile();
+            if (saved) AddToRecentFiles(Q(name));
+        }
+    }
+    UpdateMenuItems();
+    return saved;
+}
+
+void TfrmMain::CloseClick() {
+    environment_->currentFileName.clear();
+    for (QWidget* child : pnlMainForm_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
+    ShowStartScreen(true);
+    modified_ = false;
+    UpdateMenuItems();
+}
+
+void TfrmMain::ImportClick(int tag) {
+    Commit();
+    if (!AskToSaveChanges()) return;
+    const bool wq7 = tag == 0;
+    const QString path = prompts_->ChooseFileToOpen(
+        QStringLiteral("Open File Dialog"), Q(wq7 ? settings_.folders.wq7 : settings_.folders.wq8),
+        wq7 ? QStringLiteral("RODARA7 Files (*.WQ7)") : QStringLiteral("VIVOVA8 Files (*.WQ8)"));
+    if (path.isEmpty()) {
+        UpdateMenuItems();
+        return;
+    }
+    EnsureFolder(settings_.folders.clientFiles);
+    const std::string output = ImportedFileName(settings_.folders.clientFiles, path.toStdString());
+    std::string error;
+    std::optional<ClientFileContents> imported =
+        ImportPriorVersionFile(path.toStdString(), output, std::max(0, currentPage_), environment_, error);
+    if (!imported) {
+        prompts_->Warn(QStringLiteral("The file \"%1\" could not be imported: %2\nNothing was saved.").arg(path, Q(error)));
+        UpdateMenuItems();
+        return;
+    }
+    answers_ = std::move(imported->answers);
+    grid_ = std::move(imported->grid);
+    AddToRecentFiles(Q(output));
+    ShowStartScreen(false);
+    DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
+    modified_ = false;
+    UpdateMenuItems();
+}
+
+void TfrmMain::AddToRecentFiles(const QString& path) {
+    if (AddRecentFile(settings_.recentFiles, path.toStdString())) RefreshRecentFiles();
+}
+
+void TfrmMain::RefreshRecentFiles() {
+    if (settings_.recentFiles.size() > kMaxRecentFiles) settings_.recentFiles.resize(kMaxRecentFiles);
+    const QSignalBlocker blocker(cmbxOpenRecent_);
+    cmbxOpenRecent_->clear();
+    for (const std::string& path : settings_.recentFiles) cmbxOpenRecent_->addItem(Q(FileNameOnly(path)));
+    if (!settings_.recentFiles.empty()) cmbxOpenRecent_->setCurrentIndex(0);
+    for (size_t k = 0; k < mnuRecent_.size(); ++k) {
+        const bool shown = k < settings_.recentFiles.size();
+        mnuRecent_[k]->setVisible(shown);
+        if (shown) mnuRecent_[k]->setText(QStringLiteral("&") + Q(FileNameOnly(settings_.recentFiles[k])));
+    }
+}
+
+void TfrmMain::DefaultLocationClick(int tag) {
+    struct Location {
+        const char* title;
+        std::string Folders::*folder;
+    };
+    static const Location kLocations[] = {
+        {"Select client file Q10 folder", &Folders::clientFiles},
+        {"Select WQ7 file folder", &Folders::wq7},
+        {"Select WQ8 file folder", &Folders::wq8},
+        {"Select template folder (rtf)", &Folders::templates},
+        {"Select temporary send to word processor folder", &Folders::send},
+        {"Select VLP folder", &Folders::vlp},
+        {"Select INI folder", &Folders::settings},
+    };
+    if (tag < 0 || tag > 6) return;
+    std::string& folder = settings_.folders.*kLocations[tag].folder;
+    const QString chosen = prompts_->ChooseFolder(QString::fromLatin1(kLocations[tag].title), Q(folder));
+    if (chosen.isEmpty()) return;
+    if (!QFileInfo(chosen).isDir()) {
+        ErrorMessage(15010, "DefaultLocations");
+        return;
+    }
+    folder = IncludeTrailingPathDelimiter(chosen.toStdString());
+    environment_->clientFolder = settings_.folders.clientFiles;
+}
+
+void TfrmMain::CheckWorksheetClick() {
+    Commit();
+    TfrmAttachment window(*answers_, this);
+    FillPage();
+    window.exec();
+}
+
+}  // namespace quill10::gui

@@ -1,0 +1,355 @@
+// The worksheet screens: displaying a page, binding its controls, the
+// field-edit cycle, override mode, dialog and callout buttons, zoom.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
+#include <QStackedWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/TfrmMain.h"
+#include "calc/CalcEnvironment.h"
+#include "calc/Conversions.h"
+#include "calc/SupportTable.h"
+#include "calc/Worksheets.h"
+#include "screen/ControlBinding.h"
+#include "screen/PageLayout.h"
+#include "store/Answers.h"
+#include "store/Misc.h"
+
+namespace quill10::gui {
+
+namespace {
+
+bool IsScreenPage(int page) { return page == 0 || page == 7 || page == 15 || page == 16; }
+
+// The field that receives the focus when a page is shown.
+int FirstFieldTag(int page) {
+    switch (page) {
+        case 0: case 7: return 1000;
+        case 15: return 1252;
+        case 16: return 1250;
+        default: return -1;
+    }
+}
+
+template <typename Visit>
+void WalkWidgets(QWidget* container, Visit&& visit) {
+    for (QObject* child : container->children()) {
+        if (auto* widget = qobject_cast<QWidget*>(child)) {
+            WalkWidgets(widget, visit);
+            visit(widget);
+        }
+    }
+}
+
+QWidget* FindByTag(QWidget* container, int tag) {
+    for (QObject* child : container->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget) continue;
+        const bool focusable = qobject_cast<QLineEdit*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
+                               qobject_cast<QPlainTextEdit*>(widget);
+        if (focusable && widget->property(kTagProperty).isValid() && TagOf(widget) == tag) return widget;
+        if (QWidget* found = FindByTag(widget, tag)) return found;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// ---- Display ----
+
+void TfrmMain::DisplayAPage(int tag) {
+    if (tag < 0) return;
+    if (currentPage_ != -1) StorePage();
+    ShowStartScreen(false);
+    DisplayPage(tag);
+    UpdateMenuItems();
+}
+
+void TfrmMain::DisplayPage(int tag) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    currentPage_ = tag / 100;
+    currentSubPage_ = tag % 100;
+    const bool wasModified = modified_;
+    lastField_.clear();
+    for (QWidget* child : pnlMainForm_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
+    VertScrollBox1_->verticalScrollBar()->setValue(0);
+
+    QString error;
+    if (!LoadPageLayout(QString::fromStdString(settings_.folders.vlp), currentPage_, pnlMainForm_, error)) {
+        ErrorMessage(16200, "DisplayPage");
+        prompts_->Warn(error);
+    } else {
+        SetPageProperties(pnlMainForm_);
+        ScalePage(settings_.zoomFactor);
+        RecalculatePage();
+        if (QWidget* first = FindByTag(pnlMainForm_, FirstFieldTag(currentPage_))) first->setFocus(Qt::OtherFocusReason);
+    }
+    SelectTreeItemOfPage(currentPage_);
+    modified_ = wasModified;
+    VertScrollBox1_->verticalScrollBar()->setValue(0);
+    QApplication::restoreOverrideCursor();
+    UpdateMenuItems();
+}
+
+void TfrmMain::SelectTreeItemOfPage(int page) {
+    TreeView1_->clearSelection();
+    for (QTreeWidgetItemIterator it(TreeView1_); *it; ++it) {
+        const QVariant tag = (*it)->data(0, Qt::UserRole);
+        if (tag.isValid() && tag.toInt() / 100 == page) (*it)->setSelected(true);
+    }
+}
+
+void TfrmMain::ShowStartScreen(bool show) { pageStack_->setCurrentWidget(show ? layClose_ : VertScrollBox1_); }
+
+void TfrmMain::SetPageProperties(QWidget* container) {
+    WalkWidgets(container, [this](QWidget* widget) {
+        const QString style = StyleOf(widget);
+        if (!style.isEmpty()) widget->setProperty(kStyleProperty, style);  // style names are matched in upper case
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            button->setFocusPolicy(Qt::StrongFocus);
+            if (button->objectName().contains(QLatin1String("HELP"), Qt::CaseInsensitive)) {
+                // The help bubbles live inside their button in the layout; they are shown
+                // on the page itself so that they are not clipped by the button.
+                QVariantList callouts;
+                for (QFrame* callout : button->findChildren<QFrame*>(QString(), Qt::FindDirectChildrenOnly)) {
+                    if (!callout->property(kCalloutProperty).toBool()) continue;
+                    const QPoint at = button->mapTo(pnlMainForm_, QPoint(button->width(), button->height()));
+                    callout->setParent(pnlMainForm_->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+                    callout->move(callout->parentWidget()->mapFrom(pnlMainForm_, at));
+                    callout->hide();
+                    callouts.append(QVariant::fromValue<QObject*>(callout));
+                }
+                button->setProperty("Callouts", callouts);
+                connect(button, &QPushButton::clicked, this, [this, button] { CalloutDispatch(button); });
+            } else {
+                connect(button, &QPushButton::clicked, this, [this, button] { DialogDispatch(TagOf(button)); });
+            }
+        } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+            box->setFocusPolicy(Qt::StrongFocus);
+            if (box->property("Computed").toBool()) {
+                // A box the calculation ticks (the obligor of line 28): shown, never typed in.
+                box->setFocusPolicy(Qt::NoFocus);
+                box->setAttribute(Qt::WA_TransparentForMouseEvents);
+            }
+            connect(box, &QCheckBox::stateChanged, this, [this] {
+                if (!filling_) modified_ = true;
+            });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            connect(edit, &QLineEdit::textEdited, this, [this] { modified_ = true; });
+            if (style == kEditReadOnly) edit->setFocusPolicy(Qt::ClickFocus);
+            if (style == kEditOverrideable) {
+                edit->setProperty("OverrideOnDoubleClick", true);
+                edit->setReadOnly(true);
+            }
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (settings_.shrinkAmount > 0) {
+                QFont font = label->font();
+                font.setPointSizeF(std::max(4.0, font.pointSizeF() - settings_.shrinkAmount));
+                label->setFont(font);
+            }
+        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
+            memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+            memo->setTabChangesFocus(true);
+            connect(memo, &QPlainTextEdit::textChanged, this, [this] {
+                if (!filling_) modified_ = true;
+            });
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
+                if (!filling_) modified_ = true;
+            });
+        }
+    });
+}
+
+void TfrmMain::ScalePage(double factor) {
+    if (factor <= 0 || std::abs(factor - 1.0) < 1e-9) return;
+    WalkWidgets(pnlMainForm_, [factor](QWidget* widget) {
+        const QRect g = widget->geometry();
+        widget->setGeometry(static_cast<int>(g.x() * factor), static_cast<int>(g.y() * factor),
+                            static_cast<int>(g.width() * factor), static_cast<int>(g.height() * factor));
+        QFont font = widget->font();
+        if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * factor);
+        widget->setFont(font);
+    });
+    pnlMainForm_->setFixedSize(static_cast<int>(pnlMainForm_->width() * factor),
+                               static_cast<int>(pnlMainForm_->height() * factor));
+}
+
+void TfrmMain::FillPage() {
+    if (!answers_ || currentPage_ == -1) return;
+    const bool wasModified = modified_;
+    filling_ = true;
+    Answer2Components(pnlMainForm_, *answers_, currentPage_);
+    filling_ = false;
+    modified_ = wasModified;
+}
+
+void TfrmMain::StorePage() {
+    if (answers_ && IsScreenPage(currentPage_)) Components2Answers(pnlMainForm_, *answers_, currentPage_);
+}
+
+void TfrmMain::RunCalculate() {
+    try {
+        answers_->Calculate();
+    } catch (const SupportTableError& error) {
+        prompts_->Warn(QString::fromStdString(error.what()));
+    }
+}
+
+// Screen page to calculation pages, calculation, back, refill.
+void TfrmMain::RecalculatePage() {
+    TransferScreenToCalc(*answers_, currentPage_);
+    RunCalculate();
+    TransferCalcToScreen(*answers_, currentPage_);
+    FillPage();
+}
+
+// ---- The field-edit cycle ----
+
+void TfrmMain::CalcOnExit(QWidget* sender) {
+    if (auto* edit = qobject_cast<QLineEdit*>(sender)) {
+        const FieldKind kind = KindOfTag(TagOf(edit));
+        if (kind != FieldKind::Unbound && !edit->isReadOnly()) {
+            const QString normalised = QString::fromStdString(NormalisedText(kind, edit->text().toStdString()));
+            if (normalised != edit->text()) edit->setText(normalised);
+        }
+    }
+    if (!answers_ || !IsScreenPage(currentPage_)) return;
+    StorePage();
+    RecalculatePage();
+}
+
+void TfrmMain::ScrollOnEnter(QWidget* sender) {
+    SetOverrideButtons(sender);
+    if (qobject_cast<QLineEdit*>(sender) || qobject_cast<QCheckBox*>(sender) || qobject_cast<QPlainTextEdit*>(sender))
+        lastField_ = sender;
+    QScrollBar* bar = VertScrollBox1_->verticalScrollBar();
+    const int y = sender->mapTo(pnlMainForm_, QPoint(0, 0)).y();
+    const int visible = VertScrollBox1_->viewport()->height();
+    if (y + sender->height() > bar->value() + visible || y < bar->value()) bar->setValue(y - visible / 2);
+    UpdateMenuItems();
+}
+
+void TfrmMain::SetOverrideButtons(QWidget* control) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        const bool overridable = IsOverridableEditStyle(StyleOf(edit));
+        SetOverrideCommands(overridable && edit->isReadOnly(), overridable && !edit->isReadOnly());
+    } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        SetOverrideCommands(StyleOf(box) == kCheckBoxOverrideable, StyleOf(box) == kCheckBoxOverridden);
+    }
+}
+
+void TfrmMain::OverrideClick() {
+    auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    if (!edit || !pnlMainForm_->isAncestorOf(edit) || !IsOverridableEditStyle(StyleOf(edit))) return;
+    const int slot = SlotOfEditTag(TagOf(edit));
+    const bool overridden = !answers_->OvRide(currentPage_, slot);
+    answers_->SetOvRide(currentPage_, slot, overridden);
+    SetOverrideCommands(!overridden, overridden);
+    StorePage();
+    RecalculatePage();
+    modified_ = true;
+    UpdateMenuItems();
+}
+
+void TfrmMain::CalloutDispatch(QPushButton* button) {
+    for (const QVariant& entry : button->property("Callouts").toList()) {
+        auto* callout = qobject_cast<QWidget*>(entry.value<QObject*>());
+        if (!callout) continue;
+        callout->setVisible(!callout->isVisible());
+        if (callout->isVisible()) callout->raise();
+    }
+}
+
+// The line dialogs arrive with their own issue; until then a dialog button
+// recalculates the case the way a dialog's return does.
+void TfrmMain::DialogDispatch(int code) {
+    StorePage();
+    const bool sole = code <= 20 || code == 50 || code == 51;
+    const bool split = (code >= 21 && code <= 40) || code == 52 || code == 53;
+    if (sole) SoleLongToCalc(*answers_);
+    if (split) SplitLongToCalc(*answers_);
+    RunCalculate();
+    if (code <= 20) SoleCalcToLong(*answers_);
+    else if (code <= 40) SplitCalcToLong(*answers_);
+    else if (code == 50 || code == 51) Calc15(*answers_);
+    else if (code == 52 || code == 53) Calc16(*answers_);
+    FillPage();
+    UpdateMenuItems();
+}
+
+QWidget* TfrmMain::FindField(const QString& name) const { return pnlMainForm_->findChild<QWidget*>(name); }
+
+QImage TfrmMain::RenderPage() {
+    QImage image(pnlMainForm_->size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    pnlMainForm_->render(&painter);
+    return image;
+}
+
+void TfrmMain::InsertToday() {
+    auto* edit = qobject_cast<QLineEdit*>(lastField_.data());
+    if (!edit || edit->isReadOnly()) return;
+    edit->setText(QString::fromStdString(LongDateOfToday()));
+    edit->setFocus();
+    modified_ = true;
+}
+
+// ---- Zoom and Shrink Font ----
+
+void TfrmMain::ShowZoomDialog() {
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Zoom"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* slider = new QSlider(Qt::Horizontal);
+    slider->setRange(0, 200);
+    slider->setValue(static_cast<int>(RoundHalfEven(settings_.zoomFactor * 100)));
+    auto* value = new QLabel;
+    auto show = [value](int percent) { value->setText(QString::number(percent) + QStringLiteral("%")); };
+    show(slider->value());
+    connect(slider, &QSlider::valueChanged, value, show);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(value);
+    layout->addWidget(slider);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || slider->value() == 0) return;
+    settings_.zoomFactor = slider->value() / 100.0;
+    if (currentPage_ != -1) DisplayAPage(currentPage_ * 100 + std::max(0, currentSubPage_));
+}
+
+void TfrmMain::ShowShrinkFontDialog() {
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Shrink Font"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* list = new QListWidget;
+    for (int k = 0; k <= 6; ++k) list->addItem(QString::number(k * 0.5, 'f', 1));
+    list->setCurrentRow(std::clamp(static_cast<int>(settings_.shrinkAmount / 0.5), 0, 6));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return;
+    settings_.shrinkAmount = list->currentRow() * 0.5;
+    DisplayAPage(0);
+}
+
+}  // namespace quill10::gui

@@ -1,0 +1,497 @@
+// The main window's construction: ribbon, headline figures, menus, tree,
+// page area; keyboard handling; start-up and the close sequence.
+#include "app/TfrmMain.h"
+
+#include <QAction>
+#include <functional>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "calc/CalcEnvironment.h"
+#include "calc/Headlines.h"
+#include "screen/ControlBinding.h"
+#include "screen/PageLayout.h"
+#include "store/Answers.h"
+#include "store/Misc.h"
+
+namespace quill10::gui {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+// The four worksheet screens: display command Tag and tree caption.
+struct ScreenPage {
+    int page;
+    int tag;
+    const char* worksheet;
+    const char* form;
+};
+constexpr ScreenPage kScreens[] = {
+    {0, 0, "Sole/Shared Worksheet", "Long Form"},
+    {15, 1500, "Sole/Shared Worksheet", "Short Form"},
+    {7, 700, "Split Worksheet", "Long Form"},
+    {16, 1600, "Split Worksheet", "Short Form"},
+};
+
+// The Default Locations items, Tag 0 to 6.
+constexpr const char* kFolderCaptions[] = {"&Q10 files",      "WQ&7 files", "WQ&8 files", "&Template files",
+                                           "&Send RTF files", "&VLP files", "&INI file"};
+
+QLabel* HeadlineFigure(QHBoxLayout* ribbon, const QString& title, const QString& name) {
+    auto* panel = new QFrame;
+    panel->setObjectName(QStringLiteral("pnl") + name.mid(3));
+    panel->setStyleSheet(QStringLiteral("QFrame { background: black; } QLabel { background: black; }"));
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(8, 2, 8, 2);
+    layout->setSpacing(0);
+    auto* caption = new QLabel(title);
+    caption->setStyleSheet(QStringLiteral("color: white;"));
+    caption->setAlignment(Qt::AlignCenter);
+    auto* figure = new QLabel(QStringLiteral("$0.00"));
+    figure->setObjectName(name);
+    figure->setAlignment(Qt::AlignCenter);
+    figure->setStyleSheet(QStringLiteral("color: #ff2020; font-size: 24pt; font-weight: bold;"));
+    layout->addWidget(caption);
+    layout->addWidget(figure);
+    ribbon->addWidget(panel);
+    return figure;
+}
+
+}  // namespace
+
+WindowPlacement PlacementForScreenWidth(int w) {
+    struct Row {
+        int below;
+        int treeWidth, windowWidth;
+        double zoom;
+    };
+    static constexpr Row kRows[] = {
+        {1024, 0, 800, 0.9}, {1152, 0, 1024, 1.0},   {1176, 116, 1100, 1.0}, {1280, 140, 1100, 1.0},
+        {1366, 244, 1280, 1.0}, {1400, 330, 1366, 1.0}, {1920, 364, 1400, 1.0}, {10000, 388, 1435, 1.0},
+    };
+    for (const Row& row : kRows)
+        if (w < row.below) return WindowPlacement{row.treeWidth, row.windowWidth, row.zoom, row.below == 1024};
+    return WindowPlacement{-1, 800, -1, false};
+}
+
+TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* parent)
+    : QMainWindow(parent), environment_(std::make_shared<CalcEnvironment>()) {
+    setObjectName(QStringLiteral("frmMain"));
+    if (!prompts) {
+        ownPrompts_ = std::make_unique<DialogPrompts>(this);
+        prompts = ownPrompts_.get();
+    }
+    prompts_ = prompts;
+
+    // Start-up, part 1: defaults, folders, a new case, the settings file.
+    settings_ = Settings{};
+    UserFolders user{QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString(),
+                     QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString()};
+    settings_.folders = DefaultFolders(programFolder.toStdString(), user);
+    environment_->SetProgramFolder(settings_.folders.program);
+    environment_->clientFolder = settings_.folders.clientFiles;
+    environment_->refreshScreen = [this] {
+        if (currentPage_ == 0 || currentPage_ == 7 || currentPage_ == 15 || currentPage_ == 16) FillPage();
+    };
+
+    resize(500, 550);
+    BuildRibbon();
+    BuildTree();
+    BuildMenus();
+    BuildFieldPopup();
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(pnlRibbon_);
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->addWidget(TreeView1_);
+    pageStack_ = new QStackedWidget;
+    VertScrollBox1_ = new QScrollArea;
+    VertScrollBox1_->setObjectName(QStringLiteral("VertScrollBox1"));
+    VertScrollBox1_->setWidgetResizable(false);
+    VertScrollBox1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    pnlMainForm_ = new QWidget;
+    pnlMainForm_->setObjectName(QStringLiteral("pnlMainForm"));
+    pnlMainForm_->setStyleSheet(WorksheetStyleSheet());
+    VertScrollBox1_->setWidget(pnlMainForm_);
+    layClose_ = new QWidget;
+    layClose_->setObjectName(QStringLiteral("layClose"));
+    auto* startLayout = new QVBoxLayout(layClose_);
+    auto* maker = new QLabel(QStringLiteral("Velmora"));
+    maker->setStyleSheet(QStringLiteral("font-size: 18pt; color: #555;"));
+    auto* product = new QLabel(QStringLiteral("QUILL10\nOhio Child Support Computation Worksheets"));
+    product->setStyleSheet(QStringLiteral("font-size: 28pt; font-weight: bold; color: #1f3a5f;"));
+    for (QLabel* label : {maker, product}) label->setAlignment(Qt::AlignCenter);
+    startLayout->addStretch();
+    startLayout->addWidget(maker);
+    startLayout->addWidget(product);
+    startLayout->addStretch();
+    pageStack_->addWidget(VertScrollBox1_);
+    pageStack_->addWidget(layClose_);
+    splitter->addWidget(pageStack_);
+    splitter->setStretchFactor(1, 1);
+    layout->addWidget(splitter, 1);
+    setCentralWidget(central);
+
+    CreateNewCase();
+    const std::string iniPath = IncludeTrailingPathDelimiter(settings_.folders.settings) + kSettingsFileName;
+    for (const std::string& problem : ReadINI(iniPath, settings_)) prompts_->Warn(Q(problem));
+    environment_->clientFolder = settings_.folders.clientFiles;
+    RefreshRecentFiles();
+    qApp->installEventFilter(this);
+    UpdateMenuItems();
+}
+
+TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
+
+QAction* TfrmMain::AddAction(QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(caption);
+    if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+    return action;
+}
+
+void TfrmMain::BuildRibbon() {
+    pnlRibbon_ = new QFrame;
+    pnlRibbon_->setObjectName(QStringLiteral("pnlRibbon"));
+    pnlRibbon_->setStyleSheet(QStringLiteral("QFrame#pnlRibbon { background: #dfe6ee; }"));
+    auto* ribbon = new QHBoxLayout(pnlRibbon_);
+    ribbon->setContentsMargins(6, 4, 6, 4);
+    struct RibbonButton {
+        const char* name;
+        const char* caption;
+        int help;
+        std::function<void()> command;  // empty: not available yet
+    };
+    const RibbonButton buttons[] = {
+        {"btnNew", "New", 1051, [this] { NewClick(); }},
+        {"btnOpen", "Open", 1052, [this] { OpenClick(); }},
+        {"btnSave", "Save", 1053, [this] { SaveClick(); }},
+        {"btnSaveAs", "Save As", 1054, [this] { SaveAsClick(); }},
+        {"btnPrint", "Print", 1055, {}},
+        {"btnCheck", "Check", 1056, [this] { CheckWorksheetClick(); }},
+        {"btnClose", "Close", 1057, [this] { CloseClick(); }},
+        {"btnExit", "Exit", 1050, [this] { close(); }},
+    };
+    for (const RibbonButton& b : buttons) {
+        auto* button = new QToolButton;
+        button->setObjectName(QString::fromLatin1(b.name));
+        button->setText(QString::fromLatin1(b.caption));
+        button->setProperty(kHelpProperty, b.help);
+        button->setFocusPolicy(Qt::NoFocus);
+        ribbon->addWidget(button);
+        if (b.command) connect(button, &QToolButton::clicked, this, b.command);
+        else button->setEnabled(false);  // printing comes with the print documents
+    }
+    cmbxOpenRecent_ = new QComboBox;
+    cmbxOpenRecent_->setObjectName(QStringLiteral("cmbxOpenRecent"));
+    cmbxOpenRecent_->setMinimumWidth(180);
+    cmbxOpenRecent_->setFocusPolicy(Qt::NoFocus);
+    connect(cmbxOpenRecent_, qOverload<int>(&QComboBox::activated), this, [this](int index) { ReopenClick(index); });
+    ribbon->addWidget(cmbxOpenRecent_);
+    lblSupport_ = HeadlineFigure(ribbon, QStringLiteral("Annual Support (Ins.)"), QStringLiteral("lblSupport"));
+    lblSupportNo_ = HeadlineFigure(ribbon, QStringLiteral("Annual Support (No Ins.)"), QStringLiteral("lblSupportNo"));
+    lblCashMedicalSupport_ =
+        HeadlineFigure(ribbon, QStringLiteral("Cash Medical Support"), QStringLiteral("lblCashMedicalSupport"));
+    spdbtnOverride_ = new QToolButton;
+    spdbtnOverride_->setObjectName(QStringLiteral("spdbtnOverride"));
+    spdbtnOverride_->setText(QStringLiteral("Override"));
+    spdbtnCancelOverride_ = new QToolButton;
+    spdbtnCancelOverride_->setObjectName(QStringLiteral("spdbtnCancelOverride"));
+    spdbtnCancelOverride_->setText(QStringLiteral("Cancel Override"));
+    for (QToolButton* button : {spdbtnOverride_, spdbtnCancelOverride_}) {
+        button->setProperty(kHelpProperty, 1058);
+        button->setEnabled(false);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, &TfrmMain::OverrideClick);
+        ribbon->addWidget(button);
+    }
+    ribbon->addStretch();
+}
+
+void TfrmMain::BuildTree() {
+    TreeView1_ = new QTreeWidget;
+    TreeView1_->setObjectName(QStringLiteral("TreeView1"));
+    TreeView1_->setHeaderHidden(true);
+    TreeView1_->setFocusPolicy(Qt::NoFocus);
+    auto* display = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Display A Worksheet")});
+    QTreeWidgetItem* worksheet = nullptr;
+    for (const ScreenPage& screen : kScreens) {
+        if (!worksheet || worksheet->text(0) != QLatin1String(screen.worksheet))
+            worksheet = new QTreeWidgetItem(display, {QString::fromLatin1(screen.worksheet)});
+        auto* item = new QTreeWidgetItem(worksheet, {QString::fromLatin1(screen.form)});
+        item->setData(0, Qt::UserRole, screen.tag);
+    }
+    new QTreeWidgetItem(TreeView1_, {QStringLiteral("Preview/Print A Worksheet")});
+    new QTreeWidgetItem(TreeView1_, {QStringLiteral("Support Scheduler")});
+    TreeView1_->expandAll();
+    connect(TreeView1_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
+        const QVariant tag = item->data(0, Qt::UserRole);
+        if (tag.isValid()) DisplayAPage(tag.toInt());
+    });
+}
+
+void TfrmMain::BuildMenus() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    connect(AddAction(file, QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N"))), &QAction::triggered, this, &TfrmMain::NewClick);
+    connect(AddAction(file, QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O"))), &QAction::triggered, this, &TfrmMain::OpenClick);
+    QMenu* recent = file->addMenu(QStringLiteral("Open &Recent"));
+    for (int k = 0; k < 9; ++k) {
+        mnuRecent_[k] = recent->addAction(QString());
+        mnuRecent_[k]->setVisible(false);
+        connect(mnuRecent_[k], &QAction::triggered, this, [this, k] { ReopenClick(k); });
+    }
+    connect(AddAction(file, QStringLiteral("Open WQ&7 File")), &QAction::triggered, this, [this] { ImportClick(0); });
+    connect(AddAction(file, QStringLiteral("Open WQ&8 Mac File")), &QAction::triggered, this, [this] { ImportClick(1); });
+    connect(AddAction(file, QStringLiteral("&Close")), &QAction::triggered, this, &TfrmMain::CloseClick);
+    connect(AddAction(file, QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S"))), &QAction::triggered, this, [this] { SaveClick(); });
+    connect(AddAction(file, QStringLiteral("Save &As"), QKeySequence(QStringLiteral("Ctrl+A"))), &QAction::triggered, this, [this] { SaveAsClick(); });
+    AddAction(file, QStringLiteral("&Preview/Print"), QKeySequence(QStringLiteral("Ctrl+Alt+P")))->setEnabled(false);
+    AddAction(file, QStringLiteral("Print &Form on Screen"), QKeySequence(QStringLiteral("Ctrl+P")))->setEnabled(false);
+    connect(AddAction(file, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* display = menuBar()->addMenu(QStringLiteral("&Display"));
+    QMenu* sole = display->addMenu(QStringLiteral("&Sole/Shared Worksheet"));
+    connect(AddAction(sole, QStringLiteral("&Long")), &QAction::triggered, this, [this] { DisplayAPage(0); });
+    connect(AddAction(sole, QStringLiteral("&Short")), &QAction::triggered, this, [this] { DisplayAPage(1500); });
+    QMenu* split = display->addMenu(QStringLiteral("S&plit Worksheet"));
+    connect(AddAction(split, QStringLiteral("&Long")), &QAction::triggered, this, [this] { DisplayAPage(700); });
+    connect(AddAction(split, QStringLiteral("&Short")), &QAction::triggered, this, [this] { DisplayAPage(1600); });
+    AddAction(display, QStringLiteral("S&upport Scheduler"))->setEnabled(false);
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    mnuOverride_ = AddAction(options, QStringLiteral("&Override"), QKeySequence(QStringLiteral("Ctrl+Alt+V")));
+    mnuCancelOverride_ = AddAction(options, QStringLiteral("&Cancel Override"));
+    mnuCancelOverride_->setShortcut(QKeySequence(QStringLiteral("Ctrl+Alt+V")));
+    // Both carry the same shortcut; only one of them is enabled at a time.
+    for (QAction* action : {mnuOverride_, mnuCancelOverride_}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, &TfrmMain::OverrideClick);
+    }
+    AddAction(options, QStringLiteral("&Annualizer"), QKeySequence(QStringLiteral("Ctrl+Alt+A")))->setEnabled(false);
+    connect(AddAction(options, QStringLiteral("Ca&lculator"), QKeySequence(QStringLiteral("Ctrl+Alt+C"))), &QAction::triggered, this, [] {
+        for (const char* program : {"gnome-calculator", "kcalc", "galculator", "xcalc"})
+            if (QProcess::startDetached(QString::fromLatin1(program), {})) return;
+    });
+    connect(AddAction(options, QStringLiteral("C&heck Worksheet")), &QAction::triggered, this, &TfrmMain::CheckWorksheetClick);
+    AddAction(options, QStringLiteral("Set &Interest Threshold..."))->setEnabled(false);
+    AddAction(options, QStringLiteral("Se&t Default Interest Rate..."))->setEnabled(false);
+    QMenu* locations = options->addMenu(QStringLiteral("&Default Locations"));
+    for (int tag = 0; tag < 7; ++tag)
+        connect(AddAction(locations, QString::fromLatin1(kFolderCaptions[tag])), &QAction::triggered, this,
+                [this, tag] { DefaultLocationClick(tag); });
+    for (const char* caption : {"Force &Word", "Fo&rce WordPad", "Fi&nd Word"}) AddAction(options, QString::fromLatin1(caption))->setEnabled(false);
+    connect(AddAction(options, QStringLiteral("Shrink &Font")), &QAction::triggered, this, &TfrmMain::ShowShrinkFontDialog);
+
+    QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
+    connect(AddAction(window, QStringLiteral("&Minimize"), QKeySequence(QStringLiteral("Ctrl+M"))), &QAction::triggered, this, &QWidget::showMinimized);
+    mnuZoom_ = AddAction(window, QStringLiteral("&Zoom..."));
+    connect(mnuZoom_, &QAction::triggered, this, &TfrmMain::ShowZoomDialog);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    for (const char* caption : {"&Table Of Contents", "&ODJFS Health Expenditure Table", "&Help On Specific Lines", "&Instructional Video"})
+        AddAction(help, QString::fromLatin1(caption))->setEnabled(false);
+    connect(AddAction(help, QStringLiteral("&About")), &QAction::triggered, this, &TfrmMain::ShowAbout);
+}
+
+void TfrmMain::BuildFieldPopup() {
+    fieldPopup_ = new QMenu(this);
+    fieldPopup_->addAction(QStringLiteral("Annualizer"))->setEnabled(false);
+    fieldPopup_->addAction(QStringLiteral("Calculator"))->setEnabled(false);
+    popOverride_ = fieldPopup_->addAction(QStringLiteral("Override"));
+    popCancelOverride_ = fieldPopup_->addAction(QStringLiteral("Cancel Override"));
+    for (QAction* action : {popOverride_, popCancelOverride_})
+        connect(action, &QAction::triggered, this, &TfrmMain::OverrideClick);
+    popDataSource_ = fieldPopup_->addAction(QStringLiteral("Data Source"));
+    popDataSource_->setEnabled(false);
+    popHelp_ = fieldPopup_->addAction(QStringLiteral("Help"));
+    popHelp_->setEnabled(false);
+    connect(fieldPopup_->addAction(QStringLiteral("Insert Today")), &QAction::triggered, this, &TfrmMain::InsertToday);
+}
+
+void TfrmMain::UpdateMenuItems() {
+    if (!answers_) return;
+    if (currentPage_ == 0 || currentPage_ == 15 || currentPage_ == 7 || currentPage_ == 16) {
+        const bool split = currentPage_ == 7 || currentPage_ == 16;
+        const HeadlineFigures figures = split ? SplitHeadlines(*answers_) : SoleSharedHeadlines(*answers_);
+        lblSupport_->setText(Q(figures.support));
+        lblSupportNo_->setText(Q(figures.supportNoIns));
+        lblCashMedicalSupport_->setText(Q(figures.cashMedical));
+    }
+    QWidget* focused = QApplication::focusWidget();
+    auto* edit = qobject_cast<QLineEdit*>(focused);
+    const QString style = edit ? StyleOf(edit) : QString();
+    if (edit) {
+        popDataSource_->setVisible(style == kEditReadOnly || IsOverridableEditStyle(style));
+        popHelp_->setVisible(HelpContextOf(edit) >= 1000);
+    }
+    SetOverrideCommands(edit && style == kEditOverrideable, edit && style == kEditOverridden);
+    mnuZoom_->setEnabled(currentPage_ != -1);
+    setWindowTitle(Q(FileNameOnly(CurrentFileName().toStdString())) + QStringLiteral(" - QUILL10"));
+}
+
+void TfrmMain::SetOverrideCommands(bool overrideEnabled, bool cancelEnabled) {
+    for (QAction* action : {mnuOverride_, popOverride_}) action->setEnabled(overrideEnabled);
+    for (QAction* action : {mnuCancelOverride_, popCancelOverride_}) action->setEnabled(cancelEnabled);
+    spdbtnOverride_->setEnabled(overrideEnabled);
+    spdbtnCancelOverride_->setEnabled(cancelEnabled);
+}
+
+QString TfrmMain::HeadlineSupport() const { return lblSupport_->text(); }
+QString TfrmMain::HeadlineSupportNoIns() const { return lblSupportNo_->text(); }
+QString TfrmMain::HeadlineCashMedical() const { return lblCashMedicalSupport_->text(); }
+
+// ---- Keyboard ----
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const bool onPage = widget && pnlMainForm_->isAncestorOf(widget);
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            if (widget && widget->window() == this && KeyPress(static_cast<QKeyEvent*>(event))) return true;
+            break;
+        case QEvent::FocusOut: {
+            auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // Opening a menu or another window does not leave the field.
+            if (onPage && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) CalcOnExit(widget);
+            break;
+        }
+        case QEvent::FocusIn:
+            if (onPage) ScrollOnEnter(widget);
+            break;
+        case QEvent::MouseButtonDblClick:
+            if (onPage && qobject_cast<QLineEdit*>(widget) &&
+                widget->property("OverrideOnDoubleClick").toBool()) {
+                widget->setFocus();
+                OverrideClick();
+                return true;
+            }
+            break;
+        case QEvent::ContextMenu:
+            if (onPage && qobject_cast<QLineEdit*>(widget)) {
+                widget->setFocus();
+                UpdateMenuItems();
+                fieldPopup_->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+                return true;
+            }
+            break;
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TfrmMain::KeyPress(QKeyEvent* key) {
+    const bool ctrl = key->modifiers() & Qt::ControlModifier;
+    QScrollBar* bar = VertScrollBox1_->verticalScrollBar();
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (QWidget* focus = QApplication::focusWidget(); focus && pnlMainForm_->isAncestorOf(focus)) {
+                focusNextChild();  // Enter moves on like Tab
+                return true;
+            }
+            return false;
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (!ctrl) break;
+            bar->setValue(key->key() == Qt::Key_Home ? 0 : pnlMainForm_->height());
+            return true;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: {
+            const int step = VertScrollBox1_->viewport()->height() / 2;
+            bar->setValue(bar->value() + (key->key() == Qt::Key_PageUp ? -step : step));
+            return true;
+        }
+        default:
+            break;
+    }
+    // A key that changes a field's text marks the case modified.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && pnlMainForm_->isAncestorOf(focus) && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab &&
+        (!key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && !ctrl)
+        modified_ = true;
+    return false;
+}
+
+// ---- Start-up and close ----
+
+void TfrmMain::StartUp(const QStringList& arguments, bool placeOnScreen) {
+    if (placeOnScreen) {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const WindowPlacement placement = PlacementForScreenWidth(screen.width());
+        resize(placement.windowWidth, screen.height() - static_cast<int>(screen.height() * 0.075));
+        if (placement.treeWidth >= 0) TreeView1_->setFixedWidth(placement.treeWidth);
+        TreeView1_->setVisible(placement.treeWidth != 0);
+        if (placement.zoom > 0) settings_.zoomFactor = placement.zoom;
+        move(screen.x() + (screen.width() - width()) / 2, screen.y());
+        if (placement.tooNarrow) {
+            ErrorMessage(11080, "StartUp");
+            showMinimized();
+        }
+    }
+    if (!arguments.isEmpty() && arguments.first().toUpper() != QLatin1String("UNTITLED.Q10")) {
+        if (!LoadCaseFile(arguments.first(), 16050)) {
+            UpdateMenuItems();
+            return;
+        }
+        AddToRecentFiles(arguments.first());
+    }
+    RefreshRecentFiles();
+    DisplayAPage(Str2Int(answers_->Text(1, 100)) * 100);
+    UpdateMenuItems();
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!CloseSequence()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool TfrmMain::CloseSequence() {
+    Commit();
+    if (!AskToSaveChanges()) return false;
+    WriteSettingsAndCleanUp();
+    return true;
+}
+
+void TfrmMain::WriteSettingsAndCleanUp() {
+    std::string error;
+    if (!WriteINI(settings_, error)) prompts_->Warn(QStringLiteral("The settings could not be saved: ") + Q(error));
+    for (const std::string& warning : DeleteTemps(settings_.folders.send, "send_temp*.rtf")) prompts_->Warn(Q(warning));
+}
+
+void TfrmMain::ShowAbout() {
+    QMessageBox::about(this, QStringLiteral("About QUILL10"),
+                       QStringLiteral("<b>QUILL10</b> version 10.14<br>Ohio child support computation worksheets"
+                                      "<br>Velmora"));
+}
+
+}  // namespace quill10::gui

@@ -1,0 +1,174 @@
+#pragma once
+// The main window: ribbon of file commands, headline figures, recent-file
+// box and override buttons across the top; the tree of destinations on the
+// left; the scrolling page area with the worksheet on display.  It owns the
+// case (answer store and scheduler table), the settings and the folders,
+// runs the field-edit cycle and the file commands.
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "app/UserPrompts.h"
+#include "files/Settings.h"
+#include "scheduler/SchedulerGrid.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QScrollArea;
+class QStackedWidget;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QLineEdit;
+
+namespace quill10 {
+class CalcEnvironment;
+class TAnswer;
+}  // namespace quill10
+
+namespace quill10::gui {
+
+// Window width, tree panel width and zoom for a screen width.
+struct WindowPlacement {
+    int treeWidth = -1;      // -1: unchanged
+    int windowWidth = 800;
+    double zoom = -1;        // -1: unchanged
+    bool tooNarrow = false;  // below 1024: error 11080, minimised
+};
+WindowPlacement PlacementForScreenWidth(int screenWidth);
+
+class TfrmMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // `programFolder` holds table.txt and the VLP folder; `prompts` answers
+    // for the user (the real dialogs when null).
+    explicit TfrmMain(const QString& programFolder, UserPrompts* prompts = nullptr, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Start-up, part 2: size by the screen, the command-line file, the page
+    // stored in slot 1:100.
+    void StartUp(const QStringList& arguments, bool placeOnScreen = true);
+
+    // ---- Worksheet screens ----
+    void DisplayPage(int tag);
+    void DisplayAPage(int tag);
+    void CalcOnExit(QWidget* sender);
+    void ScrollOnEnter(QWidget* sender);
+    void OverrideClick();
+    void DialogDispatch(int code);
+    void CalloutDispatch(QPushButton* button);
+    void UpdateMenuItems();
+
+    // ---- File commands ----
+    void NewClick();
+    void OpenClick();
+    bool OpenFile(const QString& path);
+    void ReopenClick(int index);
+    bool SaveClick();
+    bool SaveAsClick();
+    void CloseClick();
+    void ImportClick(int tag);  // 0 WQ7, 1 WQ8
+    void DefaultLocationClick(int tag);
+    void CheckWorksheetClick();
+    void InsertToday();
+
+    // ---- State, for the shell and tests ----
+    TAnswer& Answers() { return *answers_; }
+    CalcEnvironment& Environment() { return *environment_; }
+    Settings& CurrentSettings() { return settings_; }
+    int CurrentPage() const { return currentPage_; }
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+    QString CurrentFileName() const;
+    QWidget* PagePanel() const { return pnlMainForm_; }
+    QWidget* FindField(const QString& name) const;
+    QString HeadlineSupport() const;
+    QString HeadlineSupportNoIns() const;
+    QString HeadlineCashMedical() const;
+    QAction* OverrideAction() const { return mnuOverride_; }
+    QAction* CancelOverrideAction() const { return mnuCancelOverride_; }
+    QAction* ZoomAction() const { return mnuZoom_; }
+    QComboBox* RecentFilesBox() const { return cmbxOpenRecent_; }
+    double ZoomFactor() const { return settings_.zoomFactor; }
+    // The close sequence without closing the window: commit, save prompt,
+    // settings, temporary files.  False when the user cancels.
+    bool CloseSequence();
+    // Renders the page panel into an image (for --snapshot).
+    QImage RenderPage();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildRibbon();
+    void BuildMenus();
+    void BuildFieldPopup();
+    void BuildTree();
+    QAction* AddAction(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {});
+    void SetPageProperties(QWidget* container);
+    void FillPage();
+    void StorePage();
+    void RecalculatePage();
+    void RunCalculate();
+    void ScalePage(double factor);
+    bool KeyPress(QKeyEvent* key);
+    void Commit();
+    bool AskToSaveChanges();
+    bool WriteCurrentFile();
+    void CreateNewCase();
+    bool LoadCaseFile(const QString& path, int createErrorCode);
+    void RefreshRecentFiles();
+    void AddToRecentFiles(const QString& path);
+    void ShowStartScreen(bool show);
+    void SetOverrideCommands(bool overrideEnabled, bool cancelEnabled);
+    void SetOverrideButtons(QWidget* control);
+    void SelectTreeItemOfPage(int page);
+    void WriteSettingsAndCleanUp();
+    void ShowZoomDialog();
+    void ShowShrinkFontDialog();
+    void ShowAbout();
+
+    std::unique_ptr<UserPrompts> ownPrompts_;
+    UserPrompts* prompts_ = nullptr;
+    std::shared_ptr<CalcEnvironment> environment_;
+    std::unique_ptr<TAnswer> answers_;
+    SchedulerGrid grid_;
+    Settings settings_;
+    int currentPage_ = -1;
+    int currentSubPage_ = -1;
+    bool modified_ = false;
+    bool filling_ = false;  // controls are being filled: their change events do not mark the case
+
+    QWidget* pnlRibbon_ = nullptr;
+    QComboBox* cmbxOpenRecent_ = nullptr;
+    QLabel* lblSupport_ = nullptr;
+    QLabel* lblSupportNo_ = nullptr;
+    QLabel* lblCashMedicalSupport_ = nullptr;
+    QToolButton* spdbtnOverride_ = nullptr;
+    QToolButton* spdbtnCancelOverride_ = nullptr;
+    QTreeWidget* TreeView1_ = nullptr;
+    QStackedWidget* pageStack_ = nullptr;
+    QScrollArea* VertScrollBox1_ = nullptr;
+    QWidget* pnlMainForm_ = nullptr;
+    QWidget* layClose_ = nullptr;
+
+    QAction* mnuOverride_ = nullptr;
+    QAction* mnuCancelOverride_ = nullptr;
+    QAction* mnuZoom_ = nullptr;
+    std::array<QAction*, 9> mnuRecent_{};
+    QMenu* fieldPopup_ = nullptr;
+    QAction* popOverride_ = nullptr;
+    QAction* popCancelOverride_ = nullptr;
+    QAction* popDataSource_ = nullptr;
+    QAction* popHelp_ = nullptr;
+    QPointer<QWidget> lastField_;
+};
+
+}  // namespace quill10::gui

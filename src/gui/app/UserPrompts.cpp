@@ -1,0 +1,38 @@
+#include "app/UserPrompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace quill10::gui {
+
+SaveAnswer DialogPrompts::AskSaveChanges() {
+    switch (QMessageBox::warning(parent_, QStringLiteral("QUILL10"), QStringLiteral("Do You Want To Save Your Changes"),
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+        case QMessageBox::Yes: return SaveAnswer::Yes;
+        case QMessageBox::No: return SaveAnswer::No;
+        default: return SaveAnswer::Cancel;
+    }
+}
+
+QString DialogPrompts::ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, title, folder, filter);
+}
+
+QString DialogPrompts::ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter) {
+    QFileDialog dialog(parent_, title, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("q10"));
+    dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
+QString DialogPrompts::ChooseFolder(const QString& title, const QString& start) {
+    return QFileDialog::getExistingDirectory(parent_, title, start);
+}
+
+void DialogPrompts::Warn(const QString& text) { QMessageBox::warning(parent_, QStringLiteral("QUILL10"), text); }
+
+void DialogPrompts::Inform(const QString& text) { QMessageBox::information(parent_, QStringLiteral("QUILL10"), text); }
+
+}  // namespace quill10::gui

@@ -1,0 +1,42 @@
+#pragma once
+// Every question the main window asks the user and every message it shows
+// goes through one object, so tests can answer for the user.
+#include <QString>
+
+class QWidget;
+
+namespace quill10::gui {
+
+enum class SaveAnswer { Yes, No, Cancel };
+
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+    // "Do You Want To Save Your Changes" with Yes, No and Cancel.
+    virtual SaveAnswer AskSaveChanges() = 0;
+    // An existing file chosen, or "" when the user cancels.
+    virtual QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) = 0;
+    // The name to save under, or "" when the user cancels; the dialog asks
+    // before an existing file is overwritten.
+    virtual QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter) = 0;
+    virtual QString ChooseFolder(const QString& title, const QString& start) = 0;
+    virtual void Warn(const QString& text) = 0;     // a warning with OK
+    virtual void Inform(const QString& text) = 0;   // a plain message with OK
+};
+
+// The real dialogs, parented to `parent`.
+class DialogPrompts : public UserPrompts {
+public:
+    explicit DialogPrompts(QWidget* parent) : parent_(parent) {}
+    SaveAnswer AskSaveChanges() override;
+    QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
+    QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter) override;
+    QString ChooseFolder(const QString& title, const QString& start) override;
+    void Warn(const QString& text) override;
+    void Inform(const QString& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace quill10::gui

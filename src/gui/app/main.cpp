@@ -1,0 +1,62 @@
+// quill10: the Ohio child support computation worksheets.
+//
+//   quill10 [CASE.q10]
+//   quill10 --snapshot PAGE OUT.png [CASE.q10]   renders a worksheet screen to a PNG, no window shown
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <cstdio>
+#include <cstring>
+
+#include "app/GuiSupport.h"
+#include "app/TfrmMain.h"
+#include "store/Misc.h"
+
+namespace {
+
+// Renders one worksheet screen (with a case, if given) to a PNG.
+int Snapshot(const QStringList& args) {
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: quill10 --snapshot PAGE OUT.png [CASE.q10]\n");
+        return 2;
+    }
+    bool ok = false;
+    const int page = args[1].toInt(&ok);
+    if (!ok || (page != 0 && page != 7 && page != 15 && page != 16)) {
+        std::fprintf(stderr, "quill10: PAGE must be 0, 7, 15 or 16\n");
+        return 2;
+    }
+    quill10::gui::TfrmMain window(QCoreApplication::applicationDirPath());
+    if (args.size() > 3 && !window.OpenFile(args[3])) return 1;
+    window.DisplayAPage(page * 100);
+    const QImage image = window.RenderPage();
+    if (!image.save(args[2], "PNG")) {
+        std::fprintf(stderr, "quill10: cannot write %s\n", qPrintable(args[2]));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const bool snapshot = argc > 1 && std::strcmp(argv[1], "--snapshot") == 0;
+    if (snapshot) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("QUILL10"));
+    QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    quill10::gui::UseSystemRegionalSettings();
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    if (snapshot) {
+        quill10::SetErrorHandler([](int code, const std::string& text, const std::string&) {
+            std::fprintf(stderr, "error %d: %s\n", code, text.c_str());
+        });
+        return Snapshot(args);
+    }
+    quill10::gui::InstallErrorBoxes();
+    quill10::gui::TfrmMain window(QCoreApplication::applicationDirPath());
+    window.show();
+    window.StartUp(args);
+    return app.exec();
+}

@@ -1,0 +1,243 @@
+"""Screen page 0: the sole residential parent / shared parenting worksheet, long form."""
+from vlp import *
+
+FREQUENCIES = ["Daily", "Weekly", "Biweekly", "Semimonthly", "Monthly", "Quarterly", "Biannually"]
+FILING = ["Single", "Married Joint", "Married Separate", "Head of Household", "Widow(er)"]
+
+
+def child_care_block(p, who, base, father):
+    """The line 19 details of one parent (slots base .. base + 16)."""
+    ov = OVERRIDEABLE
+    p.entries([("%s: total child care expenses" % who, money(base)), ("qualifying expenses", money(base + 1))])
+    p.entries([("Earned income*", money(base + 2, ov)), ("spouse's earned income (joint filers only)", money(base + 3))])
+    p.entries([("Adjusted gross income*", money(base + 4, ov)), ("number of children*", count(base + 5, ov, width=60))])
+    p.entries([("Filing status", Combo(base + 6, FILING, width=150)),
+               ("standard/itemized deductions*", money(base + 7, ov))])
+    p.entries([("Exemption amount*", money(base + 8, ov)), ("foreign tax credit", money(base + 10))])
+    p.boxes([Box(base + 11, "The low/low-mid income limits do not apply"),
+             Box(base + 15, "Perform tax calculation")], indent=40)
+    p.entries([("", Box(base + 12, "Use these tax liabilities instead of calculating taxes:")),
+               ("federal", money(base + 13, width=100)), ("state", money(base + 14, width=100))])
+    p.boxes([Box(base + 16, "Subtract the Ohio child care credit from the total child care expenses")], indent=40)
+
+
+def deviation_block(p, who, boxes):
+    """The line 27b options of one parent: (manual box, amount, options box,
+    offset, combined, combined %, obligor, obligor %, adjustments, erase, erase cash medical)."""
+    manual, amount, options, offset, combined, crate, obligor, orate, adjust, erase, cms = boxes
+    p.entries([("%s as obligor:" % who, Box(manual, "1. Manual deviation")), ("amount", money(amount, width=110))],
+              indent=20)
+    p.entries([("", Box(options, "2. Calculation options:")), ("", Box(offset, "offset the parties' obligations"))],
+              indent=20)
+    p.entries([("", Box(combined, "time of possession against the combined obligation, %")),
+               ("", text(crate, width=60))], indent=60)
+    p.entries([("", Box(obligor, "time of possession against the obligor's obligation, %")),
+               ("", text(orate, width=60))], indent=60)
+    p.boxes([Box(adjust, "include the line 21 through 26 adjustments")], indent=60)
+    p.boxes([Box(erase, "3. Deviate to erase the obligation"), Box(cms, "also erase cash medical support")], indent=20)
+
+
+def build():
+    ro, ov = READONLY, OVERRIDEABLE
+    p = Page(0, "Sole Residential Parent or Shared Parenting Child Support Computation Worksheet")
+
+    # ---- Caption ----
+    p.entries([("Father's name", text(0, width=300, help=900)), ("Mother's name", text(1, width=300))], indent=0)
+    p.entries([("Case No.", text(2, width=200)), ("Number of minor children subject to this order", count(3, width=50))],
+              indent=0)
+    p.boxes([Box(4, "Sole residential parent order:"), Box(5, "Mother is the residential parent (father pays)"),
+             Box(6, "Father is the residential parent (mother pays)")])
+    p.boxes([Box(7, "Shared parenting order:"), Box(8, "Mother is the obligor"), Box(9, "Father is the obligor")])
+
+    # ---- Gross income ----
+    p.heading("I. GROSS INCOME")
+    p.column_headers()
+    p.line("1a.", "Annual gross income from employment or, when determined appropriate by the court or agency, "
+                  "average annual gross income from employment over a reasonable period of years (exclude "
+                  "overtime, bonuses, self-employment income or commissions)",
+           I=money(10, help=1000), II=money(11, help=1000),
+           buttons=[Button("Father...", 0, "btnIncomeFather", "Income estimator for the father"),
+                    Button("Mother...", 1, "btnIncomeMother", "Income estimator for the mother")],
+           help=Help("Line 1a. Enter annual gross income from employment. The income estimator works it out from "
+                     "year-to-date pay or the full-time minimum wage.", 1000))
+    p.entries([("Estimator, father: year-to-date through", text(201, width=100)), ("amount", money(202, width=110)),
+               ("paid", Combo(203, FREQUENCIES, width=110))])
+    p.entries([("Estimator, mother: year-to-date through", text(205, width=100)), ("amount", money(206, width=110)),
+               ("paid", Combo(207, FREQUENCIES, width=110))])
+    p.line("1b.", "Amount of overtime, bonuses and commissions (year 1 representing the most recent year):", help=Help(
+        "Line 1b. Enter three years of overtime, bonuses and commissions. The worksheet uses the lesser of year 1 "
+        "and the three-year average; it may be overridden if a lesser amount is reasonably expected.", 1018))
+    p.line("", "Year 3 (three years ago)", I=money(12), II=money(13), indent=20)
+    p.line("", "Year 2 (two years ago)", I=money(14), II=money(15), indent=20)
+    p.line("", "Year 1 (last calendar year)", I=money(16), II=money(17), indent=20)
+    p.line("", "Average of the three years", I=money(18, ro), II=money(19, ro), indent=20)
+    p.line("", "Amount used on line 1b: the average or the year 1 amount, whichever is less",
+           I=money(20, ov, help=1018), II=money(21, ov, help=1018), indent=20)
+    p.line("2a.", "Annual gross receipts from self-employment", I=money(22), II=money(23))
+    p.line("2b.", "Ordinary and necessary business expenses", I=money(24), II=money(25))
+    p.line("2c.", "5.6% of adjusted gross income from self-employment (line 2a minus 2b, multiplied by .056)",
+           I=money(26, ov, help=1010), II=money(27, ov, help=1010),
+           help=Help("Line 2c. The FICA differential of self-employment: 5.6% of line 2a less line 2b.", 1010))
+    p.line("2d.", "Adjusted gross income from self-employment (subtract lines 2b and 2c from 2a)",
+           I=money(28, ro), II=money(29, ro))
+    p.line("3.", "Annual income from interest and dividends (whether or not taxable)", I=money(30), II=money(31))
+    p.line("4.", "Annual income from unemployment compensation", I=money(32), II=money(33))
+    p.line("5.", "Annual income from workers' compensation, disability insurance benefits or social security "
+                 "disability or retirement benefits", I=money(34), II=money(35))
+    p.line("6.", "Other annual income (identify)", I=money(36), II=money(37),
+           help=Help("Line 6. Other income that counts toward gross income; describe it below.", 1016))
+    p.entries([("Description of other income", text(38, width=560))])
+    p.line("7a.", "Total annual gross income (add lines 1a, 1b, 2d and 3 through 6; if less than zero, enter zero)",
+           I=money(39, ro), II=money(40, ro))
+    p.line("7b.", "Health insurance maximum (multiply line 7a by 5%)", I=money(41, ro), II=money(42, ro),
+           help=Help("Line 7b. Five percent of line 7a: the most a parent is expected to contribute for health "
+                     "insurance. Enter the contributing cost of the parent's health insurance below.", 1012))
+    p.line("", "Contributing cost of health insurance", I=money(43, help=1012), II=money(44, help=1012), indent=20)
+
+    # ---- Adjustments to income ----
+    p.heading("II. ADJUSTMENTS TO INCOME")
+    p.line("8.", "Adjustment for minor children born to or adopted by either parent and another parent who are "
+                 "living with this parent (number of children times the federal income tax exemption, less child "
+                 "support received for them, not below zero)",
+           I=money(45, ov, help=1002), II=money(46, ov, help=1002),
+           buttons=[Button("Father...", 2, "btnOtherChildrenFather"), Button("Mother...", 3, "btnOtherChildrenMother")],
+           help=Help("Line 8. Other children living with the parent: children x exemption - support received.", 1002))
+    p.entries([("Father: children", count(209, width=50)), ("exemption each", money(210, width=100)),
+               ("support received", money(211, width=100))])
+    p.entries([("Mother: children", count(213, width=50)), ("exemption each", money(214, width=100)),
+               ("support received", money(215, width=100))])
+    p.line("9.", "Annual court-ordered support paid for other children", I=money(47, help=1017), II=money(48, help=1017),
+           help=Help("Line 9. Support actually paid under a court order for other children.", 1017))
+    p.line("10.", "Annual court-ordered spousal support paid to any spouse or former spouse",
+           I=money(49, help=1011), II=money(50, help=1011),
+           help=Help("Line 10. Spousal support actually paid under a court order.", 1011))
+    p.line("11.", "Amount of local income taxes actually paid or estimated to be paid",
+           I=money(51, ov, help=1003), II=money(52, ov, help=1003),
+           buttons=[Button("Father...", 4, "btnLocalTaxFather"), Button("Mother...", 5, "btnLocalTaxMother")],
+           help=Help("Line 11. Wages subject to local tax (lines 1a + 1b + 2d) times the local rate.", 1003))
+    p.entries([("Father: wages subject to local tax", money(217, ov, width=110)), ("rate %", text(218, width=60))])
+    p.entries([("Mother: wages subject to local tax", money(220, ov, width=110)), ("rate %", text(221, width=60))])
+    p.line("12.", "Mandatory work-related deductions such as union dues and uniform fees (not including taxes, "
+                  "social security or retirement)", I=money(53), II=money(54))
+    p.line("13.", "Total gross income adjustments (add lines 8 through 12)", I=money(55, ro), II=money(56, ro))
+    p.line("14a.", "Adjusted annual gross income (subtract line 13 from line 7a; if less than zero, enter zero)",
+           I=money(57, ro), II=money(58, ro))
+    p.line("14b.", "Cash medical support maximum (if line 7a is under 150% of the federal poverty level for the "
+                   "parent's household, enter nothing; otherwise multiply line 14a by 5%)",
+           I=money(59, ov, help=1004), II=money(60, ov, help=1004),
+           buttons=[Button("Father...", 6, "btnPovertyFather"), Button("Mother...", 7, "btnPovertyMother")],
+           help=Help("Line 14b. Cash medical support is capped at 5% of adjusted income, and none is due below "
+                     "150% of the poverty level.", 1004))
+
+    # ---- Income shares ----
+    p.heading("III. INCOME SHARES")
+    p.line("15.", "Combined annual income that is the basis for the child support order (add line 14a, "
+                  "Column I and Column II)", III=money(61, ro))
+    p.line("16.", "Percentage of each parent's income to total income (divide line 14a by line 15)",
+           I=money(62, ro, decimals=4), II=money(63, ro, decimals=4))
+    p.line("17.", "Basic combined child support obligation (from the basic child support schedule; for combined "
+                  "incomes above $150,000 as chosen under Support Table/Calculation Options)",
+           III=money(66, ro, help=1005),
+           buttons=[Button("Options...", 8, "btnLine17", "Support Table/Calculation Options")],
+           help=Help("Line 17. Incomes between two rows of the schedule are looked up by the method chosen: Low, "
+                     "Interpolate or High. Above $150,000 the obligation is either limited or a share of income.",
+                     1059))
+    p.entries([("Table lookup method", money(64, ro, width=120)), ("above $150,000", money(65, ro, width=190))])
+    p.line("18.", "Annual child support obligation per parent (multiply line 17 by line 16)",
+           I=money(67, ro), II=money(68, ro))
+    p.line("19.", "Annual child care expenses for the children of this order that are work-, employment training- "
+                  "or education-related, less the child care tax credit (whether or not claimed)",
+           I=money(69, ov, help=1006), II=money(70, ov, help=1006),
+           buttons=[Button("Father...", 9, "btnChildCareFather"), Button("Mother...", 10, "btnChildCareMother")],
+           help=Help("Line 19. Child care expenses less the federal and, when chosen, the Ohio child care credit. "
+                     "Pick one calculation option for each parent with expenses.", 1006))
+    child_care_block(p, "Father", 222, True)
+    child_care_block(p, "Mother", 239, False)
+    p.line("20a.", "Marginal, out-of-pocket costs necessary to provide health insurance for the children of this "
+                   "order", I=money(71), II=money(72))
+    p.line("20b.", "Cash medical support obligation (line 14b or the annual health care expenditures for the "
+                   "children, whichever is lower)", I=money(73, ov, help=1004), II=money(74, ov, help=1004),
+           help=Help("Line 20b. The lower of line 14b and the health care expenditures for the combined income "
+                     "and number of children.", 1004))
+
+    # ---- Health insurance provided ----
+    p.heading("IV. ADJUSTMENTS TO CHILD SUPPORT WHEN HEALTH INSURANCE IS PROVIDED")
+    p.line("21a.", "Additions to the father's obligation (line 16, Column I, times the sum of lines 19 and 20a, "
+                   "Column II)", I=money(75, ro))
+    p.line("21b.", "Additions to the mother's obligation (line 16, Column II, times the sum of lines 19 and 20a, "
+                   "Column I)", II=money(76, ro))
+    p.line("21c.", "Subtractions from the father's obligation (line 16, Column II, times the sum of lines 19 and "
+                   "20a, Column I)", I=money(77, ro))
+    p.line("21d.", "Subtractions from the mother's obligation (line 16, Column I, times the sum of lines 19 and "
+                   "20a, Column II)", II=money(78, ro))
+    p.line("22.", "Actual annual obligation (line 18 plus line 21a or 21b, minus line 21c or 21d)",
+           I=money(79, ro), II=money(80, ro))
+    p.line("23a.", "Actual annual obligation payable (line 22 of the obligor)", I=money(81, ro), II=money(82, ro))
+    p.line("23b.", "Non-means-tested benefits (social security, veterans' benefits) paid to or for the children "
+                   "because of the obligor's death, disability or retirement", I=money(83, help=1013),
+           II=money(84, help=1013),
+           help=Help("Line 23b. Enter benefits received for the children on the obligor's account, in the "
+                     "obligor's column only.", 1013))
+    p.line("23c.", "Actual annual obligation (subtract line 23b from line 23a)", I=money(85, ro), II=money(86, ro))
+
+    # ---- Health insurance not provided ----
+    p.heading("V. ADJUSTMENTS TO CHILD SUPPORT WHEN HEALTH INSURANCE IS NOT PROVIDED")
+    p.line("24a.", "Additions to the father's obligation (line 16, Column I, times the sum of lines 19 and 20b, "
+                   "Column II)", I=money(87, ro))
+    p.line("24b.", "Additions to the mother's obligation (line 16, Column II, times the sum of lines 19 and 20b, "
+                   "Column I)", II=money(88, ro))
+    p.line("24c.", "Subtractions from the father's obligation (line 16, Column II, times the sum of lines 19 and "
+                   "20b, Column I)", I=money(89, ro))
+    p.line("24d.", "Subtractions from the mother's obligation (line 16, Column I, times the sum of lines 19 and "
+                   "20b, Column II)", II=money(90, ro))
+    p.line("25.", "Actual annual obligation (line 18 plus line 24a or 24b, minus line 24c or 24d)",
+           I=money(91, ro), II=money(92, ro))
+    p.line("26a.", "Actual annual obligation payable (line 25 of the obligor)", I=money(93, ro), II=money(94, ro))
+    p.line("26b.", "Non-means-tested benefits (from line 23b)", I=money(95, ro), II=money(96, ro))
+    p.line("26c.", "Actual annual obligation (subtract line 26b from line 26a)", I=money(97, ro), II=money(98, ro))
+
+    # ---- Deviations ----
+    p.heading("DEVIATIONS")
+    p.line("27a.", "Deviation from the sole residential parent support amount on line 23c or 26c if that amount "
+                   "would be unjust or inappropriate (state the specific facts and the monetary value)",
+           I=money(99), II=money(100))
+    p.memo_row("Facts supporting the line 27a deviation", Memo(129))
+    p.line("27b.", "Deviation from a shared parenting order (state the specific facts, including the time the "
+                   "children spend with each parent, each parent's ability to house them and each parent's "
+                   "expenses for them)", I=money(101, ov, help=1008), II=money(102, ov, help=1008),
+           buttons=[Button("Father...", 11, "btnDeviationFather"), Button("Mother...", 12, "btnDeviationMother")],
+           help=Help("Line 27b. A shared parenting deviation: entered directly, worked out by offsetting or by time "
+                     "of possession, or set to erase the obligation.", 1008))
+    deviation_block(p, "Father", (260, 261, 262, 263, 264, 265, 266, 267, 268, 269, 282))
+    deviation_block(p, "Mother", (270, 271, 272, 273, 274, 275, 276, 277, 278, 279, 283))
+    p.memo_row("Facts supporting the line 27b deviation", Memo(103))
+
+    # ---- Final figures ----
+    p.heading("VI. FINAL CHILD SUPPORT FIGURES")
+    p.column_headers(I="Column I\nWith insurance", II="Column II\nNo insurance", III="")
+    p.line("28.", "Final annual child support figure (line 23c or 26c plus or minus line 27a or 27b)",
+           I=money(106, ro, help=1014), II=money(107, ro, help=1014),
+           help=Help("Line 28. The obligor's final annual support. A figure below $600 is reported in the check "
+                     "report; a negative figure is set to zero.", 1014))
+    p.boxes([Box(104, "Father is the obligor", computed=True), Box(105, "Mother is the obligor", computed=True)],
+            indent=40)
+    p.line("29.", "For decree: child support per month (line 28 divided by 12)", I=money(108, ro), II=money(109, ro),
+           buttons=[Button("Charge...", 13, "btnProcessingCharge", "Processing charge")])
+    p.line("", "Processing charge per month", I=money(110, ro), II=money(111, ro), indent=20)
+    p.line("", "Child support per month plus the processing charge", I=money(112, ro), II=money(113, ro), indent=20)
+    p.entries([("Processing charge: percentage", percent(280, width=80)), ("or flat fee per month", money(281, width=90))])
+    p.line("30.", "Final annual cash medical support figure (the obligor's line 20b; due when neither parent "
+                  "provides health insurance)", II=money(114, ro, help=1015),
+           help=Help("Line 30. The obligor's cash medical support, paid when health insurance is not provided.", 1015))
+    p.line("31.", "For decree: cash medical support per month (line 30 divided by 12)", II=money(116, ro))
+    p.line("", "Processing charge per month", II=money(118, ro), indent=20)
+    p.line("", "Cash medical support per month plus the processing charge", II=money(120, ro), indent=20)
+    p.entries([("Notes to the order", text(115, width=220)), ("", text(117, width=160)), ("", text(121, width=160))])
+
+    # ---- Signatures ----
+    p.heading("SIGNATURES")
+    p.entries([("Prepared by", text(122, width=260)), ("Date", text(123, width=120))])
+    p.entries([("Father's signature", text(125, ov, width=260)), ("Date", text(126, width=120))])
+    p.entries([("Mother's signature", text(127, ov, width=260)), ("Date", text(128, width=120))])
+    p.entries([("Magistrate / Judge", text(124, width=260))])
+    return p

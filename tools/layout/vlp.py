@@ -1,0 +1,310 @@
+"""Builds the worksheet screens' page layout files (Qt Designer UI format).
+
+A page is described line by line in the words of the printed worksheet;
+this module places the controls: line numbers and texts down the left,
+the father's (I), the mother's (II) and the combined (III) columns, the
+line dialogs' buttons beside their lines, help buttons with their bubbles.
+Widgets are written in reading order, which is the keyboard's Tab order.
+"""
+from xml.sax.saxutils import escape
+
+# Field kinds of an edit box's Tag (kind x 1000 + slot).
+TEXT, MONEY, PERCENT, WHOLE, COUNT = 1, 2, 3, 4, 5
+# Field states.
+INPUT, READONLY, OVERRIDEABLE = "", "EDITREADONLY", "EDITOVERRIDEABLE"
+
+# Horizontal layout.
+PAGE_WIDTH = 1010
+NUMBER_X, NUMBER_W = 8, 46
+TEXT_X = 58
+COLUMN_X = {"I": 600, "II": 738, "III": 876}
+COLUMN_W = 126
+BUTTON_W = 66
+ROW_H = 30
+FIELD_H = 24
+CHARS_PER_PIXEL = 1 / 6.6  # average width of the page font
+
+
+class Field:
+    """An edit box bound to slot `slot` with a field kind and a state."""
+
+    def __init__(self, kind, slot, state=INPUT, help=0, decimals=None, width=None, name=None, tip=None):
+        self.kind, self.slot, self.state, self.help = kind, slot, state, help
+        self.decimals, self.width, self.name, self.tip = decimals, width, name, tip
+
+
+class Box:
+    """A check box bound to slot `slot`."""
+
+    def __init__(self, slot, text="", computed=False, name=None, tip=None):
+        self.slot, self.text, self.computed, self.name, self.tip = slot, text, computed, name, tip
+
+
+class Combo:
+    """A list choice stored as its item index."""
+
+    def __init__(self, slot, items, width=None, name=None):
+        self.slot, self.items, self.width, self.name = slot, items, width, name
+
+
+class Memo:
+    def __init__(self, slot, height=60, name=None):
+        self.slot, self.height, self.name = slot, height, name
+
+
+class Button:
+    """A line dialog's button; `code` is the dialog code (its Tag)."""
+
+    def __init__(self, caption, code, name, tip=None):
+        self.caption, self.code, self.name, self.tip = caption, code, name, tip
+
+
+class Help:
+    """A help button with its bubble text and help topic."""
+
+    def __init__(self, text, topic=0):
+        self.text, self.topic = text, topic
+
+
+def money(slot, state=INPUT, **kw):
+    return Field(MONEY, slot, state, **kw)
+
+
+def text(slot, state=INPUT, **kw):
+    return Field(TEXT, slot, state, **kw)
+
+
+def count(slot, state=INPUT, **kw):
+    return Field(COUNT, slot, state, **kw)
+
+
+def percent(slot, state=INPUT, **kw):
+    return Field(PERCENT, slot, state, **kw)
+
+
+class Page:
+    def __init__(self, number, title):
+        self.number = number
+        self.title = title
+        self.y = 10
+        self.widgets = []
+        self.names = set()
+        self.counter = 0
+        self.label(title, 8, self.y, PAGE_WIDTH - 16, 34, props={"Title": True}, font=14, bold=True, align="center")
+        self.y += 42
+
+    # ---- low-level placement ----
+    def unique(self, name):
+        if name in self.names:
+            raise ValueError("two controls named " + name)
+        self.names.add(name)
+        return name
+
+    def auto_name(self, prefix):
+        self.counter += 1
+        return self.unique("%s%d" % (prefix, self.counter))
+
+    def label(self, caption, x, y, w, h, props=None, font=None, bold=False, align=None, wrap=True, name=None):
+        self.widgets.append(dict(cls="QLabel", name=name and self.unique(name) or self.auto_name("lbl"),
+                                 geo=(x, y, w, h), text=caption, props=props or {}, font=font, bold=bold,
+                                 align=align, wrap=wrap))
+
+    def field(self, f, x, y, w=None):
+        w = f.width or w or COLUMN_W
+        props = {"Tag": f.kind * 1000 + f.slot}
+        if f.state:
+            props["StyleLookup"] = f.state
+        if f.help:
+            props["HelpContext"] = f.help
+        if f.decimals:
+            props["Decimals"] = f.decimals
+        self.widgets.append(dict(cls="QLineEdit", name=self.unique(f.name or "edt%d" % f.slot), geo=(x, y, w, FIELD_H),
+                                 props=props, readonly=f.state == READONLY, align="right" if f.kind != TEXT else None,
+                                 tip=f.tip))
+        return w
+
+    def box(self, b, x, y, w=None):
+        w = w or max(24, int(len(b.text) / CHARS_PER_PIXEL) + 28)
+        props = {"Tag": b.slot}
+        if b.computed:
+            props["Computed"] = True
+        self.widgets.append(dict(cls="QCheckBox", name=self.unique(b.name or "cbx%d" % b.slot), geo=(x, y, w, FIELD_H),
+                                 text=b.text, props=props, tip=b.tip))
+        return w
+
+    def combo(self, c, x, y):
+        w = c.width or COLUMN_W
+        self.widgets.append(dict(cls="QComboBox", name=self.unique(c.name or "cmbx%d" % c.slot), geo=(x, y, w, FIELD_H),
+                                 items=c.items, props={"Tag": c.slot}))
+        return w
+
+    def memo(self, m, x, y, w):
+        self.widgets.append(dict(cls="QPlainTextEdit", name=self.unique(m.name or "mem%d" % m.slot),
+                                 geo=(x, y, w, m.height), props={"Tag": m.slot}))
+
+    def button(self, b, x, y, w=BUTTON_W):
+        self.widgets.append(dict(cls="QPushButton", name=self.unique(b.name), geo=(x, y, w, FIELD_H), text=b.caption,
+                                 props={"Tag": b.code}, tip=b.tip))
+
+    def help_button(self, h, x, y):
+        name = self.auto_name("btnHelp")
+        lines = max(1, int(len(h.text) * 7.0 / 300) + 1)
+        self.widgets.append(dict(cls="QPushButton", name=name, geo=(x, y, 22, 22), text="?",
+                                 props={"HelpContext": h.topic, "HelpButton": True},
+                                 callout=dict(name=name.replace("btnHelp", "pnlCallout"), text=h.text,
+                                              geo=(0, 0, 320, 16 * lines + 16))))
+
+    # ---- rows ----
+    def text_height(self, caption, width):
+        chars = max(1, int(width * CHARS_PER_PIXEL))
+        lines = 0
+        for paragraph in caption.split("\n"):
+            lines += max(1, -(-len(paragraph) // chars))
+        return max(ROW_H, 17 * lines + 8)
+
+    def heading(self, caption):
+        self.y += 6
+        self.label(caption, 8, self.y, PAGE_WIDTH - 16, 26, props={"Heading": True})
+        self.y += 32
+
+    def column_headers(self, I="Column I\nFather", II="Column II\nMother", III="Column III\nCombined"):
+        for col, caption in (("I", I), ("II", II), ("III", III)):
+            if caption:
+                self.label(caption, COLUMN_X[col], self.y, COLUMN_W, 36, props={"ColumnHeader": True}, align="center")
+        self.y += 40
+
+    def line(self, number, caption, I=None, II=None, III=None, buttons=(), help=None, indent=0):
+        """One worksheet line: number, text, fields in their columns,
+        dialog buttons at the right end of the text, a help button."""
+        buttons_w = len(buttons) * (BUTTON_W + 4)
+        help_w = 26 if help else 0
+        text_w = COLUMN_X["I"] - TEXT_X - indent - buttons_w - help_w - 8
+        h = self.text_height(caption, text_w)
+        y = self.y
+        if number:
+            self.label(number, NUMBER_X, y + 3, NUMBER_W, 20, props={"LineNumber": True}, wrap=False)
+        self.label(caption, TEXT_X + indent, y + 3, text_w, h - 6, align="top")
+        x = TEXT_X + indent + text_w + 4
+        if help:
+            self.help_button(help, x, y + 1)
+            x += help_w
+        for b in buttons:
+            self.button(b, x, y)
+            x += BUTTON_W + 4
+        for col, control in (("I", I), ("II", II), ("III", III)):
+            if control is None:
+                continue
+            if isinstance(control, Field):
+                self.field(control, COLUMN_X[col], y)
+            elif isinstance(control, Box):
+                self.box(control, COLUMN_X[col] + COLUMN_W // 2 - 12, y, 24)
+            elif isinstance(control, Combo):
+                self.combo(control, COLUMN_X[col], y)
+        self.y += h
+
+    def entries(self, items, indent=40, label_w=300, field_x=None):
+        """A row of small labelled entries (a detail block under a line):
+        items are (caption, control) pairs laid out left to right."""
+        x = TEXT_X + indent
+        y = self.y
+        for caption, control in items:
+            if caption:
+                w = max(40, int(len(caption) / CHARS_PER_PIXEL) + 6)
+                self.label(caption, x, y + 3, w, 20, wrap=False)
+                x += w + 4
+            if isinstance(control, Field):
+                x += self.field(control, x, y) + 14
+            elif isinstance(control, Box):
+                x += self.box(control, x, y) + 10
+            elif isinstance(control, Combo):
+                x += self.combo(control, x, y) + 14
+            elif isinstance(control, Button):
+                self.button(control, x, y)
+                x += BUTTON_W + 10
+        self.y += ROW_H
+
+    def boxes(self, items, indent=0):
+        x = TEXT_X + indent
+        for b in items:
+            x += self.box(b, x, self.y) + 16
+        self.y += ROW_H
+
+    def memo_row(self, caption, m):
+        self.label(caption, TEXT_X, self.y + 3, 240, 20)
+        self.memo(m, TEXT_X + 250, self.y, PAGE_WIDTH - TEXT_X - 250 - 10)
+        self.y += m.height + 8
+
+    def space(self, pixels=10):
+        self.y += pixels
+
+    # ---- output ----
+    def xml(self):
+        out = ['<?xml version="1.0" encoding="UTF-8"?>', '<ui version="4.0">',
+               ' <class>page%d</class>' % self.number,
+               ' <widget class="QWidget" name="page%d">' % self.number]
+        out += geometry(0, 0, PAGE_WIDTH, self.y + 20, "  ")
+        for w in self.widgets:
+            out += widget_xml(w, "  ")
+        out += [" </widget>", " <resources/>", " <connections/>", "</ui>", ""]
+        return "\n".join(out)
+
+
+def geometry(x, y, w, h, pad):
+    return ['%s<property name="geometry">' % pad,
+            '%s <rect><x>%d</x><y>%d</y><width>%d</width><height>%d</height></rect>' % (pad, x, y, w, h),
+            '%s</property>' % pad]
+
+
+def prop(name, value, pad, dynamic=False):
+    attr = ' stdset="0"' if dynamic else ""
+    if isinstance(value, bool):
+        body = "<bool>%s</bool>" % ("true" if value else "false")
+    elif isinstance(value, int):
+        body = "<number>%d</number>" % value
+    else:
+        body = "<string>%s</string>" % escape(value)
+    return '%s<property name="%s"%s>%s</property>' % (pad, name, attr, body)
+
+
+ALIGN = {"right": "Qt::AlignRight|Qt::AlignVCenter", "center": "Qt::AlignCenter",
+         "top": "Qt::AlignLeft|Qt::AlignTop"}
+
+
+def widget_xml(w, pad):
+    out = ['%s<widget class="%s" name="%s">' % (pad, w["cls"], w["name"])]
+    p = pad + " "
+    out += geometry(*w["geo"], p)
+    if w.get("text") is not None and w["cls"] != "QPlainTextEdit":
+        out.append(prop("text", w["text"], p))
+    if w["cls"] == "QLabel":
+        out.append(prop("wordWrap", bool(w.get("wrap")), p))
+        if w.get("font") or w.get("bold"):
+            out.append('%s<property name="font"><font>%s%s</font></property>' % (
+                p, "<pointsize>%d</pointsize>" % w["font"] if w.get("font") else "",
+                "<bold>true</bold>" if w.get("bold") else ""))
+    if w.get("align"):
+        out.append('%s<property name="alignment"><set>%s</set></property>' % (p, ALIGN[w["align"]]))
+    if w.get("readonly"):
+        out.append(prop("readOnly", True, p))
+    if w.get("tip"):
+        out.append(prop("toolTip", w["tip"], p))
+    for name, value in w.get("props", {}).items():
+        out.append(prop(name, value, p, dynamic=True))
+    for item in w.get("items", []):
+        out += ['%s<item>' % p, prop("text", item, p + " "), '%s</item>' % p]
+    callout = w.get("callout")
+    if callout:
+        cp = p + " "
+        out.append('%s<widget class="QFrame" name="%s">' % (p, callout["name"]))
+        out += geometry(*callout["geo"], cp)
+        out.append(prop("visible", False, cp))
+        out.append(prop("Callout", True, cp, dynamic=True))
+        x, y, cw, ch = callout["geo"]
+        out.append('%s<widget class="QLabel" name="%s">' % (cp, callout["name"].replace("pnlCallout", "lblCallout")))
+        out += geometry(8, 8, cw - 16, ch - 16, cp + " ")
+        out.append(prop("text", callout["text"], cp + " "))
+        out.append(prop("wordWrap", True, cp + " "))
+        out.append("%s</widget>" % cp)
+        out.append("%s</widget>" % p)
+    out.append("%s</widget>" % pad)
+    return out
