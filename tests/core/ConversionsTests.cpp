@@ -224,6 +224,8 @@ const PairRow kSplitLongRows[] = {
     {"7:253", "11:20", "text", "text + flag"},
     {"7:254 - 7:255", "11:53 - 11:54", "text", "text + flag"},
     {"7:280 - 7:281", "14:4 - 14:5", "text", "text"},
+    {"7:290", "10:6", "text", "text"},  // the household sizes of line 14
+    {"7:291", "10:18", "text", "text"},
     {"7:6 - 7:7", "8:6 - 8:7", "conversion A", ""},
     {"7:218", "9:31", "conversion C", "conversion C"},
     {"7:221", "9:32", "conversion C", "conversion C"},

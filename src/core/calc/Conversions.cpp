@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "calc/Worksheets.h"
 #include "store/Answers.h"
@@ -250,6 +251,10 @@ constexpr TransferPair kSplitLongPairs[] = {
     {{253, 253}, {11, 20, 20}, Text, TextFlag},
     {{254, 255}, {11, 53, 54}, Text, TextFlag},
     {{280, 281}, {14, 4, 5}, Text, Text},
+    // The household sizes of line 14, which the split screen offers beside
+    // the poverty levels so that they can be seen and changed.
+    {{290, 290}, {10, 6, 6}, Text, Text},
+    {{291, 291}, {10, 18, 18}, Text, Text},
     {{6, 7}, {8, 6, 7}, ConvA, None},
     {{218, 218}, {9, 31, 31}, ConvC, ConvC},
     {{221, 221}, {9, 32, 32}, ConvC, ConvC},
@@ -533,6 +538,29 @@ void SplitLongToCalc(TAnswer& answers) { Transfer(answers, 7, kSplitLongPairs, D
 void SplitCalcToLong(TAnswer& answers) { Transfer(answers, 7, kSplitLongPairs, Direction::ToScreen); }
 void SoleShortToCalc(TAnswer& answers) { Transfer(answers, 15, kSoleShortPairs, Direction::ToCalc); }
 void SplitShortToCalc(TAnswer& answers) { Transfer(answers, 16, kSplitShortPairs, Direction::ToCalc); }
+
+namespace {
+
+std::span<const TransferPair> PairsOf(int screenPage) {
+    switch (screenPage) {
+        case 0: return kSoleLongPairs;
+        case 7: return kSplitLongPairs;
+        case 15: return kSoleShortPairs;
+        case 16: return kSplitShortPairs;
+        default: return {};
+    }
+}
+
+}  // namespace
+
+std::vector<ScreenSlotUse> ScreenSlotsOf(int screenPage) {
+    std::vector<ScreenSlotUse> uses;
+    for (const TransferPair& pair : PairsOf(screenPage))
+        for (int slot = pair.screen.first; slot <= pair.screen.last; ++slot)
+            uses.push_back({slot, pair.toCalc != None, pair.toScreen != None, pair.toCalc == TextFlag,
+                            pair.toScreen == TextFlag});
+    return uses;
+}
 
 void TransferScreenToCalc(TAnswer& answers, int screenPage) {
     switch (screenPage) {

@@ -2,9 +2,23 @@
 // Transfers between the four screen pages (0 sole/shared long, 7 split
 // long, 15 sole/shared short, 16 split short) and the calculation pages
 // (1-6 and 8-14), which number their slots differently.
+#include <vector>
+
 namespace quill10 {
 
 class TAnswer;
+
+// One screen slot a transfer table names: whether its answer moves to the
+// calculation pages, comes back to the screen, and with its override flag.
+// A screen layout binds every one of them.
+struct ScreenSlotUse {
+    int slot;
+    bool toCalculation;
+    bool toScreen;
+    bool flagToCalculation;
+    bool flagToScreen;
+};
+std::vector<ScreenSlotUse> ScreenSlotsOf(int screenPage);
 
 void SoleLongToCalc(TAnswer& answers);   // page 0 to pages 1-6
 void SoleCalcToLong(TAnswer& answers);   // pages 1-6 to page 0
