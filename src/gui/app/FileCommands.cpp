@@ -56,6 +56,9 @@ bool TfrmMain::AskToSaveChanges() {
 }
 
 void TfrmMain::CreateNewCase() {
+    ClearPage();
+    currentPage_ = -1;
+    currentSubPage_ = -1;
     try {
         ClientFileContents created = quill10::CreateNewCase(environment_);
         answers_ = std::move(created.answers);
@@ -78,6 +81,7 @@ bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/) {
                            .arg(path, Q(error)));
         return false;
     }
+    ClearPage();
     answers_ = std::move(read->answers);
     grid_ = std::move(read->grid);
     environment_->currentFileName = path.toStdString();
@@ -177,7 +181,7 @@ bool TfrmMain::SaveAsClick() {
 
 void TfrmMain::CloseClick() {
     environment_->currentFileName.clear();
-    for (QWidget* child : pnlMainForm_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
+    ClearPage();
     ShowStartScreen(true);
     modified_ = false;
     UpdateMenuItems();
@@ -204,6 +208,7 @@ void TfrmMain::ImportClick(int tag) {
         UpdateMenuItems();
         return;
     }
+    ClearPage();
     answers_ = std::move(imported->answers);
     grid_ = std::move(imported->grid);
     AddToRecentFiles(Q(output));

@@ -85,8 +85,7 @@ void TfrmMain::DisplayPage(int tag) {
     currentPage_ = tag / 100;
     currentSubPage_ = tag % 100;
     const bool wasModified = modified_;
-    lastField_.clear();
-    for (QWidget* child : pnlMainForm_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
+    ClearPage();
     VertScrollBox1_->verticalScrollBar()->setValue(0);
 
     QString error;
@@ -104,6 +103,13 @@ void TfrmMain::DisplayPage(int tag) {
     VertScrollBox1_->verticalScrollBar()->setValue(0);
     QApplication::restoreOverrideCursor();
     UpdateMenuItems();
+}
+
+void TfrmMain::ClearPage() {
+    clearing_ = true;
+    lastField_.clear();
+    for (QWidget* child : pnlMainForm_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
+    clearing_ = false;
 }
 
 void TfrmMain::SelectTreeItemOfPage(int page) {

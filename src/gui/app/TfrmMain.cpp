@@ -370,7 +370,7 @@ QString TfrmMain::HeadlineCashMedical() const { return lblCashMedicalSupport_->t
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    const bool onPage = widget && pnlMainForm_->isAncestorOf(widget);
+    const bool onPage = !clearing_ && widget && pnlMainForm_->isAncestorOf(widget);
     switch (event->type()) {
         case QEvent::KeyPress:
             if (widget && widget->window() == this && KeyPress(static_cast<QKeyEvent*>(event))) return true;

@@ -115,6 +115,8 @@ private:
     void SetPageProperties(QWidget* container);
     void FillPage();
     void StorePage();
+    // Destroys the page's controls without leaving (storing) the focused field.
+    void ClearPage();
     void RecalculatePage();
     void RunCalculate();
     void ScalePage(double factor);
@@ -145,6 +147,7 @@ private:
     int currentSubPage_ = -1;
     bool modified_ = false;
     bool filling_ = false;  // controls are being filled: their change events do not mark the case
+    bool clearing_ = false; // controls are being destroyed: their focus events are not field exits
 
     QWidget* pnlRibbon_ = nullptr;
     QComboBox* cmbxOpenRecent_ = nullptr;

@@ -1,0 +1,63 @@
+// Benchmarks of the window: leaving a field on the long sole/shared screen
+// (store, transfer, calculate, refill) and displaying that screen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "app/TfrmMain.h"
+#include "app/UserPrompts.h"
+
+namespace {
+
+using namespace quill10::gui;
+
+class SilentPrompts : public UserPrompts {
+public:
+    SaveAnswer AskSaveChanges() override { return SaveAnswer::No; }
+    QString ChooseFileToOpen(const QString&, const QString&, const QString&) override { return {}; }
+    QString ChooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
+    QString ChooseFolder(const QString&, const QString&) override { return {}; }
+    void Warn(const QString&) override {}
+    void Inform(const QString&) override {}
+};
+
+struct Window {
+    Window() : window(QStringLiteral(QUILL10_PROGRAM_DIR), &prompts) {
+        window.OpenFile(QStringLiteral(QUILL10_PROGRAM_DIR "/samples/sole-father-pays.q10"));
+    }
+    SilentPrompts prompts;
+    TfrmMain window;
+};
+
+void BM_FieldEditCycle(benchmark::State& state) {
+    Window w;
+    auto* income = qobject_cast<QLineEdit*>(w.window.FindField(QStringLiteral("edt10")));
+    int k = 0;
+    for (auto _ : state) {
+        income->setText(QString::number(50000 + (k++ % 100) * 100));
+        w.window.CalcOnExit(income);
+    }
+}
+BENCHMARK(BM_FieldEditCycle)->Unit(benchmark::kMillisecond);
+
+void BM_DisplayPage(benchmark::State& state) {
+    Window w;
+    for (auto _ : state) w.window.DisplayPage(0);
+}
+BENCHMARK(BM_DisplayPage)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

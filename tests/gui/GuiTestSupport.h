@@ -1,0 +1,63 @@
+#pragma once
+// Window test fixtures: answers for the user's dialogs, a recorder of
+// numbered errors, and a fresh settings and documents folder per test.
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "app/TfrmMain.h"
+#include "app/UserPrompts.h"
+#include "store/Misc.h"
+
+namespace quill10::gui::test {
+
+// Answers the window's questions from queues filled by the test; an empty
+// queue answers Cancel or "".  Every warning is kept.
+class ScriptedPrompts : public UserPrompts {
+public:
+    std::deque<SaveAnswer> saveAnswers;
+    std::deque<QString> filesToOpen;
+    std::deque<QString> filesToSave;
+    std::deque<QString> folders;
+    QStringList warnings;
+    QStringList questionsAsked;  // titles of the file and folder dialogs shown
+
+    SaveAnswer AskSaveChanges() override;
+    QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
+    QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter) override;
+    QString ChooseFolder(const QString& title, const QString& start) override;
+    void Warn(const QString& text) override { warnings << text; }
+    void Inform(const QString& text) override { warnings << text; }
+    int saveQuestions = 0;
+};
+
+// A fresh home folder (documents and settings) for one test, restored after.
+class FreshHome {
+public:
+    FreshHome();
+    ~FreshHome();
+    QString Path() const { return dir_.path(); }
+    QString ClientFolder() const;  // where the window keeps client files
+
+private:
+    QTemporaryDir dir_;
+    QByteArray oldHome_, oldConfig_;
+};
+
+// Records numbered errors while it lives.
+class ErrorLog {
+public:
+    ErrorLog();
+    ~ErrorLog();
+    std::vector<int> codes;
+
+private:
+    ErrorHandler previous_;
+};
+
+QString ProgramFolder();
+QString SampleCase(const QString& name);
+
+}  // namespace quill10::gui::test

@@ -1,0 +1,363 @@
+// The main window driven as a user drives it: typing into fields and
+// leaving them, Enter, the headline figures, the file commands with the
+// save prompt answered each way, a damaged file, start-up.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "GuiTestSupport.h"
+#include "app/TfrmAttachment.h"
+#include "calc/CalcEnvironment.h"
+#include "store/Answers.h"
+
+using namespace quill10;
+using namespace quill10::gui;
+using namespace quill10::gui::test;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FreshHome> home;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<TfrmMain> window;
+
+    QLineEdit* Edit(int slot) {
+        auto* edit = qobject_cast<QLineEdit*>(window->FindField(QStringLiteral("edt%1").arg(slot)));
+        if (!edit) qFatal("no field edt%d on the page", slot);
+        return edit;
+    }
+    // Types into a field and leaves it with Tab, as a user does.
+    void TypeInto(int slot, const QString& text) {
+        QLineEdit* edit = Edit(slot);
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Tab);
+    }
+    QString Slot(int page, int slot) { return QString::fromStdString(window->Answers().Text(page, slot)); }
+    QString WriteSample(const QString& name, const QString& sample) {
+        const QString path = home->Path() + "/" + name;
+        QFile::remove(path);
+        QFile::copy(SampleCase(sample), path);
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        return path;
+    }
+
+private slots:
+    void init() {
+        home = std::make_unique<FreshHome>();
+        prompts = std::make_unique<ScriptedPrompts>();
+        window = std::make_unique<TfrmMain>(ProgramFolder(), prompts.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        window->StartUp({}, false);
+    }
+    void cleanup() {
+        window->SetModified(false);
+        window.reset();
+        prompts.reset();
+        home.reset();
+    }
+
+    void startsOnTheLongWorksheetWithTheFirstFieldFocused() {
+        QCOMPARE(window->CurrentPage(), 0);
+        QCOMPARE(window->CurrentFileName(), QStringLiteral("Untitled.q10"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Edit(0)));
+        QVERIFY(!window->Modified());
+        QVERIFY(window->ZoomAction()->isEnabled());
+        QCOMPARE(window->HeadlineSupport(), QStringLiteral("$0.00"));
+    }
+
+    void moneyFieldIsNormalisedStoredAndRecalculated() {
+        TypeInto(10, QStringLiteral("1234.5"));
+        QCOMPARE(Edit(10)->text(), QStringLiteral("1,234.50"));
+        QCOMPARE(Slot(0, 10), QStringLiteral("1,234.50"));
+        QCOMPARE(Slot(1, 19), QStringLiteral("1,234.50"));
+        QCOMPARE(Edit(39)->text(), QStringLiteral("1,234.50"));  // line 7a recalculated
+        QCOMPARE(Edit(41)->text(), QStringLiteral("61.73"));     // 5 % of it
+        QVERIFY(window->Modified());
+    }
+
+    void percentageAndCountFields() {
+        QCOMPARE(Edit(280)->text(), QStringLiteral("2.00%"));  // the fraction 0.02
+        TypeInto(280, QStringLiteral("7"));
+        QCOMPARE(Edit(280)->text(), QStringLiteral("7.00%"));
+        QCOMPARE(Slot(0, 280), QStringLiteral("0.07"));
+        QCOMPARE(Slot(6, 27), QStringLiteral("0.07"));
+        TypeInto(3, QStringLiteral("2.6"));
+        QCOMPARE(Edit(3)->text(), QStringLiteral("3"));
+        QCOMPARE(Slot(1, 2), QStringLiteral("3"));
+    }
+
+    void unreadableEntryShowsTheParserErrorAndCountsAsZero() {
+        ErrorLog errors;
+        TypeInto(10, QStringLiteral("abc"));
+        QCOMPARE(errors.codes, std::vector<int>{21202});
+        QCOMPARE(Edit(10)->text(), QStringLiteral("0.00"));
+    }
+
+    void headlineFiguresFollowTheCalculation() {
+        window->DisplayAPage(0);
+        QCheckBox* shared = qobject_cast<QCheckBox*>(window->FindField(QStringLiteral("cbx7")));
+        QVERIFY(shared);
+        for (const char* name : {"cbx4", "cbx5"}) {
+            auto* box = qobject_cast<QCheckBox*>(window->FindField(QString::fromLatin1(name)));
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Space);
+        }
+        shared->setFocus();
+        QTest::keyClick(shared, Qt::Key_Space);  // untick the shared parenting box
+        TypeInto(10, QStringLiteral("60000"));
+        TypeInto(11, QStringLiteral("40000"));
+        // Father pays for one child: 18 = 0.6 x 12,025.67 = 7,215.40; 24c = 0.4 x 1,456 = 582.40.
+        QCOMPARE(window->HeadlineSupport(), QStringLiteral("$7,215.40"));
+        QCOMPARE(window->HeadlineSupportNoIns(), QStringLiteral("$6,633.00"));
+        QCOMPARE(window->HeadlineCashMedical(), QStringLiteral("$1,456.00"));
+        QCOMPARE(Slot(6, 25), QStringLiteral("X"));
+    }
+
+    void displayKeepsTheModifiedFlagAndTypingSetsIt() {
+        window->DisplayAPage(0);
+        QVERIFY(!window->Modified());
+        QLineEdit* edit = Edit(12);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("5"));
+        QVERIFY(window->Modified());
+        window->DisplayAPage(0);
+        QVERIFY(window->Modified());
+        QCOMPARE(Slot(0, 12), QStringLiteral("5"));  // the page was stored before it was shown again
+    }
+
+    void enterMovesOnAndRecalculatesWithoutMarkingTheCase() {
+        QLineEdit* first = Edit(10);
+        first->setFocus();
+        QTRY_VERIFY(first->hasFocus());
+        first->setText(QStringLiteral("30000"));  // a programmatic change, not typing
+        QTest::keyClick(first, Qt::Key_Return);
+        QVERIFY(!first->hasFocus());
+        QCOMPARE(Edit(39)->text(), QStringLiteral("30,000.00"));
+        QVERIFY(!window->Modified());
+    }
+
+    void saveOfANewCaseAsksForANameAndAddsItToTheRecentFiles() {
+        TypeInto(10, QStringLiteral("50000"));
+        const QString path = home->Path() + "/smith.txt";
+        prompts->filesToSave.push_back(path);
+        QVERIFY(window->SaveClick());
+        QCOMPARE(prompts->questionsAsked, QStringList{QStringLiteral("File|Save As Dialog")});
+        QCOMPARE(window->CurrentFileName(), home->Path() + "/smith.q10");
+        QVERIFY(QFile::exists(home->Path() + "/smith.q10"));
+        QVERIFY(!window->Modified());
+        QCOMPARE(window->RecentFilesBox()->itemText(0), QStringLiteral("smith.q10"));
+        // A second Save writes without asking.
+        TypeInto(11, QStringLiteral("1000"));
+        QVERIFY(window->SaveClick());
+        QCOMPARE(prompts->questionsAsked.size(), 1);
+    }
+
+    void newCaseWithTheSavePromptAnsweredEachWay() {
+        TypeInto(10, QStringLiteral("50000"));
+        prompts->saveAnswers = {SaveAnswer::Cancel};
+        window->NewClick();
+        QCOMPARE(Slot(1, 19), QStringLiteral("50,000.00"));  // Cancel keeps the case
+        QVERIFY(window->Modified());
+
+        prompts->saveAnswers = {SaveAnswer::No};
+        window->NewClick();
+        QCOMPARE(Slot(1, 19), QString());
+        QVERIFY(!window->Modified());
+
+        TypeInto(10, QStringLiteral("20000"));
+        prompts->saveAnswers = {SaveAnswer::Yes};
+        prompts->filesToSave = {home->Path() + "/kept.q10"};
+        window->NewClick();
+        QVERIFY(QFile::exists(home->Path() + "/kept.q10"));
+        QCOMPARE(Slot(1, 19), QString());
+        QVERIFY(window->OpenFile(home->Path() + "/kept.q10"));
+        QCOMPARE(Slot(1, 19), QStringLiteral("20,000.00"));
+    }
+
+    void openReopenAndClose() {
+        const QString first = WriteSample("first.q10", "sole-father-pays.q10");
+        const QString second = WriteSample("second.q10", "shared-deviation.q10");
+        prompts->filesToOpen = {first};
+        window->OpenClick();
+        QCOMPARE(prompts->questionsAsked, QStringList{QStringLiteral("Open File Dialog")});
+        QCOMPARE(window->CurrentFileName(), first);
+        QCOMPARE(window->HeadlineSupport(), QStringLiteral("$9,697.20"));
+        QVERIFY(window->OpenFile(second));
+        QCOMPARE(window->HeadlineSupport(), QStringLiteral("$5,627.82"));
+        QCOMPARE(window->RecentFilesBox()->count(), 2);
+        QCOMPARE(window->RecentFilesBox()->itemText(0), QStringLiteral("second.q10"));
+
+        window->ReopenClick(1);  // first.q10
+        QCOMPARE(window->CurrentFileName(), first);
+        QCOMPARE(window->RecentFilesBox()->itemText(0), QStringLiteral("second.q10"));  // not reordered
+
+        window->CloseClick();
+        QCOMPARE(window->CurrentFileName(), QString());
+        QVERIFY(!window->Modified());
+        window->DisplayAPage(0);  // the closed case comes back
+        QCOMPARE(window->HeadlineSupport(), QStringLiteral("$9,697.20"));
+    }
+
+    void damagedFileLeavesTheOpenCaseUntouched() {
+        const QString good = WriteSample("good.q10", "sole-father-pays.q10");
+        QVERIFY(window->OpenFile(good));
+        QFile damaged(home->Path() + "/damaged.q10");
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("QUILL10\r\n 1.01400000000000E+0001\r\nPage 0; Continuation Page 0\r\nJohn\r\nnot a flag\r\n");
+        damaged.close();
+        QVERIFY(!window->OpenFile(damaged.fileName()));
+        QCOMPARE(window->CurrentFileName(), good);
+        QCOMPARE(Slot(1, 50), QStringLiteral("John Doe"));
+        QCOMPARE(window->HeadlineSupport(), QStringLiteral("$9,697.20"));
+        QCOMPARE(prompts->warnings.size(), 1);
+        QVERIFY(prompts->warnings.first().contains(QStringLiteral("damaged.q10")));
+        QVERIFY(prompts->warnings.first().contains(QStringLiteral("line 5")));
+    }
+
+    void failedSaveKeepsTheCaseModified() {
+        TypeInto(10, QStringLiteral("50000"));
+        prompts->filesToSave = {home->Path() + "/no/such/folder/\x01/case.q10"};
+        QFile blocker(home->Path() + "/no");
+        QVERIFY(blocker.open(QIODevice::WriteOnly));  // a file where the folder should be
+        blocker.close();
+        QVERIFY(!window->SaveAsClick());
+        QVERIFY(window->Modified());
+        QVERIFY(!prompts->warnings.isEmpty());
+    }
+
+    void importOfAPredecessorFile() {
+        QFile::copy(SampleCase("sole-father-pays.q10"), home->Path() + "/jones.WQ7");
+        prompts->filesToOpen = {home->Path() + "/jones.WQ7"};
+        window->ImportClick(0);
+        const QString saved = home->ClientFolder() + "/jones.Q10";
+        QVERIFY(QFile::exists(saved));
+        QCOMPARE(window->CurrentFileName(), saved);
+        QCOMPARE(window->RecentFilesBox()->itemText(0), QStringLiteral("jones.Q10"));
+        QCOMPARE(Slot(1, 13), QString());  // cleared by the import
+        QVERIFY(!window->Modified());
+    }
+
+    void startUpWithAFileOnTheCommandLine() {
+        const QString path = WriteSample("start.q10", "shared-deviation.q10");
+        TfrmMain second(ProgramFolder(), prompts.get());
+        second.StartUp({path}, false);
+        QCOMPARE(second.CurrentFileName(), path);
+        QCOMPARE(second.HeadlineSupport(), QStringLiteral("$5,627.82"));
+        TfrmMain third(ProgramFolder(), prompts.get());
+        third.StartUp({QStringLiteral("untitled.q10")}, false);
+        QCOMPARE(third.CurrentFileName(), QStringLiteral("Untitled.q10"));
+        QCOMPARE(third.CurrentPage(), 0);
+    }
+
+    void settingsAreWrittenAtCloseAndReadAtStart() {
+        const QString path = WriteSample("recent.q10", "split.q10");
+        QVERIFY(window->OpenFile(path));
+        QVERIFY(window->CloseSequence());
+        TfrmMain next(ProgramFolder(), prompts.get());
+        QCOMPARE(next.RecentFilesBox()->count(), 1);
+        QCOMPARE(next.RecentFilesBox()->itemText(0), QStringLiteral("recent.q10"));
+    }
+
+    void closeSequenceCancelledKeepsTheChanges() {
+        TypeInto(10, QStringLiteral("50000"));
+        prompts->saveAnswers = {SaveAnswer::Cancel};
+        QVERIFY(!window->CloseSequence());
+        QVERIFY(window->Modified());
+        QCOMPARE(Slot(1, 19), QStringLiteral("50,000.00"));
+    }
+
+    void checkWorksheetWindowShowsTheReport() {
+        TypeInto(0, QStringLiteral("John"));
+        TfrmAttachment report(window->Answers());
+        QVERIFY(report.ReportText().contains(QStringLiteral("Sole Residential/Shared Parenting Worksheet")));
+        QVERIFY(report.ReportText().contains(QStringLiteral("1. Sole/Shared Worksheet, Page 1 Caption.")));
+    }
+
+    void overrideAComputedFieldAndCancelIt() {
+        TypeInto(12, QStringLiteral("1000"));
+        TypeInto(14, QStringLiteral("2000"));
+        TypeInto(16, QStringLiteral("3000"));
+        QLineEdit* line1b = Edit(20);
+        QCOMPARE(line1b->text(), QStringLiteral("2,000.00"));
+        QVERIFY(line1b->isReadOnly());
+        line1b->setFocus();
+        QTRY_VERIFY(line1b->hasFocus());
+        QVERIFY(window->OverrideAction()->isEnabled());
+        QVERIFY(!window->CancelOverrideAction()->isEnabled());
+        window->OverrideClick();
+        QVERIFY(!line1b->isReadOnly());
+        QCOMPARE(line1b->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDDEN"));
+        QVERIFY(window->CancelOverrideAction()->isEnabled());
+        line1b->selectAll();
+        QTest::keyClicks(line1b, QStringLiteral("1500"));
+        QTest::keyClick(line1b, Qt::Key_Tab);
+        QCOMPARE(line1b->text(), QStringLiteral("1,500.00"));
+        QCOMPARE(Slot(1, 29), QStringLiteral("1,500.00"));
+        QVERIFY(window->Answers().OvRide(1, 29));
+        TypeInto(10, QStringLiteral("100"));  // another recalculation keeps the override
+        QCOMPARE(line1b->text(), QStringLiteral("1,500.00"));
+
+        line1b->setFocus();
+        QTRY_VERIFY(line1b->hasFocus());
+        window->OverrideClick();  // cancel: the computed value returns
+        QCOMPARE(line1b->text(), QStringLiteral("2,000.00"));
+        QVERIFY(line1b->isReadOnly());
+        QVERIFY(!window->Answers().OvRide(1, 29));
+    }
+
+    void overrideIsDisabledOnInputAndReadOnlyFields() {
+        for (int slot : {10, 18}) {
+            Edit(slot)->setFocus();
+            QTRY_VERIFY(Edit(slot)->hasFocus() || slot == 18);
+            window->UpdateMenuItems();
+            QVERIFY(!window->OverrideAction()->isEnabled());
+            QVERIFY(!window->CancelOverrideAction()->isEnabled());
+        }
+    }
+
+    void helpButtonTogglesItsBubble() {
+        QPushButton* help = nullptr;
+        for (QPushButton* button : window->PagePanel()->findChildren<QPushButton*>())
+            if (!help && button->objectName().startsWith(QLatin1String("btnHelp"))) help = button;
+        QVERIFY(help);
+        QWidget* bubble = window->PagePanel()->findChild<QWidget*>(help->objectName().replace("btnHelp", "pnlCallout"));
+        QVERIFY(bubble);
+        QVERIFY(!bubble->isVisible());
+        QTest::mouseClick(help, Qt::LeftButton);
+        QVERIFY(bubble->isVisible());
+        QTest::mouseClick(help, Qt::LeftButton);
+        QVERIFY(!bubble->isVisible());
+    }
+
+    void dialogButtonRecalculates() {
+        Edit(10)->setText(QStringLiteral("30,000.00"));  // not yet left
+        auto* button = window->PagePanel()->findChild<QPushButton*>(QStringLiteral("btnLine17"));
+        QVERIFY(button);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(Edit(39)->text(), QStringLiteral("30,000.00"));
+    }
+
+    void placementByScreenWidth() {
+        QCOMPARE(PlacementForScreenWidth(1366).windowWidth, 1366);
+        QCOMPARE(PlacementForScreenWidth(1366).treeWidth, 330);
+        QCOMPARE(PlacementForScreenWidth(1280).windowWidth, 1280);
+        QCOMPARE(PlacementForScreenWidth(1280).treeWidth, 244);
+        QVERIFY(PlacementForScreenWidth(1000).tooNarrow);
+        QCOMPARE(PlacementForScreenWidth(1000).zoom, 0.9);
+        QCOMPARE(PlacementForScreenWidth(1920).windowWidth, 1435);
+        QCOMPARE(PlacementForScreenWidth(12000).treeWidth, -1);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTests.moc"
