@@ -9,8 +9,4 @@ build=build/release
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILL10_BUILD_TESTS=OFF -DQUILL10_BUILD_BENCH=OFF
 cmake --build "$build" -j 2
 
-if [ -x "$build/bin/quill10" ]; then
-  exec "$build/bin/quill10" "$@"
-fi
-echo "The application window is not built yet; here is the command-line summary of a sample case."
-exec "$build/bin/quill10-cli" summary "$build/bin/samples/sole-father-pays.q10" "$@"
+exec "$build/bin/quill10" "$@"
