@@ -5,15 +5,21 @@ FREQUENCIES = ["Daily", "Weekly", "Biweekly", "Semimonthly", "Monthly", "Quarter
 FILING = ["Single", "Married Joint", "Married Separate", "Head of Household", "Widow(er)"]
 
 
-def child_care_block(p, who, base, father):
-    """The line 19 details of one parent (slots base .. base + 16)."""
+def child_care_block(p, who, base, father, amt=False):
+    """The line 19 details of one parent (slots base .. base + 16); `amt`
+    offers the alternate minimum tax (base + 9), which the split worksheet
+    still reads."""
     ov = OVERRIDEABLE
     p.entries([("%s: total child care expenses" % who, money(base)), ("qualifying expenses", money(base + 1))])
     p.entries([("Earned income*", money(base + 2, ov)), ("spouse's earned income (joint filers only)", money(base + 3))])
     p.entries([("Adjusted gross income*", money(base + 4, ov)), ("number of children*", count(base + 5, ov, width=60))])
     p.entries([("Filing status", Combo(base + 6, FILING, width=150)),
                ("standard/itemized deductions*", money(base + 7, ov))])
-    p.entries([("Exemption amount*", money(base + 8, ov)), ("foreign tax credit", money(base + 10))])
+    if amt:
+        p.entries([("Exemption amount*", money(base + 8, ov, width=110)),
+                   ("alternate minimum tax", money(base + 9, width=100)), ("foreign tax credit", money(base + 10, width=100))])
+    else:
+        p.entries([("Exemption amount*", money(base + 8, ov)), ("foreign tax credit", money(base + 10))])
     p.boxes([Box(base + 11, "The low/low-mid income limits do not apply"),
              Box(base + 15, "Perform tax calculation")], indent=40)
     p.entries([("", Box(base + 12, "Use these tax liabilities instead of calculating taxes:")),

@@ -28,9 +28,13 @@ CHARS_PER_PIXEL = 1 / 6.6  # average width of the page font
 class Field:
     """An edit box bound to slot `slot` with a field kind and a state."""
 
-    def __init__(self, kind, slot, state=INPUT, help=0, decimals=None, width=None, name=None, tip=None):
+    def __init__(self, kind, slot, state=INPUT, help=0, decimals=None, width=None, name=None, tip=None,
+                 hidden=False, align=None):
         self.kind, self.slot, self.state, self.help = kind, slot, state, help
         self.decimals, self.width, self.name, self.tip = decimals, width, name, tip
+        # A hidden field is never shown or typed in; `align` overrides the
+        # kind's alignment (numbers right, texts left).
+        self.hidden, self.align = hidden, align
 
 
 class Box:
@@ -55,8 +59,17 @@ class Memo:
 class Button:
     """A line dialog's button; `code` is the dialog code (its Tag)."""
 
-    def __init__(self, caption, code, name, tip=None):
+    def __init__(self, caption, code, name, tip=None, width=BUTTON_W):
         self.caption, self.code, self.name, self.tip = caption, code, name, tip
+        self.width = width
+
+
+class Answer:
+    """A label that shows the text of slot `slot` (a derived text such as
+    the file name); labels are never stored back."""
+
+    def __init__(self, slot, width=None, name=None):
+        self.slot, self.width, self.name = slot, width, name
 
 
 class Help:
@@ -119,8 +132,9 @@ class Page:
         if f.decimals:
             props["Decimals"] = f.decimals
         self.widgets.append(dict(cls="QLineEdit", name=self.unique(f.name or "edt%d" % f.slot), geo=(x, y, w, FIELD_H),
-                                 props=props, readonly=f.state == READONLY, align="right" if f.kind != TEXT else None,
-                                 tip=f.tip))
+                                 props=props, readonly=f.state == READONLY or f.hidden,
+                                 align=f.align or ("right" if f.kind != TEXT else None), tip=f.tip,
+                                 hidden=f.hidden))
         return w
 
     def box(self, b, x, y, w=None):
@@ -142,7 +156,8 @@ class Page:
         self.widgets.append(dict(cls="QPlainTextEdit", name=self.unique(m.name or "mem%d" % m.slot),
                                  geo=(x, y, w, m.height), props={"Tag": m.slot}))
 
-    def button(self, b, x, y, w=BUTTON_W):
+    def button(self, b, x, y, w=None):
+        w = w or b.width
         self.widgets.append(dict(cls="QPushButton", name=self.unique(b.name), geo=(x, y, w, FIELD_H), text=b.caption,
                                  props={"Tag": b.code}, tip=b.tip))
 
@@ -176,21 +191,8 @@ class Page:
     def line(self, number, caption, I=None, II=None, III=None, buttons=(), help=None, indent=0):
         """One worksheet line: number, text, fields in their columns,
         dialog buttons at the right end of the text, a help button."""
-        buttons_w = len(buttons) * (BUTTON_W + 4)
-        help_w = 26 if help else 0
-        text_w = COLUMN_X["I"] - TEXT_X - indent - buttons_w - help_w - 8
-        h = self.text_height(caption, text_w)
         y = self.y
-        if number:
-            self.label(number, NUMBER_X, y + 3, NUMBER_W, 20, props={"LineNumber": True}, wrap=False)
-        self.label(caption, TEXT_X + indent, y + 3, text_w, h - 6, align="top")
-        x = TEXT_X + indent + text_w + 4
-        if help:
-            self.help_button(help, x, y + 1)
-            x += help_w
-        for b in buttons:
-            self.button(b, x, y)
-            x += BUTTON_W + 4
+        h = self.lead(number, caption, COLUMN_X["I"], indent, help, buttons)
         for col, control in (("I", I), ("II", II), ("III", III)):
             if control is None:
                 continue
@@ -234,6 +236,63 @@ class Page:
         self.memo(m, TEXT_X + 250, self.y, PAGE_WIDTH - TEXT_X - 250 - 10)
         self.y += m.height + 8
 
+    def put(self, control, x, y, w=None):
+        """Places any control at (x, y); returns the width it takes."""
+        if isinstance(control, Field):
+            return self.field(control, x, y, w)
+        if isinstance(control, Box):
+            return self.box(control, x, y, w)
+        if isinstance(control, Combo):
+            return self.combo(control, x, y)
+        if isinstance(control, Button):
+            self.button(control, x, y, w)
+            return w or control.width
+        if isinstance(control, Answer):
+            w = control.width or w or COLUMN_W
+            self.widgets.append(dict(cls="QLabel", name=self.unique(control.name or "lblAnswer%d" % control.slot),
+                                     geo=(x, y + 3, w, 20), text="", props={"Tag": control.slot}, wrap=False))
+            return w
+        raise TypeError(control)
+
+    def lead(self, number, caption, right, indent=0, help=None, buttons=()):
+        """The left part of a row up to x = `right`: the line number, the
+        text (or a check box carrying it), a help button and dialog buttons
+        at the right end of the text. Returns the row's height."""
+        buttons_w = sum(b.width + 4 for b in buttons)
+        help_w = 26 if help else 0
+        text_w = right - TEXT_X - indent - buttons_w - help_w - 8
+        h = ROW_H if isinstance(caption, Box) else self.text_height(caption, text_w)
+        y = self.y
+        if number:
+            self.label(number, NUMBER_X, y + 3, NUMBER_W, 20, props={"LineNumber": True}, wrap=False)
+        if isinstance(caption, Box):
+            self.box(caption, TEXT_X + indent, y, text_w)
+        elif caption:
+            self.label(caption, TEXT_X + indent, y + 3, text_w, h - 6, align="top")
+        x = TEXT_X + indent + text_w + 4
+        if help:
+            self.help_button(help, x, y + 1)
+            x += help_w
+        for b in buttons:
+            self.button(b, x, y)
+            x += b.width + 4
+        return h
+
+    def row(self, number, caption, cells, indent=0, help=None, buttons=()):
+        """A row of controls at fixed places (a table row): cells are
+        (x, control) or (x, control, width); the text runs up to the first."""
+        y = self.y
+        h = self.lead(number, caption, min(cell[0] for cell in cells), indent, help, buttons)
+        for cell in cells:
+            self.put(cell[1], cell[0], y, cell[2] if len(cell) > 2 else None)
+        self.y += h
+
+    def headers(self, items, h=36):
+        """Column headers over fixed places: items are (x, width, caption)."""
+        for x, w, caption in items:
+            self.label(caption, x, self.y, w, h, props={"ColumnHeader": True}, align="center")
+        self.y += h + 4
+
     def space(self, pixels=10):
         self.y += pixels
 
@@ -266,7 +325,8 @@ def prop(name, value, pad, dynamic=False):
     return '%s<property name="%s"%s>%s</property>' % (pad, name, attr, body)
 
 
-ALIGN = {"right": "Qt::AlignRight|Qt::AlignVCenter", "center": "Qt::AlignCenter",
+ALIGN = {"right": "Qt::AlignRight|Qt::AlignVCenter", "left": "Qt::AlignLeft|Qt::AlignVCenter",
+         "center": "Qt::AlignCenter",
          "top": "Qt::AlignLeft|Qt::AlignTop"}
 
 
@@ -286,6 +346,8 @@ def widget_xml(w, pad):
         out.append('%s<property name="alignment"><set>%s</set></property>' % (p, ALIGN[w["align"]]))
     if w.get("readonly"):
         out.append(prop("readOnly", True, p))
+    if w.get("hidden"):
+        out.append(prop("visible", False, p))
     if w.get("tip"):
         out.append(prop("toolTip", w["tip"], p))
     for name, value in w.get("props", {}).items():
