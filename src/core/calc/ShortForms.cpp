@@ -109,7 +109,7 @@ constexpr ShortCopy kSplitCopies[] = {
     {26, 33, {9, 4, 11}, false},
     {34, 37, {9, 13, 16}, false},
     {157, 158, {9, 41, 42}, false},
-    {38, 39, {9, 23, 24}, false},
+    {38, 39, {9, 23, 24}, true},  // with its flag, which the way back to the calculation carries too
     {159, 164, {9, 17, 22}, false},
     {40, 43, {9, 25, 28}, false},
     {165, 166, {9, 29, 30}, true},

@@ -74,6 +74,9 @@ QWidget* FindByTag(QWidget* container, int tag) {
 
 void TfrmMain::DisplayAPage(int tag) {
     if (tag < 0) return;
+    // The field being edited is left first, so what was typed reaches the
+    // calculation pages before the next page is calculated and shown.
+    Commit();
     if (currentPage_ != -1) StorePage();
     ShowStartScreen(false);
     DisplayPage(tag);
@@ -95,7 +98,10 @@ void TfrmMain::DisplayPage(int tag) {
     } else {
         SetPageProperties(pnlMainForm_);
         ScalePage(settings_.zoomFactor);
-        RecalculatePage();
+        // The calculation mirrors both long screens and rebuilds both short
+        // ones, so the page shows the case as the calculation pages hold it.
+        RunCalculate();
+        FillPage();
         if (QWidget* first = FindByTag(pnlMainForm_, FirstFieldTag(currentPage_))) first->setFocus(Qt::OtherFocusReason);
     }
     SelectTreeItemOfPage(currentPage_);
