@@ -317,6 +317,66 @@ private slots:
         QVERIFY(!window->Answers().OvRide(1, 29));
     }
 
+    void overrideSurvivesSavingAndReopening_data() {
+        QTest::addColumn<int>("tag");        // display command
+        QTest::addColumn<int>("income");     // the father's line 1a field
+        QTest::addColumn<int>("year1");      // his year-1 overtime field
+        QTest::addColumn<int>("line1b");     // his line 1b, overrideable
+        QTest::addColumn<int>("calcPage");   // the calculation slot of line 1b
+        QTest::addColumn<int>("calcSlot");
+        QTest::newRow("sole/shared long") << 0 << 10 << 16 << 20 << 1 << 29;
+        QTest::newRow("split long") << 700 << 6 << 12 << 16 << 8 << 28;
+    }
+
+    void overrideSurvivesSavingAndReopening() {
+        QFETCH(int, tag);
+        QFETCH(int, income);
+        QFETCH(int, year1);
+        QFETCH(int, line1b);
+        QFETCH(int, calcPage);
+        QFETCH(int, calcSlot);
+        window->DisplayAPage(tag);
+        TypeInto(income, QStringLiteral("40000"));
+        TypeInto(year1, QStringLiteral("900"));  // the average of 300 is smaller
+        QCOMPARE(Edit(line1b)->text(), QStringLiteral("300.00"));
+        Edit(line1b)->setFocus();
+        QTRY_VERIFY(Edit(line1b)->hasFocus());
+        window->OverrideClick();
+        QVERIFY(window->Modified());
+        TypeInto(line1b, QStringLiteral("750"));
+        TypeInto(income, QStringLiteral("45000"));  // recalculated again
+        QCOMPARE(Edit(line1b)->text(), QStringLiteral("750.00"));
+        prompts->filesToSave = {home->Path() + "/override.q10"};
+        QVERIFY(window->SaveClick());
+
+        window->NewClick();
+        QVERIFY(window->OpenFile(home->Path() + "/override.q10"));
+        QCOMPARE(window->CurrentPage() * 100, tag);  // opens on the page it was saved on
+        QLineEdit* field = Edit(line1b);
+        QCOMPARE(field->text(), QStringLiteral("750.00"));
+        QCOMPARE(field->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDDEN"));
+        QVERIFY(!field->isReadOnly());
+        QCOMPARE(field->palette().color(QPalette::Text), QColor(Qt::red));
+        QCOMPARE(Slot(calcPage, calcSlot), QStringLiteral("750.00"));
+
+        field->setFocus();
+        QTRY_VERIFY(field->hasFocus());
+        window->OverrideClick();  // cancel: the computed value returns
+        QCOMPARE(field->text(), QStringLiteral("300.00"));
+        QCOMPARE(field->property("StyleLookup").toString(), QStringLiteral("EDITOVERRIDEABLE"));
+    }
+
+    void valueTypedOnAShortPageReachesTheLongPage() {
+        window->DisplayAPage(1500);
+        QCOMPARE(window->CurrentPage(), 15);
+        TypeInto(7, QStringLiteral("52000"));  // the father's line 1a on the short form
+        QCOMPARE(Slot(1, 19), QStringLiteral("52,000.00"));
+        QCOMPARE(Edit(35)->text(), QStringLiteral("52,000.00"));  // the short form's line 7a, rebuilt
+        window->DisplayAPage(0);
+        QCOMPARE(Edit(10)->text(), QStringLiteral("52,000.00"));
+        QCOMPARE(Edit(39)->text(), QStringLiteral("52,000.00"));
+    }
+
     void overrideIsDisabledOnInputAndReadOnlyFields() {
         for (int slot : {10, 18}) {
             Edit(slot)->setFocus();
