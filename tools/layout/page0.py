@@ -1,7 +1,7 @@
 """Screen page 0: the sole residential parent / shared parenting worksheet, long form."""
 from vlp import *
+from longform import FREQUENCIES, gross_income_and_adjustments
 
-FREQUENCIES = ["Daily", "Weekly", "Biweekly", "Semimonthly", "Monthly", "Quarterly", "Biannually"]
 FILING = ["Single", "Married Joint", "Married Separate", "Head of Household", "Widow(er)"]
 
 
@@ -56,84 +56,7 @@ def build():
     p.boxes([Box(7, "Shared parenting order:"), Box(8, "Mother is the obligor"), Box(9, "Father is the obligor")])
 
     # ---- Gross income ----
-    p.heading("I. GROSS INCOME")
-    p.column_headers()
-    p.line("1a.", "Annual gross income from employment or, when determined appropriate by the court or agency, "
-                  "average annual gross income from employment over a reasonable period of years (exclude "
-                  "overtime, bonuses, self-employment income or commissions)",
-           I=money(10, help=1000), II=money(11, help=1000),
-           buttons=[Button("Father...", 0, "btnIncomeFather", "Income estimator for the father"),
-                    Button("Mother...", 1, "btnIncomeMother", "Income estimator for the mother")],
-           help=Help("Line 1a. Enter annual gross income from employment. The income estimator works it out from "
-                     "year-to-date pay or the full-time minimum wage.", 1000))
-    p.entries([("Estimator, father: year-to-date through", text(201, width=100)), ("amount", money(202, width=110)),
-               ("paid", Combo(203, FREQUENCIES, width=110))])
-    p.entries([("Estimator, mother: year-to-date through", text(205, width=100)), ("amount", money(206, width=110)),
-               ("paid", Combo(207, FREQUENCIES, width=110))])
-    p.line("1b.", "Amount of overtime, bonuses and commissions (year 1 representing the most recent year):", help=Help(
-        "Line 1b. Enter three years of overtime, bonuses and commissions. The worksheet uses the lesser of year 1 "
-        "and the three-year average; it may be overridden if a lesser amount is reasonably expected.", 1018))
-    p.line("", "Year 3 (three years ago)", I=money(12), II=money(13), indent=20)
-    p.line("", "Year 2 (two years ago)", I=money(14), II=money(15), indent=20)
-    p.line("", "Year 1 (last calendar year)", I=money(16), II=money(17), indent=20)
-    p.line("", "Average of the three years", I=money(18, ro), II=money(19, ro), indent=20)
-    p.line("", "Amount used on line 1b: the average or the year 1 amount, whichever is less",
-           I=money(20, ov, help=1018), II=money(21, ov, help=1018), indent=20)
-    p.line("2a.", "Annual gross receipts from self-employment", I=money(22), II=money(23))
-    p.line("2b.", "Ordinary and necessary business expenses", I=money(24), II=money(25))
-    p.line("2c.", "5.6% of adjusted gross income from self-employment (line 2a minus 2b, multiplied by .056)",
-           I=money(26, ov, help=1010), II=money(27, ov, help=1010),
-           help=Help("Line 2c. The FICA differential of self-employment: 5.6% of line 2a less line 2b.", 1010))
-    p.line("2d.", "Adjusted gross income from self-employment (subtract lines 2b and 2c from 2a)",
-           I=money(28, ro), II=money(29, ro))
-    p.line("3.", "Annual income from interest and dividends (whether or not taxable)", I=money(30), II=money(31))
-    p.line("4.", "Annual income from unemployment compensation", I=money(32), II=money(33))
-    p.line("5.", "Annual income from workers' compensation, disability insurance benefits or social security "
-                 "disability or retirement benefits", I=money(34), II=money(35))
-    p.line("6.", "Other annual income (identify)", I=money(36), II=money(37),
-           help=Help("Line 6. Other income that counts toward gross income; describe it below.", 1016))
-    p.entries([("Description of other income", text(38, width=560))])
-    p.line("7a.", "Total annual gross income (add lines 1a, 1b, 2d and 3 through 6; if less than zero, enter zero)",
-           I=money(39, ro), II=money(40, ro))
-    p.line("7b.", "Health insurance maximum (multiply line 7a by 5%)", I=money(41, ro), II=money(42, ro),
-           help=Help("Line 7b. Five percent of line 7a: the most a parent is expected to contribute for health "
-                     "insurance. Enter the contributing cost of the parent's health insurance below.", 1012))
-    p.line("", "Contributing cost of health insurance", I=money(43, help=1012), II=money(44, help=1012), indent=20)
-
-    # ---- Adjustments to income ----
-    p.heading("II. ADJUSTMENTS TO INCOME")
-    p.line("8.", "Adjustment for minor children born to or adopted by either parent and another parent who are "
-                 "living with this parent (number of children times the federal income tax exemption, less child "
-                 "support received for them, not below zero)",
-           I=money(45, ov, help=1002), II=money(46, ov, help=1002),
-           buttons=[Button("Father...", 2, "btnOtherChildrenFather"), Button("Mother...", 3, "btnOtherChildrenMother")],
-           help=Help("Line 8. Other children living with the parent: children x exemption - support received.", 1002))
-    p.entries([("Father: children", count(209, width=50)), ("exemption each", money(210, width=100)),
-               ("support received", money(211, width=100))])
-    p.entries([("Mother: children", count(213, width=50)), ("exemption each", money(214, width=100)),
-               ("support received", money(215, width=100))])
-    p.line("9.", "Annual court-ordered support paid for other children", I=money(47, help=1017), II=money(48, help=1017),
-           help=Help("Line 9. Support actually paid under a court order for other children.", 1017))
-    p.line("10.", "Annual court-ordered spousal support paid to any spouse or former spouse",
-           I=money(49, help=1011), II=money(50, help=1011),
-           help=Help("Line 10. Spousal support actually paid under a court order.", 1011))
-    p.line("11.", "Amount of local income taxes actually paid or estimated to be paid",
-           I=money(51, ov, help=1003), II=money(52, ov, help=1003),
-           buttons=[Button("Father...", 4, "btnLocalTaxFather"), Button("Mother...", 5, "btnLocalTaxMother")],
-           help=Help("Line 11. Wages subject to local tax (lines 1a + 1b + 2d) times the local rate.", 1003))
-    p.entries([("Father: wages subject to local tax", money(217, ov, width=110)), ("rate %", text(218, width=60))])
-    p.entries([("Mother: wages subject to local tax", money(220, ov, width=110)), ("rate %", text(221, width=60))])
-    p.line("12.", "Mandatory work-related deductions such as union dues and uniform fees (not including taxes, "
-                  "social security or retirement)", I=money(53), II=money(54))
-    p.line("13.", "Total gross income adjustments (add lines 8 through 12)", I=money(55, ro), II=money(56, ro))
-    p.line("14a.", "Adjusted annual gross income (subtract line 13 from line 7a; if less than zero, enter zero)",
-           I=money(57, ro), II=money(58, ro))
-    p.line("14b.", "Cash medical support maximum (if line 7a is under 150% of the federal poverty level for the "
-                   "parent's household, enter nothing; otherwise multiply line 14a by 5%)",
-           I=money(59, ov, help=1004), II=money(60, ov, help=1004),
-           buttons=[Button("Father...", 6, "btnPovertyFather"), Button("Mother...", 7, "btnPovertyMother")],
-           help=Help("Line 14b. Cash medical support is capped at 5% of adjusted income, and none is due below "
-                     "150% of the poverty level.", 1004))
+    gross_income_and_adjustments(p, 0, 0)
 
     # ---- Income shares ----
     p.heading("III. INCOME SHARES")

@@ -4,7 +4,8 @@ Column I is the father's and Column II the mother's, except on lines 26 and
 27, where the two columns are the cases with and without health insurance.
 """
 from vlp import *
-from page0 import FREQUENCIES, child_care_block
+from longform import gross_income_and_adjustments
+from page0 import child_care_block
 
 
 def build():
@@ -21,84 +22,7 @@ def build():
                 count(5, width=50))], indent=0)
 
     # ---- Gross income ----
-    p.heading("I. GROSS INCOME")
-    p.column_headers()
-    p.line("1a.", "Annual gross income from employment or, when determined appropriate by the court or agency, "
-                  "average annual gross income from employment over a reasonable period of years (exclude "
-                  "overtime, bonuses, self-employment income or commissions)",
-           I=money(6, help=1000), II=money(7, help=1000),
-           buttons=[Button("Father...", 21, "btnIncomeFather", "Income estimator for the father"),
-                    Button("Mother...", 22, "btnIncomeMother", "Income estimator for the mother")],
-           help=Help("Line 1a. Enter annual gross income from employment. The income estimator works it out from "
-                     "year-to-date pay or the full-time minimum wage.", 1000))
-    p.entries([("Estimator, father: year-to-date through", text(201, width=100)), ("amount", money(202, width=110)),
-               ("paid", Combo(203, FREQUENCIES, width=110))])
-    p.entries([("Estimator, mother: year-to-date through", text(205, width=100)), ("amount", money(206, width=110)),
-               ("paid", Combo(207, FREQUENCIES, width=110))])
-    p.line("1b.", "Amount of overtime, bonuses and commissions (year 1 representing the most recent year):", help=Help(
-        "Line 1b. Enter three years of overtime, bonuses and commissions. The worksheet uses the lesser of year 1 "
-        "and the three-year average; it may be overridden if a lesser amount is reasonably expected.", 1018))
-    p.line("", "Year 3 (three years ago)", I=money(8), II=money(9), indent=20)
-    p.line("", "Year 2 (two years ago)", I=money(10), II=money(11), indent=20)
-    p.line("", "Year 1 (last calendar year)", I=money(12), II=money(13), indent=20)
-    p.line("", "Average of the three years", I=money(14, ro), II=money(15, ro), indent=20)
-    p.line("", "Amount used on line 1b: the average or the year 1 amount, whichever is less",
-           I=money(16, ov, help=1018), II=money(17, ov, help=1018), indent=20)
-    p.line("2a.", "Annual gross receipts from self-employment", I=money(18), II=money(19))
-    p.line("2b.", "Ordinary and necessary business expenses", I=money(20), II=money(21))
-    p.line("2c.", "5.6% of adjusted gross income from self-employment (line 2a minus 2b, multiplied by .056)",
-           I=money(22, ov, help=1010), II=money(23, ov, help=1010),
-           help=Help("Line 2c. The FICA differential of self-employment: 5.6% of line 2a less line 2b.", 1010))
-    p.line("2d.", "Adjusted gross income from self-employment (subtract lines 2b and 2c from 2a)",
-           I=money(24, ro), II=money(25, ro))
-    p.line("3.", "Annual income from interest and dividends (whether or not taxable)", I=money(26), II=money(27))
-    p.line("4.", "Annual income from unemployment compensation", I=money(28), II=money(29))
-    p.line("5.", "Annual income from workers' compensation, disability insurance benefits or social security "
-                 "disability or retirement benefits", I=money(30), II=money(31))
-    p.line("6.", "Other annual income (identify)", I=money(32), II=money(33),
-           help=Help("Line 6. Other income that counts toward gross income; describe it below.", 1016))
-    p.entries([("Description of other income", text(34, width=560))])
-    p.line("7a.", "Total annual gross income (add lines 1a, 1b, 2d and 3 through 6; if less than zero, enter zero)",
-           I=money(35, ro), II=money(36, ro))
-    p.line("7b.", "Health insurance maximum (multiply line 7a by 5%)", I=money(37, ro), II=money(38, ro),
-           help=Help("Line 7b. Five percent of line 7a: the most a parent is expected to contribute for health "
-                     "insurance. Enter the contributing cost of the parent's health insurance below.", 1012))
-    p.line("", "Contributing cost of health insurance", I=money(39, help=1012), II=money(40, help=1012), indent=20)
-
-    # ---- Adjustments to income ----
-    p.heading("II. ADJUSTMENTS TO INCOME")
-    p.line("8.", "Adjustment for minor children born to or adopted by either parent and another parent who are "
-                 "living with this parent (number of children times the federal income tax exemption, less child "
-                 "support received for them, not below zero)",
-           I=money(41, ov, help=1002), II=money(42, ov, help=1002),
-           buttons=[Button("Father...", 23, "btnOtherChildrenFather"), Button("Mother...", 24, "btnOtherChildrenMother")],
-           help=Help("Line 8. Other children living with the parent: children x exemption - support received.", 1002))
-    p.entries([("Father: children", count(209, width=50)), ("exemption each", money(210, width=100)),
-               ("support received", money(211, width=100))])
-    p.entries([("Mother: children", count(213, width=50)), ("exemption each", money(214, width=100)),
-               ("support received", money(215, width=100))])
-    p.line("9.", "Annual court-ordered support paid for other children", I=money(43, help=1017), II=money(44, help=1017),
-           help=Help("Line 9. Support actually paid under a court order for other children.", 1017))
-    p.line("10.", "Annual court-ordered spousal support paid to any spouse or former spouse",
-           I=money(45, help=1011), II=money(46, help=1011),
-           help=Help("Line 10. Spousal support actually paid under a court order.", 1011))
-    p.line("11.", "Amount of local income taxes actually paid or estimated to be paid",
-           I=money(47, ov, help=1003), II=money(48, ov, help=1003),
-           buttons=[Button("Father...", 25, "btnLocalTaxFather"), Button("Mother...", 26, "btnLocalTaxMother")],
-           help=Help("Line 11. Wages subject to local tax (lines 1a + 1b + 2d) times the local rate.", 1003))
-    p.entries([("Father: wages subject to local tax", money(217, ov, width=110)), ("rate %", text(218, width=60))])
-    p.entries([("Mother: wages subject to local tax", money(220, ov, width=110)), ("rate %", text(221, width=60))])
-    p.line("12.", "Mandatory work-related deductions such as union dues and uniform fees (not including taxes, "
-                  "social security or retirement)", I=money(49), II=money(50))
-    p.line("13.", "Total gross income adjustments (add lines 8 through 12)", I=money(51, ro), II=money(52, ro))
-    p.line("14a.", "Adjusted annual gross income (subtract line 13 from line 7a; if less than zero, enter zero)",
-           I=money(53, ro), II=money(54, ro))
-    p.line("14b.", "Cash medical support maximum (if line 7a is under 150% of the federal poverty level for the "
-                   "parent's household, enter nothing; otherwise multiply line 14a by 5%)",
-           I=money(55, ov, help=1004), II=money(56, ov, help=1004),
-           buttons=[Button("Father...", 27, "btnPovertyFather"), Button("Mother...", 28, "btnPovertyMother")],
-           help=Help("Line 14b. Cash medical support is capped at 5% of adjusted income, and none is due below "
-                     "150% of the poverty level for the parent's household.", 1004))
+    gross_income_and_adjustments(p, 4, 21)
     p.line("", "Number of persons in the parent's household (for the federal poverty level)",
            I=count(290, help=1004, tip="Persons in the father's household"),
            II=count(291, help=1004, tip="Persons in the mother's household"), indent=20)
