@@ -377,6 +377,17 @@ private slots:
         QCOMPARE(Edit(39)->text(), QStringLiteral("52,000.00"));
     }
 
+    void overrideShortcutTogglesTheFocusedField() {
+        QLineEdit* line2c = Edit(26);
+        line2c->setFocus();
+        QTRY_VERIFY(line2c->hasFocus());
+        QTest::keyClick(line2c, Qt::Key_V, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(window->Answers().OvRide(1, 35));
+        QVERIFY(!line2c->isReadOnly());
+        QTest::keyClick(line2c, Qt::Key_V, Qt::ControlModifier | Qt::AltModifier);
+        QVERIFY(!window->Answers().OvRide(1, 35));
+    }
+
     void overrideIsDisabledOnInputAndReadOnlyFields() {
         for (int slot : {10, 18}) {
             Edit(slot)->setFocus();
