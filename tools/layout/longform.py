@@ -1,4 +1,5 @@
-"""The lines both long forms share: gross income and the adjustments to it."""
+"""Lines the worksheet screens share: the sole/shared caption, gross income and its adjustments, the
+cross adjustments of the health insurance lines, and the monthly figures for the decree."""
 from vlp import *
 
 FREQUENCIES = ["Daily", "Weekly", "Biweekly", "Semimonthly", "Monthly", "Quarterly", "Biannually"]
@@ -93,3 +94,62 @@ def gross_income_and_adjustments(p, shift, code):
                     Button("Mother...", code + 7, "btnPovertyMother")],
            help=Help("Line 14b. Cash medical support is capped at 5% of adjusted income, and none is due below "
                      "150% of the poverty level.", 1004))
+
+
+def sole_shared_caption(p, names, case_number, children, sole, mother_pays, father_pays, shared, mother_obligor,
+                        father_obligor):
+    """The caption of the sole/shared worksheet (long or short form): names, case number,
+    children and the two sets of order boxes."""
+    p.entries([("Father's name", text(names[0], width=300, help=900)), ("Mother's name", text(names[1], width=300))],
+              indent=0)
+    p.entries([("Case No.", text(case_number, width=200)),
+               ("Number of minor children subject to this order", count(children, width=50))], indent=0)
+    p.boxes([Box(sole, "Sole residential parent order:"), Box(mother_pays, "Mother is the residential parent (father pays)"),
+             Box(father_pays, "Father is the residential parent (mother pays)")])
+    p.boxes([Box(shared, "Shared parenting order:"), Box(mother_obligor, "Mother is the obligor"),
+             Box(father_obligor, "Father is the obligor")])
+
+
+def cross_adjustment_lines(p, number, line20, first_slot):
+    """Lines a to d of 21 (with line 20a), 24 or 23 (with 20b): each parent's share of
+    the other parent's lines 19 and 20, added or subtracted; slots first_slot .. + 3."""
+    lines = (("a", "Additions to the father's obligation (line 16, Column I, times the sum of lines 19 and %s, "
+                   "Column II)", "I"),
+             ("b", "Additions to the mother's obligation (line 16, Column II, times the sum of lines 19 and %s, "
+                   "Column I)", "II"),
+             ("c", "Subtractions from the father's obligation (line 16, Column II, times the sum of lines 19 and "
+                   "%s, Column I)", "I"),
+             ("d", "Subtractions from the mother's obligation (line 16, Column I, times the sum of lines 19 and "
+                   "%s, Column II)", "II"))
+    for k, (letter, caption, column) in enumerate(lines):
+        p.line("%d%s." % (number, letter), caption % line20, **{column: money(first_slot + k, READONLY)})
+
+
+def monthly_support_lines(p, number, annual_line, first_slot, code):
+    """For the decree: child support per month, the processing charge and their sum in
+    both columns (slots first_slot .. + 5), with the processing charge's button and entries."""
+    ro = READONLY
+    p.line("%d." % number, "For decree: child support per month (line %d divided by 12)" % annual_line,
+           I=money(first_slot, ro), II=money(first_slot + 1, ro),
+           buttons=[Button("Charge...", code, "btnProcessingCharge", "Processing charge")])
+    p.line("", "Processing charge per month", I=money(first_slot + 2, ro), II=money(first_slot + 3, ro), indent=20)
+    p.line("", "Child support per month plus the processing charge", I=money(first_slot + 4, ro),
+           II=money(first_slot + 5, ro), indent=20)
+    p.entries([("Processing charge: percentage", percent(280, width=80)), ("or flat fee per month", money(281, width=90))])
+
+
+def cash_medical_line(p, number, slot):
+    """The final annual cash medical support figure."""
+    p.line("%d." % number, "Final annual cash medical support figure (the obligor's line 20b; due when neither parent "
+                           "provides health insurance)", II=money(slot, READONLY, help=1015),
+           help=Help("Line %d. The obligor's cash medical support, paid when health insurance is not provided." % number,
+                     1015))
+
+
+def monthly_cash_medical_lines(p, number, annual_line, monthly, charge, total):
+    """For the decree: cash medical support per month, the charge and their sum."""
+    ro = READONLY
+    p.line("%d." % number, "For decree: cash medical support per month (line %d divided by 12)" % annual_line,
+           II=money(monthly, ro))
+    p.line("", "Processing charge per month", II=money(charge, ro), indent=20)
+    p.line("", "Cash medical support per month plus the processing charge", II=money(total, ro), indent=20)

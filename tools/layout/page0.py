@@ -1,6 +1,7 @@
 """Screen page 0: the sole residential parent / shared parenting worksheet, long form."""
 from vlp import *
-from longform import FREQUENCIES, gross_income_and_adjustments
+from longform import (FREQUENCIES, cash_medical_line, cross_adjustment_lines, gross_income_and_adjustments,
+                      monthly_cash_medical_lines, monthly_support_lines, sole_shared_caption)
 
 FILING = ["Single", "Married Joint", "Married Separate", "Head of Household", "Widow(er)"]
 
@@ -48,12 +49,7 @@ def build():
     p = Page(0, "Sole Residential Parent or Shared Parenting Child Support Computation Worksheet")
 
     # ---- Caption ----
-    p.entries([("Father's name", text(0, width=300, help=900)), ("Mother's name", text(1, width=300))], indent=0)
-    p.entries([("Case No.", text(2, width=200)), ("Number of minor children subject to this order", count(3, width=50))],
-              indent=0)
-    p.boxes([Box(4, "Sole residential parent order:"), Box(5, "Mother is the residential parent (father pays)"),
-             Box(6, "Father is the residential parent (mother pays)")])
-    p.boxes([Box(7, "Shared parenting order:"), Box(8, "Mother is the obligor"), Box(9, "Father is the obligor")])
+    sole_shared_caption(p, (0, 1), 2, 3, 4, 5, 6, 7, 8, 9)
 
     # ---- Gross income ----
     gross_income_and_adjustments(p, 0, 0)
@@ -91,14 +87,7 @@ def build():
 
     # ---- Health insurance provided ----
     p.heading("IV. ADJUSTMENTS TO CHILD SUPPORT WHEN HEALTH INSURANCE IS PROVIDED")
-    p.line("21a.", "Additions to the father's obligation (line 16, Column I, times the sum of lines 19 and 20a, "
-                   "Column II)", I=money(75, ro))
-    p.line("21b.", "Additions to the mother's obligation (line 16, Column II, times the sum of lines 19 and 20a, "
-                   "Column I)", II=money(76, ro))
-    p.line("21c.", "Subtractions from the father's obligation (line 16, Column II, times the sum of lines 19 and "
-                   "20a, Column I)", I=money(77, ro))
-    p.line("21d.", "Subtractions from the mother's obligation (line 16, Column I, times the sum of lines 19 and "
-                   "20a, Column II)", II=money(78, ro))
+    cross_adjustment_lines(p, 21, "20a", 75)
     p.line("22.", "Actual annual obligation (line 18 plus line 21a or 21b, minus line 21c or 21d)",
            I=money(79, ro), II=money(80, ro))
     p.line("23a.", "Actual annual obligation payable (line 22 of the obligor)", I=money(81, ro), II=money(82, ro))
@@ -111,14 +100,7 @@ def build():
 
     # ---- Health insurance not provided ----
     p.heading("V. ADJUSTMENTS TO CHILD SUPPORT WHEN HEALTH INSURANCE IS NOT PROVIDED")
-    p.line("24a.", "Additions to the father's obligation (line 16, Column I, times the sum of lines 19 and 20b, "
-                   "Column II)", I=money(87, ro))
-    p.line("24b.", "Additions to the mother's obligation (line 16, Column II, times the sum of lines 19 and 20b, "
-                   "Column I)", II=money(88, ro))
-    p.line("24c.", "Subtractions from the father's obligation (line 16, Column II, times the sum of lines 19 and "
-                   "20b, Column I)", I=money(89, ro))
-    p.line("24d.", "Subtractions from the mother's obligation (line 16, Column I, times the sum of lines 19 and "
-                   "20b, Column II)", II=money(90, ro))
+    cross_adjustment_lines(p, 24, "20b", 87)
     p.line("25.", "Actual annual obligation (line 18 plus line 24a or 24b, minus line 24c or 24d)",
            I=money(91, ro), II=money(92, ro))
     p.line("26a.", "Actual annual obligation payable (line 25 of the obligor)", I=money(93, ro), II=money(94, ro))
@@ -150,17 +132,9 @@ def build():
                      "report; a negative figure is set to zero.", 1014))
     p.boxes([Box(104, "Father is the obligor", computed=True), Box(105, "Mother is the obligor", computed=True)],
             indent=40)
-    p.line("29.", "For decree: child support per month (line 28 divided by 12)", I=money(108, ro), II=money(109, ro),
-           buttons=[Button("Charge...", 13, "btnProcessingCharge", "Processing charge")])
-    p.line("", "Processing charge per month", I=money(110, ro), II=money(111, ro), indent=20)
-    p.line("", "Child support per month plus the processing charge", I=money(112, ro), II=money(113, ro), indent=20)
-    p.entries([("Processing charge: percentage", percent(280, width=80)), ("or flat fee per month", money(281, width=90))])
-    p.line("30.", "Final annual cash medical support figure (the obligor's line 20b; due when neither parent "
-                  "provides health insurance)", II=money(114, ro, help=1015),
-           help=Help("Line 30. The obligor's cash medical support, paid when health insurance is not provided.", 1015))
-    p.line("31.", "For decree: cash medical support per month (line 30 divided by 12)", II=money(116, ro))
-    p.line("", "Processing charge per month", II=money(118, ro), indent=20)
-    p.line("", "Cash medical support per month plus the processing charge", II=money(120, ro), indent=20)
+    monthly_support_lines(p, 29, 28, 108, 13)
+    cash_medical_line(p, 30, 114)
+    monthly_cash_medical_lines(p, 31, 30, 116, 118, 120)
     p.entries([("Notes to the order", text(115, width=220)), ("", text(117, width=160)), ("", text(121, width=160))])
 
     # ---- Signatures ----

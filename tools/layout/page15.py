@@ -2,6 +2,7 @@
 short form. Rebuilt from the calculation after every calculation; what the
 user types here goes back to the calculation pages before the next one."""
 from vlp import *
+from longform import sole_shared_caption
 from shortform import (case_caption, gross_income, adjustments, income_shares, lookup_summary, limit_row,
                        child_care, lines_20_21, decree_table, footer)
 
@@ -68,12 +69,7 @@ def build():
     p = Page(15, "Sole Residential Parent or Shared Parenting Child Support Worksheet (Short Form)")
 
     # ---- Caption ----
-    p.entries([("Father's name", text(252, width=300, help=900)), ("Mother's name", text(253, width=300))], indent=0)
-    p.entries([("Case No.", text(1, width=200)), ("Number of minor children subject to this order", count(2, width=50))],
-              indent=0)
-    p.boxes([Box(244, "Sole residential parent order:"), Box(4, "Mother is the residential parent (father pays)"),
-             Box(5, "Father is the residential parent (mother pays)")])
-    p.boxes([Box(6, "Shared parenting order:"), Box(155, "Mother is the obligor"), Box(156, "Father is the obligor")])
+    sole_shared_caption(p, (252, 253), 1, 2, 244, 4, 5, 6, 155, 156)
     case_caption(p)
 
     gross_income(p, 7)

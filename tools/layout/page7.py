@@ -4,7 +4,8 @@ Column I is the father's and Column II the mother's, except on lines 26 and
 27, where the two columns are the cases with and without health insurance.
 """
 from vlp import *
-from longform import gross_income_and_adjustments
+from longform import (cash_medical_line, cross_adjustment_lines, gross_income_and_adjustments,
+                      monthly_cash_medical_lines, monthly_support_lines)
 from page0 import child_care_block
 
 
@@ -65,14 +66,7 @@ def build():
 
     # ---- Health insurance provided ----
     p.heading("IV. ADJUSTMENTS TO CHILD SUPPORT WHEN HEALTH INSURANCE IS PROVIDED")
-    p.line("21a.", "Additions to the father's obligation (line 16, Column I, times the sum of lines 19 and 20a, "
-                   "Column II)", I=money(72, ro))
-    p.line("21b.", "Additions to the mother's obligation (line 16, Column II, times the sum of lines 19 and 20a, "
-                   "Column I)", II=money(73, ro))
-    p.line("21c.", "Subtractions from the father's obligation (line 16, Column II, times the sum of lines 19 and "
-                   "20a, Column I)", I=money(74, ro))
-    p.line("21d.", "Subtractions from the mother's obligation (line 16, Column I, times the sum of lines 19 and "
-                   "20a, Column II)", II=money(75, ro))
+    cross_adjustment_lines(p, 21, "20a", 72)
     p.line("22a.", "Father's adjusted obligation (line 18 plus line 21a, minus line 21c, when line 21a is greater "
                    "than line 21c; otherwise line 18)", I=money(76, ro))
     p.line("22b.", "Amount subtracted from line 22a (for example, non-means-tested benefits paid for the children "
@@ -88,14 +82,7 @@ def build():
 
     # ---- Health insurance not provided ----
     p.heading("V. ADJUSTMENTS TO CHILD SUPPORT WHEN HEALTH INSURANCE IS NOT PROVIDED")
-    p.line("23a.", "Additions to the father's obligation (line 16, Column I, times the sum of lines 19 and 20b, "
-                   "Column II)", I=money(84, ro))
-    p.line("23b.", "Additions to the mother's obligation (line 16, Column II, times the sum of lines 19 and 20b, "
-                   "Column I)", II=money(85, ro))
-    p.line("23c.", "Subtractions from the father's obligation (line 16, Column II, times the sum of lines 19 and "
-                   "20b, Column I)", I=money(86, ro))
-    p.line("23d.", "Subtractions from the mother's obligation (line 16, Column I, times the sum of lines 19 and "
-                   "20b, Column II)", II=money(87, ro))
+    cross_adjustment_lines(p, 23, "20b", 84)
     p.line("24a.", "Father's adjusted obligation (line 18 plus line 23a, minus line 23c, when line 23a is greater "
                    "than line 23c; otherwise line 18)", I=money(88, ro))
     p.line("24b.", "Amount subtracted from line 24a (from line 22b)", I=money(89, ro))
@@ -126,18 +113,10 @@ def build():
                      "A negative figure is set to zero.", 1014))
     p.boxes([Box(101, "Father is the obligor", computed=True), Box(102, "Mother is the obligor", computed=True)],
             indent=40)
-    p.line("27.", "For decree: child support per month (line 26 divided by 12)", I=money(105, ro), II=money(106, ro),
-           buttons=[Button("Charge...", 32, "btnProcessingCharge", "Processing charge")])
-    p.line("", "Processing charge per month", I=money(107, ro), II=money(108, ro), indent=20)
-    p.line("", "Child support per month plus the processing charge", I=money(109, ro), II=money(110, ro), indent=20)
-    p.entries([("Processing charge: percentage", percent(280, width=80)), ("or flat fee per month", money(281, width=90))])
-    p.line("28.", "Final annual cash medical support figure (the obligor's line 20b; due when neither parent "
-                  "provides health insurance)", II=money(111, ro, help=1015),
-           help=Help("Line 28. The obligor's cash medical support, paid when health insurance is not provided.", 1015))
+    monthly_support_lines(p, 27, 26, 105, 32)
+    cash_medical_line(p, 28, 111)
     p.boxes([Box(112, "Check box of line 28 (shown again on line 29)")], indent=40)
-    p.line("29.", "For decree: cash medical support per month (line 28 divided by 12)", II=money(113, ro))
-    p.line("", "Processing charge per month", II=money(115, ro), indent=20)
-    p.line("", "Cash medical support per month plus the processing charge", II=money(117, ro), indent=20)
+    monthly_cash_medical_lines(p, 29, 28, 113, 115, 117)
     p.boxes([Box(114, "Check box of line 29 (as ticked on line 28)", computed=True)], indent=40)
     p.entries([("Notes to the order", text(118, width=540))])
 

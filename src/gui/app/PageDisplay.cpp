@@ -215,12 +215,16 @@ void TfrmMain::StorePage() {
     if (answers_ && IsScreenPage(currentPage_)) Components2Answers(pnlMainForm_, *answers_, currentPage_);
 }
 
+// Every caller fills the page itself after the calculation (and after the
+// transfer back), so the calculation's own refresh of the screen is skipped.
 void TfrmMain::RunCalculate() {
+    fillAfterCalculation_ = true;
     try {
         answers_->Calculate();
     } catch (const SupportTableError& error) {
         prompts_->Warn(QString::fromStdString(error.what()));
     }
+    fillAfterCalculation_ = false;
 }
 
 // Screen page to calculation pages, calculation, back, refill.

@@ -115,6 +115,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     environment_->SetProgramFolder(settings_.folders.program);
     environment_->clientFolder = settings_.folders.clientFiles;
     environment_->refreshScreen = [this] {
+        if (fillAfterCalculation_) return;
         if (currentPage_ == 0 || currentPage_ == 7 || currentPage_ == 15 || currentPage_ == 16) FillPage();
     };
 

@@ -148,6 +148,7 @@ private:
     bool modified_ = false;
     bool filling_ = false;  // controls are being filled: their change events do not mark the case
     bool clearing_ = false; // controls are being destroyed: their focus events are not field exits
+    bool fillAfterCalculation_ = false;  // the caller of the calculation fills the page once afterwards
 
     QWidget* pnlRibbon_ = nullptr;
     QComboBox* cmbxOpenRecent_ = nullptr;
