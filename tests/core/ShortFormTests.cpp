@@ -512,6 +512,13 @@ const DecreeCase kDecreeCases[] = {
      {{1, 2, "1"}, {6, 23, "0"}, {6, 24, "100.00"}, {6, 46, "100.00"}, {6, 27, "0"}, {6, 28, ""}},
      {{15, 150, "8.33"}, {15, 276, "8.33"}, {15, 151, "0.00"}, {15, 152, "16.66"},
       {15, 144, "1.92"}, {15, 274, "1.92"}, {15, 146, "3.84"}}},
+    // A negative cash medical figure is still column II's amount: only
+    // column I leaves its cash medical slots empty.  -627 / 52 / 2 = -6.03.
+    {"NegativeCashMedicalIsShownInColumnII", 1,
+     {{8, 4, "2"}, {14, 24, "5,200.00"}, {14, 25, "5,200.00"}, {14, 8, "-627.00"}, {14, 4, "0"}, {14, 5, ""}},
+     {{16, 141, "50.00"}, {16, 273, "-6.03"}, {16, 142, "0.00"}, {16, 143, "43.97"},
+      {16, 274, "-12.06"}, {16, 146, "87.94"}, {16, 275, "-26.13"}, {16, 276, "-52.25"}, {16, 152, "381.08"},
+      {16, 269, ""}, {16, 131, "50.00"}}},
     // No children: error 9999 once, "1" written on the short page, and the
     // per-child rows equal the whole rows.
     {"NoChildrenOnTheSoleSharedShortForm", 1,

@@ -540,6 +540,13 @@ TEST_F(WorksheetTest, ProcessingChargeRateOrFlatFee) {
                                    "the Processing Charge dialog. These fields are mutually exclusive. When both "
                                    "contain values, the flat fee method is used."));
     EXPECT_TRUE(store->ErrFlag);
+    // A rate below half a cent is still a rate: the flat fee wins and the
+    // user is told.
+    Set({{6, 27, "0.004"}, {6, 28, "2.50"}});
+    EXPECT_TRUE(HasComment(CalculateChecked(), "Sole/Shared Worksheet, Line 29. You have a percentage AND a flat fee"
+                                               " entered in the Processing Charge dialog. These fields are mutually "
+                                               "exclusive. When both contain values, the flat fee method is used."));
+    Set(6, 28, "");
     Set(6, 27, "0");
     Calculate();
     EXPECT_EQ(Get(6, 32), "");  // no charge on cash medical support without a rate

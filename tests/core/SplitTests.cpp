@@ -661,6 +661,8 @@ TEST_F(SplitFatherPays12000, FlatFeeWinsWithTheLine27Error) {
                             "the flat fee method is used."});
     EXPECT_TRUE(store->ErrFlag);
     ExpectSlots({{14, 28, "5.00"}, {14, 6, "1,005.00"}, {14, 29, "5.00"}, {14, 7, "1,005.00"}});
+    Set(14, 4, "0.004");  // a rate below half a cent is still a rate
+    EXPECT_EQ(SplitComments(), comments);
     Set(14, 4, "0");  // the flat fee alone is no error
     EXPECT_EQ(SplitComments(), std::vector<std::string>{kNoComments});
     ExpectSlots({{14, 6, "1,005.00"}});

@@ -5,6 +5,7 @@
 // summary, the limit text, Yes/No texts of the boxes, the child care credit
 // totals and the decree table of support per child and per period.
 #include <span>
+#include <optional>
 #include <string>
 
 #include "calc/CalcEnvironment.h"
@@ -355,15 +356,17 @@ int DecreeChildren(TAnswer& a, int page, int slot) {
     return 1;
 }
 
-// Writes one column; `cashMedical` < 0 leaves its cash medical slots
-// empty.  Each total adds the three amounts as just written.
+// Writes one column.  Column I has no cash medical support (health
+// insurance is provided): its cash medical slots stay empty.  Column II
+// always shows its cash medical amounts, whatever their sign.  Each total
+// adds the three amounts as just written.
 template <size_t N>
-void DecreeColumn(TAnswer& a, int page, const DecreeRow (&rows)[N], double support, double cashMedical,
-                  double charge, int children) {
+void DecreeColumn(TAnswer& a, int page, const DecreeRow (&rows)[N], double support,
+                  std::optional<double> cashMedical, double charge, int children) {
     for (const DecreeRow& row : rows) {
         const double divisor = row.periodsPerYear * (row.perChild ? children : 1);
         a.SetText(page, row.support, MoneyText(support / divisor));
-        a.SetText(page, row.cashMedical, cashMedical < 0 ? std::string() : MoneyText(cashMedical / divisor));
+        a.SetText(page, row.cashMedical, cashMedical ? MoneyText(*cashMedical / divisor) : std::string());
         a.SetText(page, row.charge, MoneyText(charge / divisor));
         double total = 0;
         for (int slot : {row.support, row.cashMedical, row.charge}) total += Str2Float_2(a.Text(page, slot));
@@ -377,7 +380,7 @@ void DecreeTable(TAnswer& a, const ShortForm& f, int childrenSlot) {
     const double supportI = Str2Float_2(TextOf(a, in.supportI));
     const double supportII = Str2Float_2(TextOf(a, in.supportII));
     const double cashMedical = Str2Float_2(TextOf(a, in.cashMedical));
-    DecreeColumn(a, f.page, kColumnI, supportI, -1, AnnualCharge(a, in, supportI), children);
+    DecreeColumn(a, f.page, kColumnI, supportI, std::nullopt, AnnualCharge(a, in, supportI), children);
     DecreeColumn(a, f.page, kColumnII, supportII, cashMedical, AnnualCharge(a, in, supportII + cashMedical),
                  children);
 }

@@ -536,7 +536,7 @@ void Calc6(CalcRun& run) {
     // Line 29: monthly support with the processing charge.
     MonthlyWithProcessingCharge(run, kProcessingCharge, {6, 23}, {6, 44}, {6, 29}, {6, 47});
     MonthlyWithProcessingCharge(run, kProcessingCharge, {6, 24}, {6, 45}, {6, 30}, {6, 48});
-    if (run.Money(6, 27) > 0 && run.Money(6, 28) > 0)
+    if (run.Rate(6, 27) > 0 && run.Money(6, 28) > 0)
         run.Error(kPrefix + "Line 29. You have a percentage AND a flat fee entered in the Processing Charge dialog. "
                             "These fields are mutually exclusive. When both contain values, the flat fee method is used.");
 

@@ -403,7 +403,7 @@ void Calc14(CalcRun& run) {
     // Line 27: monthly support with the processing charge.
     MonthlyWithProcessingCharge(run, kProcessingCharge, kFinalWithInsurance, {14, 21}, {14, 6}, {14, 28});
     MonthlyWithProcessingCharge(run, kProcessingCharge, kFinalWithoutInsurance, {14, 22}, {14, 7}, {14, 29});
-    if (MoneyOf(run, kProcessingCharge.rate) > 0 && MoneyOf(run, kProcessingCharge.flatFee) > 0)
+    if (run.Rate(kProcessingCharge.rate.page, kProcessingCharge.rate.slot) > 0 && MoneyOf(run, kProcessingCharge.flatFee) > 0)
         run.Error(kPrefix + "Line 27. You have a percentage AND a flat fee entered in the Processing Charge dialog. "
                             "These fields are mutually exclusive. When both contain values, the flat fee method is used.");
 
