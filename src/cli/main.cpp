@@ -5,7 +5,8 @@
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
 //
 // Every command also takes --program-dir DIR (the folder holding table.txt;
-// by default the executable's own folder).  Numbered errors go to stderr as
+// by default the executable's own folder, or ../share/quill10 relative to
+// it when installed).  Numbered errors go to stderr as
 // "error CODE: TEXT" and the command carries on; the exit status is 1 only
 // when a file cannot be read or written.
 #include <filesystem>
@@ -21,6 +22,7 @@
 #include "calc/SupportTable.h"
 #include "files/ClientFile.h"
 #include "files/NewCase.h"
+#include "files/ProgramFolder.h"
 #include "files/Settings.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
@@ -35,6 +37,7 @@ constexpr const char* kUsage =
     "  quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]\n"
     "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--today YYYY-MM-DD]\n"
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
+    "  quill10-cli --version\n"
     "options for every command: --program-dir DIR (the folder holding table.txt)\n";
 
 struct Arguments {
@@ -83,10 +86,7 @@ std::optional<std::string> Option(const Arguments& args, const std::string& name
 
 std::string ProgramFolder(const Arguments& args, const char* argv0) {
     if (auto dir = Option(args, "--program-dir")) return *dir;
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) exe = std::filesystem::absolute(argv0, ec);
-    return exe.parent_path().string();
+    return FindProgramFolder(ExecutableFolder(argv0));
 }
 
 void ApplyToday(const Arguments& args) {
@@ -201,6 +201,10 @@ int RunSummary(const Arguments& args, const std::string& programFolder) {
 int main(int argc, char** argv) {
     try {
         Arguments args = ParseArguments(argc, argv);
+        if (args.command == "--version") {
+            std::cout << "quill10-cli " << kVersionText << '\n';
+            return 0;
+        }
         if (args.command == "--help" || args.command == "-h" || args.command == "help") {
             std::cout << kUsage;
             return 0;

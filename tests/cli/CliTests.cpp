@@ -1,6 +1,8 @@
 // quill10-cli as scripts use it: exit codes, the check report, the summary.
 #include <gtest/gtest.h>
 
+#include "CliRun.h"
+
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -13,24 +15,8 @@
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string output;
-};
-
-// Runs the tool with the arguments and returns its exit status and stdout + stderr.
-CliRun RunCli(const std::string& arguments) {
-    std::string command = std::string(QUILL10_CLI) + " " + arguments + " 2>&1";
-    CliRun run{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 4096> buffer{};
-    size_t n;
-    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.output.append(buffer.data(), n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using quill10::test::CliRun;
+using quill10::test::RunCli;
 
 std::string ReadFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);

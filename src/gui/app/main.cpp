@@ -2,17 +2,28 @@
 //
 //   quill10 [CASE.q10]
 //   quill10 --snapshot PAGE OUT.png [CASE.q10]   renders a worksheet screen to a PNG, no window shown
+//   quill10 --version
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QImage>
 #include <cstdio>
 #include <cstring>
 
 #include "app/GuiSupport.h"
 #include "app/TfrmMain.h"
+#include "files/ProgramFolder.h"
+#include "store/Answers.h"
 #include "store/Misc.h"
 
 namespace {
+
+// The program folder: beside the executable in the build tree, the shared
+// data folder of an installed copy.
+QString ProgramFolder() {
+    const std::string executable = QCoreApplication::applicationDirPath().toStdString();
+    return QString::fromStdString(quill10::FindProgramFolder(executable));
+}
 
 // Renders one worksheet screen (with a case, if given) to a PNG.
 int Snapshot(const QStringList& args) {
@@ -26,7 +37,7 @@ int Snapshot(const QStringList& args) {
         std::fprintf(stderr, "quill10: PAGE must be 0, 7, 15 or 16\n");
         return 2;
     }
-    quill10::gui::TfrmMain window(QCoreApplication::applicationDirPath());
+    quill10::gui::TfrmMain window(ProgramFolder());
     if (args.size() > 3 && !window.OpenFile(args[3])) return 1;
     window.DisplayAPage(page * 100);
     const QImage image = window.RenderPage();
@@ -40,11 +51,18 @@ int Snapshot(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("quill10 %s\n", quill10::kVersionText);
+        return 0;
+    }
     const bool snapshot = argc > 1 && std::strcmp(argv[1], "--snapshot") == 0;
     if (snapshot) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QUILL10"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QApplication::setApplicationVersion(QString::fromLatin1(quill10::kVersionText));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quill10.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quill10"));
     quill10::gui::UseSystemRegionalSettings();
     QStringList args = QApplication::arguments();
     args.removeFirst();
@@ -55,7 +73,7 @@ int main(int argc, char** argv) {
         return Snapshot(args);
     }
     quill10::gui::InstallErrorBoxes();
-    quill10::gui::TfrmMain window(QCoreApplication::applicationDirPath());
+    quill10::gui::TfrmMain window(ProgramFolder());
     window.show();
     window.StartUp(args);
     return app.exec();

@@ -1,0 +1,33 @@
+#pragma once
+// Runs quill10-cli (or a copy of it) as a script would and collects what it
+// prints.
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include <sys/wait.h>
+
+namespace quill10::test {
+
+struct CliRun {
+    int status;
+    std::string output;
+};
+
+// Runs `program` with the arguments; the exit status and stdout + stderr.
+inline CliRun RunProgram(const std::string& program, const std::string& arguments) {
+    const std::string command = program + " " + arguments + " 2>&1";
+    CliRun run{-1, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buffer{};
+    size_t n;
+    while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) run.output.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+inline CliRun RunCli(const std::string& arguments) { return RunProgram(QUILL10_CLI, arguments); }
+
+}  // namespace quill10::test
