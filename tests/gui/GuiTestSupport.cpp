@@ -25,14 +25,25 @@ QString ScriptedPrompts::ChooseFileToOpen(const QString& title, const QString&, 
     return Take(filesToOpen, QString());
 }
 
-QString ScriptedPrompts::ChooseFileToSave(const QString& title, const QString&, const QString&) {
+QString ScriptedPrompts::ChooseFileToSave(const QString& title, const QString& proposed, const QString&) {
     questionsAsked << title;
+    proposals << proposed;
     return Take(filesToSave, QString());
 }
 
 QString ScriptedPrompts::ChooseFolder(const QString& title, const QString&) {
     questionsAsked << title;
     return Take(folders, QString());
+}
+
+bool ScriptedPrompts::AskYesNo(const QString& text) {
+    questions << text;
+    return Take(yesNoAnswers, false);
+}
+
+bool ScriptedPrompts::AskOkCancel(const QString& text) {
+    questions << text;
+    return Take(okCancelAnswers, false);
 }
 
 FreshHome::FreshHome() : oldHome_(qgetenv("HOME")), oldConfig_(qgetenv("XDG_CONFIG_HOME")) {

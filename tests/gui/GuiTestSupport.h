@@ -23,6 +23,7 @@ public:
     std::deque<QString> folders;
     QStringList warnings;
     QStringList questionsAsked;  // titles of the file and folder dialogs shown
+    QStringList proposals;       // what each save dialog proposed
 
     SaveAnswer AskSaveChanges() override;
     QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
@@ -30,6 +31,13 @@ public:
     QString ChooseFolder(const QString& title, const QString& start) override;
     void Warn(const QString& text) override { warnings << text; }
     void Inform(const QString& text) override { warnings << text; }
+    // Yes/No and OK/Cancel questions: answered from `yesNoAnswers` and
+    // `okCancelAnswers` (No and Cancel when empty); their texts are kept.
+    std::deque<bool> yesNoAnswers;
+    std::deque<bool> okCancelAnswers;
+    QStringList questions;
+    bool AskYesNo(const QString& text) override;
+    bool AskOkCancel(const QString& text) override;
     int saveQuestions = 0;
 };
 

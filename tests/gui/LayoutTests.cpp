@@ -147,6 +147,21 @@ private slots:
         }
         for (const auto& [slot, count] : editsPerSlot)
             QVERIFY2(count == 1, qPrintable(QStringLiteral("Tag %1 on page %2 has %3 edit boxes").arg(slot).arg(page).arg(count)));
+        // Every number or text field says where it sits, for messages about it.
+        for (const BoundControl& b : bound)
+            if (auto* edit = qobject_cast<QLineEdit*>(b.widget); edit && !edit->isReadOnly())
+                QVERIFY2(!edit->property(kPlaceProperty).toString().isEmpty(), qPrintable(edit->objectName()));
+        // A box that excludes another names a box of the page that excludes it in turn.
+        int exclusive = 0;
+        for (QCheckBox* box : root->findChildren<QCheckBox*>()) {
+            const QString partner = box->property("ExclusiveWith").toString();
+            if (partner.isEmpty()) continue;
+            ++exclusive;
+            auto* other = root->findChild<QCheckBox*>(partner);
+            QVERIFY2(other, qPrintable(box->objectName() + " excludes the missing box " + partner));
+            QCOMPARE(other->property("ExclusiveWith").toString(), box->objectName());
+        }
+        QCOMPARE(exclusive, page == 0 || page == 15 ? 6 : 0);
         // Every dialog button carries a code; help buttons hold their bubble.
         for (QPushButton* button : root->findChildren<QPushButton*>()) {
             if (button->objectName().contains(QLatin1String("Help"), Qt::CaseInsensitive)) {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,11 +96,169 @@ private slots:
         QCOMPARE(Slot(1, 2), QStringLiteral("3"));
     }
 
-    void unreadableEntryShowsTheParserErrorAndCountsAsZero() {
+    void unreadableEntryIsNamedOnceAndCancelPutsBackTheValue() {
         ErrorLog errors;
+        TypeInto(10, QStringLiteral("60000"));
+        const QString headline = window->HeadlineSupport();
+        prompts->okCancelAnswers = {false};  // Cancel
         TypeInto(10, QStringLiteral("abc"));
-        QCOMPARE(errors.codes, std::vector<int>{21202});
+        QCOMPARE(prompts->questions.size(), 1);
+        const QString message = prompts->questions.first();
+        QVERIFY2(message.startsWith(QStringLiteral("2120-Str2Float_2. An error occurred")), qPrintable(message));
+        QVERIFY2(message.contains(QStringLiteral("Line 1a, Column I: \"abc\"")), qPrintable(message));
+        QCOMPARE(Edit(10)->text(), QStringLiteral("60,000.00"));
+        QCOMPARE(Slot(1, 19), QStringLiteral("60,000.00"));
+        QCOMPARE(window->HeadlineSupport(), headline);
+
+        prompts->okCancelAnswers = {true};  // OK enters 0
+        TypeInto(10, QStringLiteral("abc"));
+        QCOMPARE(prompts->questions.size(), 2);
         QCOMPARE(Edit(10)->text(), QStringLiteral("0.00"));
+        QCOMPARE(Slot(1, 19), QStringLiteral("0.00"));
+        QVERIFY(errors.codes.empty());  // the calculation never met the entry
+
+        // A pasted line break and blanks are trimmed, not refused.
+        Edit(11)->setFocus();
+        Edit(11)->setText(QStringLiteral(" 45,000\n"));
+        QTest::keyClick(Edit(11), Qt::Key_Tab);
+        QCOMPARE(Edit(11)->text(), QStringLiteral("45,000.00"));
+        QCOMPARE(prompts->questions.size(), 2);
+    }
+
+    void hugeAmountIsRefusedAndNeverWidensTheWindow() {
+        TypeInto(10, QStringLiteral("60000"));
+        const int width = window->width();
+        for (const char* huge : {"1e300", "99999999999999999", "1,000,000,000,000"}) {
+            TypeInto(10, QString::fromLatin1(huge));
+            QCOMPARE(Edit(10)->text(), QStringLiteral("60,000.00"));
+        }
+        QCOMPARE(prompts->warnings.size(), 3);
+        QVERIFY2(prompts->warnings.first().contains(QStringLiteral("Line 1a, Column I: \"1e300\" is too large")),
+                 qPrintable(prompts->warnings.first()));
+        // The largest amount taken gives a long headline: it is elided, the window keeps its width.
+        TypeInto(10, QStringLiteral("999,999,999,999.99"));
+        QCOMPARE(Slot(1, 19), QStringLiteral("999,999,999,999.99"));
+        QApplication::processEvents();
+        QCOMPARE(window->width(), width);
+    }
+
+    void closeAsksToSaveAndDisablesTheCommandsThatNeedACase() {
+        const QString path = WriteSample("first.q10", "sole-father-pays.q10");
+        QVERIFY(window->OpenFile(path));
+        TypeInto(10, QStringLiteral("61000"));
+        prompts->saveAnswers = {SaveAnswer::Cancel};
+        window->CloseClick();
+        QCOMPARE(window->CurrentFileName(), path);  // Cancel keeps the case open
+        QVERIFY(window->Modified());
+        QVERIFY(window->CaseShown());
+
+        prompts->saveAnswers = {SaveAnswer::Yes};
+        window->CloseClick();
+        QCOMPARE(prompts->saveQuestions, 2);
+        QVERIFY(!window->CaseShown());
+        QCOMPARE(window->CurrentFileName(), QString());
+        for (QObject* command : window->CaseCommands()) {
+            auto* action = qobject_cast<QAction*>(command);
+            QVERIFY2(action ? !action->isEnabled() : !qobject_cast<QWidget*>(command)->isEnabled(),
+                     qPrintable(command->objectName() + (action ? action->text() : QString())));
+        }
+        QVERIFY(window->CaseCommands().size() >= 6);  // Save, Save As, Check in the menus and on the ribbon
+        QCOMPARE(window->HeadlineSupport(), QString());
+        QCOMPARE(window->RecentFilesBox()->currentIndex(), -1);
+        QVERIFY(window->OpenFile(path));  // Yes saved the change
+        QCOMPARE(Slot(1, 19), QStringLiteral("61,000.00"));
+        QVERIFY(window->CaseShown());
+        for (QObject* command : window->CaseCommands())
+            if (auto* action = qobject_cast<QAction*>(command)) QVERIFY(action->isEnabled());
+
+        // No discards the change.
+        TypeInto(10, QStringLiteral("62000"));
+        prompts->saveAnswers = {SaveAnswer::No};
+        window->CloseClick();
+        QVERIFY(!window->Modified());
+        QVERIFY(window->OpenFile(path));
+        QCOMPARE(Slot(1, 19), QStringLiteral("61,000.00"));
+    }
+
+    void saveAsAppendsTheExtensionAndAsksBeforeReplacing() {
+        const QString smith = WriteSample("Smith.q10", "split.q10");
+        const QByteArray original = [&] {
+            QFile file(smith);
+            file.open(QIODevice::ReadOnly);
+            return file.readAll();
+        }();
+        TypeInto(10, QStringLiteral("50000"));
+        prompts->filesToSave = {home->Path() + "/Smith.Brown"};
+        QVERIFY(window->SaveAsClick());
+        QCOMPARE(window->CurrentFileName(), home->Path() + "/Smith.Brown.q10");
+        QVERIFY(prompts->questions.isEmpty());
+
+        // "Smith.Q10" is Smith.q10, which exists: the question names it; No asks for another name.
+        prompts->filesToSave = {home->Path() + "/Smith.Q10"};
+        prompts->yesNoAnswers = {false};
+        QVERIFY(!window->SaveAsClick());
+        QCOMPARE(prompts->questions.size(), 1);
+        QVERIFY2(prompts->questions.first().contains(QStringLiteral("Smith.q10\" already exists")),
+                 qPrintable(prompts->questions.first()));
+        QCOMPARE(prompts->questionsAsked.count(QStringLiteral("File|Save As Dialog")), 3);
+        QFile file(smith);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), original);
+        QCOMPARE(window->CurrentFileName(), home->Path() + "/Smith.Brown.q10");
+    }
+
+    void saveAsOpensInTheFolderOfTheCase() {
+        const QString path = WriteSample("doe.q10", "split.q10");
+        QVERIFY(window->OpenFile(path));
+        window->SaveAsClick();
+        QCOMPARE(prompts->proposals.last(), path);
+        window->CloseClick();
+        window->DisplayAPage(0);
+        window->SaveAsClick();
+        QCOMPARE(prompts->proposals.last(), QDir(home->ClientFolder()).path() + "/");
+        QCOMPARE(window->RecentFilesBox()->itemData(0, Qt::ToolTipRole).toString(), QDir::toNativeSeparators(path));
+    }
+
+    void titleMarksUnsavedChanges() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Untitled.q10[*] - QUILL10"));
+        QVERIFY(!window->isWindowModified());
+        TypeInto(10, QStringLiteral("1"));
+        QVERIFY(window->isWindowModified());
+    }
+
+    void fileShortcutsWorkFromInsideAField() {
+        QLineEdit* edit = Edit(10);
+        edit->setFocus();
+        QTRY_VERIFY(edit->hasFocus());
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("123"));
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // select all stays in the field
+        QCOMPARE(edit->selectedText(), QStringLiteral("123"));
+        QVERIFY(prompts->questionsAsked.isEmpty());
+        QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(prompts->questionsAsked, QStringList{QStringLiteral("File|Save As Dialog")});
+        QTest::keyClick(Edit(11), Qt::Key_S, Qt::ControlModifier);  // an untitled case goes to Save As
+        QCOMPARE(prompts->questionsAsked.size(), 2);
+        QTest::keyClick(Edit(11), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(prompts->saveQuestions, 1);  // Open asks about the changes first (Cancel)
+        prompts->saveAnswers = {SaveAnswer::No};
+        QTest::keyClick(Edit(11), Qt::Key_W, Qt::ControlModifier);
+        QVERIFY(!window->CaseShown());
+    }
+
+    void contradictoryBoxesUntickEachOther() {
+        auto box = [this](int slot) { return qobject_cast<QCheckBox*>(window->FindField(QStringLiteral("cbx%1").arg(slot))); };
+        for (const auto& [ticked, unticked] : std::vector<std::pair<int, int>>{{4, 7}, {7, 4}, {5, 6}, {6, 5}, {8, 9}, {9, 8}}) {
+            box(unticked)->setChecked(true);
+            box(ticked)->setFocus();
+            QTest::keyClick(box(ticked), Qt::Key_Space);
+            if (!box(ticked)->isChecked()) QTest::keyClick(box(ticked), Qt::Key_Space);
+            QVERIFY(box(ticked)->isChecked());
+            QVERIFY2(!box(unticked)->isChecked(), qPrintable(QStringLiteral("cbx%1").arg(unticked)));
+        }
+        QTest::keyClick(box(9), Qt::Key_Tab);
+        QCOMPARE(Slot(0, 8), QString());
+        QCOMPARE(Slot(0, 9), QStringLiteral("X"));
     }
 
     void headlineFiguresFollowTheCalculation() {
@@ -150,7 +309,7 @@ private slots:
 
     void saveOfANewCaseAsksForANameAndAddsItToTheRecentFiles() {
         TypeInto(10, QStringLiteral("50000"));
-        const QString path = home->Path() + "/smith.txt";
+        const QString path = home->Path() + "/smith.Q10";
         prompts->filesToSave.push_back(path);
         QVERIFY(window->SaveClick());
         QCOMPARE(prompts->questionsAsked, QStringList{QStringLiteral("File|Save As Dialog")});
@@ -410,6 +569,32 @@ private slots:
         QVERIFY(bubble->isVisible());
         QTest::mouseClick(help, Qt::LeftButton);
         QVERIFY(!bubble->isVisible());
+        // Escape, a click elsewhere and leaving the line close it too.
+        QTest::mouseClick(help, Qt::LeftButton);
+        QTest::keyClick(help, Qt::Key_Escape);
+        QVERIFY(!bubble->isVisible());
+        QTest::mouseClick(help, Qt::LeftButton);
+        QTest::mouseClick(window->PagePanel(), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!bubble->isVisible());
+        QTest::mouseClick(help, Qt::LeftButton);
+        QVERIFY(bubble->isVisible());
+        Edit(10)->setFocus();
+        QTRY_VERIFY(!bubble->isVisible());
+    }
+
+    void calculatorWithoutACalculatorSaysWhatItLookedFor() {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", home->Path().toUtf8());
+        window->CalculatorClick();
+        qputenv("PATH", path);
+        QCOMPARE(prompts->warnings.size(), 1);
+        QVERIFY(prompts->warnings.first().contains(QStringLiteral("gnome-calculator, kcalc, galculator")));
+    }
+
+    void treeCanBeHiddenForASmallScreen() {
+        QVERIFY(window->ShowTreeAction()->isChecked());
+        window->ShowTreeAction()->trigger();
+        QVERIFY(!window->findChild<QWidget*>(QStringLiteral("TreeView1"))->isVisible());
     }
 
     void dialogButtonRecalculates() {

@@ -104,10 +104,13 @@ def sole_shared_caption(p, names, case_number, children, sole, mother_pays, fath
               indent=0)
     p.entries([("Case No.", text(case_number, width=200)),
                ("Number of minor children subject to this order", count(children, width=50))], indent=0)
-    p.boxes([Box(sole, "Sole residential parent order:"), Box(mother_pays, "Mother is the residential parent (father pays)"),
-             Box(father_pays, "Father is the residential parent (mother pays)")])
-    p.boxes([Box(shared, "Shared parenting order:"), Box(mother_obligor, "Mother is the obligor"),
-             Box(father_obligor, "Father is the obligor")])
+    # Each pair of contradictory boxes excludes the other on screen.
+    p.boxes([Box(sole, "Sole residential parent order:", excludes=shared),
+             Box(mother_pays, "Mother is the residential parent (father pays)", excludes=father_pays),
+             Box(father_pays, "Father is the residential parent (mother pays)", excludes=mother_pays)])
+    p.boxes([Box(shared, "Shared parenting order:", excludes=sole),
+             Box(mother_obligor, "Mother is the obligor", excludes=father_obligor),
+             Box(father_obligor, "Father is the obligor", excludes=mother_obligor)])
 
 
 def cross_adjustment_lines(p, number, line20, first_slot):

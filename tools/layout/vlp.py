@@ -40,8 +40,11 @@ class Field:
 class Box:
     """A check box bound to slot `slot`."""
 
-    def __init__(self, slot, text="", computed=False, name=None, tip=None):
+    def __init__(self, slot, text="", computed=False, name=None, tip=None, excludes=None):
         self.slot, self.text, self.computed, self.name, self.tip = slot, text, computed, name, tip
+        # The slot of a box that cannot be ticked together with this one:
+        # ticking one unticks the other on screen.
+        self.excludes = excludes
 
 
 class Combo:
@@ -103,6 +106,7 @@ class Page:
         self.widgets = []
         self.names = set()
         self.counter = 0
+        self.line_number = ""  # the last worksheet line number written: sub-lines and entries belong to it
         self.label(title, 8, self.y, PAGE_WIDTH - 16, 34, props={"Title": True}, font=14, bold=True, align="center")
         self.y += 42
 
@@ -122,9 +126,20 @@ class Page:
                                  geo=(x, y, w, h), text=caption, props=props or {}, font=font, bold=bold,
                                  align=align, wrap=wrap))
 
-    def field(self, f, x, y, w=None):
+    def place(self, caption="", x=None):
+        """Where a field sits, in the user's words: "Line 1a, Column I" or
+        "Line 8, Father: children"; messages about a field name it so."""
+        parts = ["Line " + self.line_number.rstrip(".")] if self.line_number else []
+        if caption:
+            parts.append(caption if len(caption) <= 48 else caption[:45].rstrip() + "...")
+        column = next((c for c, cx in COLUMN_X.items() if cx == x), None)
+        if column:
+            parts.append("Column " + column)
+        return ", ".join(parts) or self.title
+
+    def field(self, f, x, y, w=None, place=None):
         w = f.width or w or COLUMN_W
-        props = {"Tag": f.kind * 1000 + f.slot}
+        props = {"Tag": f.kind * 1000 + f.slot, "Place": place or self.place(x=x)}
         if f.state:
             props["StyleLookup"] = f.state
         if f.help:
@@ -142,6 +157,8 @@ class Page:
         props = {"Tag": b.slot}
         if b.computed:
             props["Computed"] = True
+        if b.excludes is not None:
+            props["ExclusiveWith"] = "cbx%d" % b.excludes
         self.widgets.append(dict(cls="QCheckBox", name=self.unique(b.name or "cbx%d" % b.slot), geo=(x, y, w, FIELD_H),
                                  text=b.text, props=props, tip=b.tip))
         return w
@@ -192,12 +209,15 @@ class Page:
         """One worksheet line: number, text, fields in their columns,
         dialog buttons at the right end of the text, a help button."""
         y = self.y
+        if number:
+            self.line_number = number
         h = self.lead(number, caption, COLUMN_X["I"], indent, help, buttons)
+        sub_line = "" if number or not isinstance(caption, str) else caption
         for col, control in (("I", I), ("II", II), ("III", III)):
             if control is None:
                 continue
             if isinstance(control, Field):
-                self.field(control, COLUMN_X[col], y)
+                self.field(control, COLUMN_X[col], y, place=self.place(sub_line, COLUMN_X[col]))
             elif isinstance(control, Box):
                 self.box(control, COLUMN_X[col] + COLUMN_W // 2 - 12, y, 24)
             elif isinstance(control, Combo):
@@ -209,13 +229,18 @@ class Page:
         items are (caption, control) pairs laid out left to right."""
         x = TEXT_X + indent
         y = self.y
+        row_caption = next((caption for caption, _ in items if caption), "")
         for caption, control in items:
+            if caption and caption != row_caption:
+                caption_place = row_caption.rstrip(":") + ": " + caption
+            else:
+                caption_place = caption
             if caption:
                 w = max(40, int(len(caption) / CHARS_PER_PIXEL) + 6)
                 self.label(caption, x, y + 3, w, 20, wrap=False)
                 x += w + 4
             if isinstance(control, Field):
-                x += self.field(control, x, y) + 14
+                x += self.field(control, x, y, place=self.place(caption_place)) + 14
             elif isinstance(control, Box):
                 x += self.box(control, x, y) + 10
             elif isinstance(control, Combo):
@@ -282,6 +307,8 @@ class Page:
         """A row of controls at fixed places (a table row): cells are
         (x, control) or (x, control, width); the text runs up to the first."""
         y = self.y
+        if number:
+            self.line_number = number
         h = self.lead(number, caption, min(cell[0] for cell in cells), indent, help, buttons)
         for cell in cells:
             self.put(cell[1], cell[0], y, cell[2] if len(cell) > 2 else None)

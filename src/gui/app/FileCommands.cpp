@@ -94,7 +94,7 @@ void TfrmMain::NewClick() {
     CreateNewCase();
     ShowStartScreen(false);
     DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
-    modified_ = false;
+    SetModified(false);
     UpdateMenuItems();
 }
 
@@ -112,7 +112,7 @@ bool TfrmMain::OpenFile(const QString& path) {
     AddToRecentFiles(path);
     ShowStartScreen(false);
     DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
-    modified_ = false;
+    SetModified(false);
     UpdateMenuItems();
     return true;
 }
@@ -128,10 +128,10 @@ void TfrmMain::ReopenClick(int index) {
     const bool read = LoadCaseFile(path, 11533);
     QApplication::restoreOverrideCursor();
     if (!read) return;
-    modified_ = false;
+    SetModified(false);
     ShowStartScreen(false);
     DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
-    modified_ = false;
+    SetModified(false);
     UpdateMenuItems();
 }
 
@@ -146,7 +146,7 @@ bool TfrmMain::WriteCurrentFile() {
         prompts_->Warn(QStringLiteral("The case could not be saved: %1\nYour changes are still on screen.").arg(Q(error)));
         return false;
     }
-    modified_ = false;
+    SetModified(false);
     return true;
 }
 
@@ -158,32 +158,63 @@ bool TfrmMain::SaveClick() {
     return saved;
 }
 
+namespace {
+
+// The client file name for what the user typed in the save dialog: an
+// extension ".q10" (any case) is replaced, any other name gets ".q10"
+// appended, so "Smith.Brown" is saved as "Smith.Brown.q10".
+QString ClientFileNameFor(const QString& chosen) {
+    QString name = chosen;
+    if (name.endsWith(QLatin1String(".q10"), Qt::CaseInsensitive)) name.chop(4);
+    return name + QStringLiteral(".q10");
+}
+
+}  // namespace
+
+// The save dialog opens in the folder of the current case (the client-file
+// folder for a new or closed case) and proposes its name.
+QString TfrmMain::SaveAsProposal() const {
+    const std::string& current = environment_->currentFileName;
+    const QDir clientFolder(Q(settings_.folders.clientFiles));
+    if (current.empty()) return clientFolder.path() + QLatin1Char('/');
+    const QFileInfo file(Q(current));
+    if (IsUntitledName(current) || !file.isAbsolute()) return clientFolder.filePath(file.fileName());
+    return file.absoluteFilePath();
+}
+
 bool TfrmMain::SaveAsClick() {
     Commit();
     EnsureFolder(settings_.folders.clientFiles);
-    const QString proposed = QDir(Q(settings_.folders.clientFiles)).filePath(Q(FileNameOnly(environment_->currentFileName)));
-    QString chosen = prompts_->ChooseFileToSave(QStringLiteral("File|Save As Dialog"), proposed, kClientFilter);
     bool saved = false;
-    if (!chosen.isEmpty()) {
-        const std::string name = StripExtension(chosen.toStdString()) + ".q10";
-        environment_->currentFileName = name;
+    for (;;) {
+        const QString chosen =
+            prompts_->ChooseFileToSave(QStringLiteral("File|Save As Dialog"), SaveAsProposal(), kClientFilter);
+        if (chosen.isEmpty()) break;
+        const QString name = ClientFileNameFor(chosen);
+        // The overwrite question is asked for the name that is really written.
+        if (QFileInfo::exists(name) && QFileInfo(name) != QFileInfo(CurrentFileName()) &&
+            !prompts_->AskYesNo(QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                                    .arg(QDir::toNativeSeparators(name))))
+            continue;
+        environment_->currentFileName = name.toStdString();
         StorePage();
-        if (IsUntitledName(name)) {
-            saved = SaveAsClick();
-        } else {
-            saved = WriteCurrentFile();
-            if (saved) AddToRecentFiles(Q(name));
-        }
+        if (IsUntitledName(name.toStdString())) continue;
+        saved = WriteCurrentFile();
+        if (saved) AddToRecentFiles(name);
+        break;
     }
     UpdateMenuItems();
     return saved;
 }
 
 void TfrmMain::CloseClick() {
+    Commit();
+    if (!AskToSaveChanges()) return;
     environment_->currentFileName.clear();
     ClearPage();
     ShowStartScreen(true);
-    modified_ = false;
+    caseShown_ = false;
+    SetModified(false);
     UpdateMenuItems();
 }
 
@@ -214,7 +245,7 @@ void TfrmMain::ImportClick(int tag) {
     AddToRecentFiles(Q(output));
     ShowStartScreen(false);
     DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
-    modified_ = false;
+    SetModified(false);
     UpdateMenuItems();
 }
 
@@ -226,12 +257,19 @@ void TfrmMain::RefreshRecentFiles() {
     if (settings_.recentFiles.size() > kMaxRecentFiles) settings_.recentFiles.resize(kMaxRecentFiles);
     const QSignalBlocker blocker(cmbxOpenRecent_);
     cmbxOpenRecent_->clear();
-    for (const std::string& path : settings_.recentFiles) cmbxOpenRecent_->addItem(Q(FileNameOnly(path)));
+    for (const std::string& path : settings_.recentFiles) {
+        // The folder tells two cases of one name apart.
+        cmbxOpenRecent_->addItem(Q(FileNameOnly(path)));
+        cmbxOpenRecent_->setItemData(cmbxOpenRecent_->count() - 1, QDir::toNativeSeparators(Q(path)), Qt::ToolTipRole);
+    }
     if (!settings_.recentFiles.empty()) cmbxOpenRecent_->setCurrentIndex(0);
     for (size_t k = 0; k < mnuRecent_.size(); ++k) {
         const bool shown = k < settings_.recentFiles.size();
         mnuRecent_[k]->setVisible(shown);
-        if (shown) mnuRecent_[k]->setText(QStringLiteral("&") + Q(FileNameOnly(settings_.recentFiles[k])));
+        if (!shown) continue;
+        const QString path = Q(settings_.recentFiles[k]);
+        mnuRecent_[k]->setText(QStringLiteral("&") + Q(FileNameOnly(path.toStdString())));
+        mnuRecent_[k]->setToolTip(QDir::toNativeSeparators(path));
     }
 }
 

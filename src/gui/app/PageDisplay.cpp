@@ -28,6 +28,7 @@
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Answers.h"
+#include "store/CreateErrorStr.h"
 #include "store/Misc.h"
 
 namespace quill10::gui {
@@ -85,6 +86,7 @@ void TfrmMain::DisplayAPage(int tag) {
 
 void TfrmMain::DisplayPage(int tag) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    caseShown_ = true;
     currentPage_ = tag / 100;
     currentSubPage_ = tag % 100;
     const bool wasModified = modified_;
@@ -105,7 +107,7 @@ void TfrmMain::DisplayPage(int tag) {
         if (QWidget* first = FindByTag(pnlMainForm_, FirstFieldTag(currentPage_))) first->setFocus(Qt::OtherFocusReason);
     }
     SelectTreeItemOfPage(currentPage_);
-    modified_ = wasModified;
+    SetModified(wasModified);
     VertScrollBox1_->verticalScrollBar()->setValue(0);
     QApplication::restoreOverrideCursor();
     UpdateMenuItems();
@@ -159,10 +161,18 @@ void TfrmMain::SetPageProperties(QWidget* container) {
                 box->setAttribute(Qt::WA_TransparentForMouseEvents);
             }
             connect(box, &QCheckBox::stateChanged, this, [this] {
-                if (!filling_) modified_ = true;
+                if (!filling_) SetModified(true);
             });
+            // Ticking one of a contradictory pair (sole residential / shared
+            // parenting order, father / mother pays) unticks the other.
+            const QString partner = box->property("ExclusiveWith").toString();
+            if (!partner.isEmpty())
+                connect(box, &QCheckBox::toggled, this, [this, partner](bool ticked) {
+                    if (filling_ || !ticked) return;
+                    if (auto* other = pnlMainForm_->findChild<QCheckBox*>(partner)) other->setChecked(false);
+                });
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-            connect(edit, &QLineEdit::textEdited, this, [this] { modified_ = true; });
+            connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(true); });
             if (style == kEditReadOnly) edit->setFocusPolicy(Qt::ClickFocus);
             if (style == kEditOverrideable) {
                 edit->setProperty("OverrideOnDoubleClick", true);
@@ -178,11 +188,11 @@ void TfrmMain::SetPageProperties(QWidget* container) {
             memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             memo->setTabChangesFocus(true);
             connect(memo, &QPlainTextEdit::textChanged, this, [this] {
-                if (!filling_) modified_ = true;
+                if (!filling_) SetModified(true);
             });
         } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
             connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this, [this] {
-                if (!filling_) modified_ = true;
+                if (!filling_) SetModified(true);
             });
         }
     });
@@ -208,7 +218,7 @@ void TfrmMain::FillPage() {
     filling_ = true;
     Answer2Components(pnlMainForm_, *answers_, currentPage_);
     filling_ = false;
-    modified_ = wasModified;
+    SetModified(wasModified);
 }
 
 void TfrmMain::StorePage() {
@@ -240,7 +250,7 @@ void TfrmMain::RecalculatePage() {
 void TfrmMain::CalcOnExit(QWidget* sender) {
     if (auto* edit = qobject_cast<QLineEdit*>(sender)) {
         const FieldKind kind = KindOfTag(TagOf(edit));
-        if (kind != FieldKind::Unbound && !edit->isReadOnly()) {
+        if (kind != FieldKind::Unbound && !edit->isReadOnly() && AcceptEntry(edit)) {
             const QString normalised = QString::fromStdString(NormalisedText(kind, edit->text().toStdString()));
             if (normalised != edit->text()) edit->setText(normalised);
         }
@@ -248,6 +258,52 @@ void TfrmMain::CalcOnExit(QWidget* sender) {
     if (!answers_ || !IsScreenPage(currentPage_)) return;
     StorePage();
     RecalculatePage();
+    UpdateMenuItems();
+}
+
+// A number field's entry is read before it is stored: spaces and a line
+// break pasted with it are trimmed; an entry that cannot be read is shown
+// once, naming the field and quoting the entry (OK enters 0, Cancel puts
+// back the previous value); an amount too large for exact cents is
+// refused and the previous value stays.
+bool TfrmMain::AcceptEntry(QLineEdit* edit) {
+    const FieldKind kind = KindOfTag(TagOf(edit));
+    if (kind == FieldKind::Text) return true;
+    const QString typed = edit->text().trimmed();
+    if (typed != edit->text()) edit->setText(typed);
+    const EntryCheck check = CheckNumberEntry(typed.toStdString());
+    const QString place = PlaceOf(edit);
+    if (check == EntryCheck::Unreadable) {
+        const QString text = QStringLiteral("%1\n\n%2: \"%3\" cannot be read as a number.\n"
+                                            "OK enters 0 in the field; Cancel puts back what it held before.")
+                                 .arg(QString::fromStdString(CreateErrorStr(MessageNumberOf(ParserErrorOf(kind)))).trimmed(),
+                                      place, typed);
+        if (prompts_->AskOkCancel(text)) {
+            edit->setText(QStringLiteral("0"));
+            return true;
+        }
+        RestoreField(edit);
+        return false;
+    }
+    if (check == EntryCheck::TooLarge) {
+        prompts_->Warn(QStringLiteral("%1: \"%2\" is too large. Amounts must be below 1,000,000,000,000; "
+                                      "the field keeps what it held before.")
+                           .arg(place, typed));
+        RestoreField(edit);
+        return false;
+    }
+    return true;
+}
+
+// Puts back the value the field shows for its slot in the store.
+void TfrmMain::RestoreField(QLineEdit* edit) {
+    const int tag = TagOf(edit);
+    const std::string stored = answers_->Text(currentPage_, SlotOfEditTag(tag));
+    const int decimals = edit->property(kDecimalsProperty).isValid() ? edit->property(kDecimalsProperty).toInt() : 2;
+    const bool wasFilling = filling_;
+    filling_ = true;
+    edit->setText(QString::fromStdString(DisplayText(KindOfTag(tag), stored, decimals)));
+    filling_ = wasFilling;
 }
 
 void TfrmMain::ScrollOnEnter(QWidget* sender) {
@@ -279,17 +335,32 @@ void TfrmMain::OverrideClick() {
     SetOverrideCommands(!overridden, overridden);
     StorePage();
     RecalculatePage();
-    modified_ = true;
+    SetModified(true);
     UpdateMenuItems();
 }
 
 void TfrmMain::CalloutDispatch(QPushButton* button) {
+    const bool wasOpen = openCallout_ && openCallout_->property("Button").value<QObject*>() == button;
+    CloseCallouts();
+    if (wasOpen) return;
     for (const QVariant& entry : button->property("Callouts").toList()) {
         auto* callout = qobject_cast<QWidget*>(entry.value<QObject*>());
         if (!callout) continue;
-        callout->setVisible(!callout->isVisible());
-        if (callout->isVisible()) callout->raise();
+        callout->setProperty("Button", QVariant::fromValue<QObject*>(button));
+        callout->show();
+        callout->raise();
+        openCallout_ = callout;
     }
+}
+
+QWidget* TfrmMain::CalloutButton() const {
+    return openCallout_ ? qobject_cast<QWidget*>(openCallout_->property("Button").value<QObject*>()) : nullptr;
+}
+
+// Closes the help bubble on show (Escape, a click elsewhere, leaving its line).
+void TfrmMain::CloseCallouts() {
+    if (openCallout_) openCallout_->hide();
+    openCallout_.clear();
 }
 
 // The line dialogs arrive with their own issue; until then a dialog button
@@ -324,7 +395,7 @@ void TfrmMain::InsertToday() {
     if (!edit || edit->isReadOnly()) return;
     edit->setText(QString::fromStdString(LongDateOfToday()));
     edit->setFocus();
-    modified_ = true;
+    SetModified(true);
 }
 
 // ---- Zoom and Shrink Font ----

@@ -30,6 +30,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/FlowLayout.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Headlines.h"
 #include "screen/ControlBinding.h"
@@ -61,7 +62,11 @@ constexpr ScreenPage kScreens[] = {
 constexpr const char* kFolderCaptions[] = {"&Q10 files",      "WQ&7 files", "WQ&8 files", "&Template files",
                                            "&Send RTF files", "&VLP files", "&INI file"};
 
-QLabel* HeadlineFigure(QHBoxLayout* ribbon, const QString& title, const QString& name) {
+// The widest headline figure shown in full; a larger one is elided (its
+// full text stays in the tool tip), so no figure ever widens the window.
+constexpr const char* kWidestHeadline = "$9,999,999.99";
+
+QLabel* HeadlineFigure(QLayout* ribbon, const QString& title, const QString& name) {
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("pnl") + name.mid(3));
     panel->setStyleSheet(QStringLiteral("QFrame { background: black; } QLabel { background: black; }"));
@@ -74,11 +79,21 @@ QLabel* HeadlineFigure(QHBoxLayout* ribbon, const QString& title, const QString&
     auto* figure = new QLabel(QStringLiteral("$0.00"));
     figure->setObjectName(name);
     figure->setAlignment(Qt::AlignCenter);
-    figure->setStyleSheet(QStringLiteral("color: #ff2020; font-size: 24pt; font-weight: bold;"));
+    figure->setStyleSheet(QStringLiteral("color: #ff2020; font-size: 20pt; font-weight: bold;"));
+    figure->ensurePolished();
+    figure->setFixedWidth(figure->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestHeadline)) + 8);
     layout->addWidget(caption);
     layout->addWidget(figure);
     ribbon->addWidget(panel);
     return figure;
+}
+
+// Shows a headline figure, elided when it does not fit; the full figure is
+// kept as the label's "Figure" property and tool tip.
+void ShowHeadline(QLabel* label, const QString& figure) {
+    label->setProperty("Figure", figure);
+    label->setToolTip(figure);
+    label->setText(label->fontMetrics().elidedText(figure, Qt::ElideRight, label->width() - 4));
 }
 
 }  // namespace
@@ -181,21 +196,22 @@ void TfrmMain::BuildRibbon() {
     pnlRibbon_ = new QFrame;
     pnlRibbon_->setObjectName(QStringLiteral("pnlRibbon"));
     pnlRibbon_->setStyleSheet(QStringLiteral("QFrame#pnlRibbon { background: #dfe6ee; }"));
-    auto* ribbon = new QHBoxLayout(pnlRibbon_);
+    auto* ribbon = new FlowLayout(pnlRibbon_);
     ribbon->setContentsMargins(6, 4, 6, 4);
     struct RibbonButton {
         const char* name;
         const char* caption;
         int help;
         std::function<void()> command;  // empty: not available yet
+        bool needsCase = false;         // disabled while no case is shown (after Close)
     };
     const RibbonButton buttons[] = {
         {"btnNew", "New", 1051, [this] { NewClick(); }},
         {"btnOpen", "Open", 1052, [this] { OpenClick(); }},
-        {"btnSave", "Save", 1053, [this] { SaveClick(); }},
-        {"btnSaveAs", "Save As", 1054, [this] { SaveAsClick(); }},
-        {"btnPrint", "Print", 1055, {}},
-        {"btnCheck", "Check", 1056, [this] { CheckWorksheetClick(); }},
+        {"btnSave", "Save", 1053, [this] { SaveClick(); }, true},
+        {"btnSaveAs", "Save As", 1054, [this] { SaveAsClick(); }, true},
+        {"btnPrint", "Print", 1055, {}, true},
+        {"btnCheck", "Check", 1056, [this] { CheckWorksheetClick(); }, true},
         {"btnClose", "Close", 1057, [this] { CloseClick(); }},
         {"btnExit", "Exit", 1050, [this] { close(); }},
     };
@@ -208,6 +224,7 @@ void TfrmMain::BuildRibbon() {
         ribbon->addWidget(button);
         if (b.command) connect(button, &QToolButton::clicked, this, b.command);
         else button->setEnabled(false);  // printing comes with the print documents
+        if (b.needsCase && b.command) caseCommands_.push_back(button);
     }
     cmbxOpenRecent_ = new QComboBox;
     cmbxOpenRecent_->setObjectName(QStringLiteral("cmbxOpenRecent"));
@@ -232,7 +249,6 @@ void TfrmMain::BuildRibbon() {
         connect(button, &QToolButton::clicked, this, &TfrmMain::OverrideClick);
         ribbon->addWidget(button);
     }
-    ribbon->addStretch();
 }
 
 void TfrmMain::BuildTree() {
@@ -262,6 +278,7 @@ void TfrmMain::BuildMenus() {
     connect(AddAction(file, QStringLiteral("&New"), QKeySequence(QStringLiteral("Ctrl+N"))), &QAction::triggered, this, &TfrmMain::NewClick);
     connect(AddAction(file, QStringLiteral("&Open"), QKeySequence(QStringLiteral("Ctrl+O"))), &QAction::triggered, this, &TfrmMain::OpenClick);
     QMenu* recent = file->addMenu(QStringLiteral("Open &Recent"));
+    recent->setToolTipsVisible(true);  // each entry's tool tip is its full path
     for (int k = 0; k < 9; ++k) {
         mnuRecent_[k] = recent->addAction(QString());
         mnuRecent_[k]->setVisible(false);
@@ -269,12 +286,18 @@ void TfrmMain::BuildMenus() {
     }
     connect(AddAction(file, QStringLiteral("Open WQ&7 File")), &QAction::triggered, this, [this] { ImportClick(0); });
     connect(AddAction(file, QStringLiteral("Open WQ&8 Mac File")), &QAction::triggered, this, [this] { ImportClick(1); });
-    connect(AddAction(file, QStringLiteral("&Close")), &QAction::triggered, this, &TfrmMain::CloseClick);
-    connect(AddAction(file, QStringLiteral("&Save"), QKeySequence(QStringLiteral("Ctrl+S"))), &QAction::triggered, this, [this] { SaveClick(); });
-    connect(AddAction(file, QStringLiteral("Save &As"), QKeySequence(QStringLiteral("Ctrl+A"))), &QAction::triggered, this, [this] { SaveAsClick(); });
+    connect(AddAction(file, QStringLiteral("&Close"), QKeySequence(QStringLiteral("Ctrl+W"))), &QAction::triggered, this, &TfrmMain::CloseClick);
+    QAction* save = AddAction(file, QStringLiteral("&Save"), QKeySequence::Save);
+    connect(save, &QAction::triggered, this, [this] { SaveClick(); });
+    // Ctrl+A stays "select all" in a field; Save As takes the platform's Ctrl+Shift+S.
+    QAction* saveAs = AddAction(file, QStringLiteral("Save &As"), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+    connect(saveAs, &QAction::triggered, this, [this] { SaveAsClick(); });
+    caseCommands_.push_back(save);
+    caseCommands_.push_back(saveAs);
     AddAction(file, QStringLiteral("&Preview/Print"), QKeySequence(QStringLiteral("Ctrl+Alt+P")))->setEnabled(false);
     AddAction(file, QStringLiteral("Print &Form on Screen"), QKeySequence(QStringLiteral("Ctrl+P")))->setEnabled(false);
-    connect(AddAction(file, QStringLiteral("E&xit")), &QAction::triggered, this, &QWidget::close);
+    connect(AddAction(file, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q"))), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* display = menuBar()->addMenu(QStringLiteral("&Display"));
     QMenu* sole = display->addMenu(QStringLiteral("&Sole/Shared Worksheet"));
@@ -284,6 +307,14 @@ void TfrmMain::BuildMenus() {
     connect(AddAction(split, QStringLiteral("&Long")), &QAction::triggered, this, [this] { DisplayAPage(700); });
     connect(AddAction(split, QStringLiteral("&Short")), &QAction::triggered, this, [this] { DisplayAPage(1600); });
     AddAction(display, QStringLiteral("S&upport Scheduler"))->setEnabled(false);
+    display->addSeparator();
+    // On a small screen the tree can be hidden to give the worksheet the room.
+    QAction* tree = AddAction(display, QStringLiteral("&Tree of Worksheets"));
+    tree->setCheckable(true);
+    tree->setChecked(true);
+    tree->setObjectName(QStringLiteral("mnuShowTree"));
+    connect(tree, &QAction::toggled, TreeView1_, &QWidget::setVisible);
+    mnuShowTree_ = tree;
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     mnuOverride_ = AddAction(options, QStringLiteral("&Override"), QKeySequence(QStringLiteral("Ctrl+Alt+V")));
@@ -295,11 +326,11 @@ void TfrmMain::BuildMenus() {
         connect(action, &QAction::triggered, this, &TfrmMain::OverrideClick);
     }
     AddAction(options, QStringLiteral("&Annualizer"), QKeySequence(QStringLiteral("Ctrl+Alt+A")))->setEnabled(false);
-    connect(AddAction(options, QStringLiteral("Ca&lculator"), QKeySequence(QStringLiteral("Ctrl+Alt+C"))), &QAction::triggered, this, [] {
-        for (const char* program : {"gnome-calculator", "kcalc", "galculator", "xcalc"})
-            if (QProcess::startDetached(QString::fromLatin1(program), {})) return;
-    });
-    connect(AddAction(options, QStringLiteral("C&heck Worksheet")), &QAction::triggered, this, &TfrmMain::CheckWorksheetClick);
+    connect(AddAction(options, QStringLiteral("Ca&lculator"), QKeySequence(QStringLiteral("Ctrl+Alt+C"))),
+            &QAction::triggered, this, &TfrmMain::CalculatorClick);
+    QAction* check = AddAction(options, QStringLiteral("C&heck Worksheet"));
+    connect(check, &QAction::triggered, this, &TfrmMain::CheckWorksheetClick);
+    caseCommands_.push_back(check);
     AddAction(options, QStringLiteral("Set &Interest Threshold..."))->setEnabled(false);
     AddAction(options, QStringLiteral("Se&t Default Interest Rate..."))->setEnabled(false);
     QMenu* locations = options->addMenu(QStringLiteral("&Default Locations"));
@@ -337,12 +368,20 @@ void TfrmMain::BuildFieldPopup() {
 
 void TfrmMain::UpdateMenuItems() {
     if (!answers_) return;
-    if (currentPage_ == 0 || currentPage_ == 15 || currentPage_ == 7 || currentPage_ == 16) {
+    if (!caseShown_) {
+        for (QLabel* figure : {lblSupport_, lblSupportNo_, lblCashMedicalSupport_}) ShowHeadline(figure, QString());
+        const QSignalBlocker blocker(cmbxOpenRecent_);
+        cmbxOpenRecent_->setCurrentIndex(-1);
+    } else if (currentPage_ == 0 || currentPage_ == 15 || currentPage_ == 7 || currentPage_ == 16) {
         const bool split = currentPage_ == 7 || currentPage_ == 16;
         const HeadlineFigures figures = split ? SplitHeadlines(*answers_) : SoleSharedHeadlines(*answers_);
-        lblSupport_->setText(Q(figures.support));
-        lblSupportNo_->setText(Q(figures.supportNoIns));
-        lblCashMedicalSupport_->setText(Q(figures.cashMedical));
+        ShowHeadline(lblSupport_, Q(figures.support));
+        ShowHeadline(lblSupportNo_, Q(figures.supportNoIns));
+        ShowHeadline(lblCashMedicalSupport_, Q(figures.cashMedical));
+    }
+    for (QObject* command : caseCommands_) {
+        if (auto* action = qobject_cast<QAction*>(command)) action->setEnabled(caseShown_);
+        else if (auto* widget = qobject_cast<QWidget*>(command)) widget->setEnabled(caseShown_);
     }
     QWidget* focused = QApplication::focusWidget();
     auto* edit = qobject_cast<QLineEdit*>(focused);
@@ -351,9 +390,16 @@ void TfrmMain::UpdateMenuItems() {
         popDataSource_->setVisible(style == kEditReadOnly || IsOverridableEditStyle(style));
         popHelp_->setVisible(HelpContextOf(edit) >= 1000);
     }
-    SetOverrideCommands(edit && style == kEditOverrideable, edit && style == kEditOverridden);
-    mnuZoom_->setEnabled(currentPage_ != -1);
-    setWindowTitle(Q(FileNameOnly(CurrentFileName().toStdString())) + QStringLiteral(" - QUILL10"));
+    SetOverrideCommands(caseShown_ && edit && style == kEditOverrideable, caseShown_ && edit && style == kEditOverridden);
+    mnuZoom_->setEnabled(caseShown_ && currentPage_ != -1);
+    const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
+    setWindowTitle((name.isEmpty() ? QString() : name + QStringLiteral("[*] - ")) + QStringLiteral("QUILL10"));
+    setWindowModified(modified_);
+}
+
+void TfrmMain::SetModified(bool modified) {
+    modified_ = modified;
+    setWindowModified(modified);
 }
 
 void TfrmMain::SetOverrideCommands(bool overrideEnabled, bool cancelEnabled) {
@@ -363,9 +409,9 @@ void TfrmMain::SetOverrideCommands(bool overrideEnabled, bool cancelEnabled) {
     spdbtnCancelOverride_->setEnabled(cancelEnabled);
 }
 
-QString TfrmMain::HeadlineSupport() const { return lblSupport_->text(); }
-QString TfrmMain::HeadlineSupportNoIns() const { return lblSupportNo_->text(); }
-QString TfrmMain::HeadlineCashMedical() const { return lblCashMedicalSupport_->text(); }
+QString TfrmMain::HeadlineSupport() const { return lblSupport_->property("Figure").toString(); }
+QString TfrmMain::HeadlineSupportNoIns() const { return lblSupportNo_->property("Figure").toString(); }
+QString TfrmMain::HeadlineCashMedical() const { return lblCashMedicalSupport_->property("Figure").toString(); }
 
 // ---- Keyboard ----
 
@@ -383,7 +429,14 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
         case QEvent::FocusIn:
+            if (onPage && openCallout_ && widget != CalloutButton()) CloseCallouts();  // the line is left
             if (onPage) ScrollOnEnter(widget);
+            break;
+        case QEvent::MouseButtonPress:
+            // A click anywhere but on the bubble or its own button closes it.
+            if (openCallout_ && widget && widget != openCallout_ && !openCallout_->isAncestorOf(widget) &&
+                widget != CalloutButton())
+                CloseCallouts();
             break;
         case QEvent::MouseButtonDblClick:
             if (onPage && qobject_cast<QLineEdit*>(widget) &&
@@ -411,6 +464,10 @@ bool TfrmMain::KeyPress(QKeyEvent* key) {
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
     QScrollBar* bar = VertScrollBox1_->verticalScrollBar();
     switch (key->key()) {
+        case Qt::Key_Escape:
+            if (!openCallout_) break;
+            CloseCallouts();
+            return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (QWidget* focus = QApplication::focusWidget(); focus && pnlMainForm_->isAncestorOf(focus)) {
@@ -436,7 +493,7 @@ bool TfrmMain::KeyPress(QKeyEvent* key) {
     QWidget* focus = QApplication::focusWidget();
     if (focus && pnlMainForm_->isAncestorOf(focus) && key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab &&
         (!key->text().isEmpty() || key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) && !ctrl)
-        modified_ = true;
+        SetModified(true);
     return false;
 }
 
@@ -448,7 +505,7 @@ void TfrmMain::StartUp(const QStringList& arguments, bool placeOnScreen) {
         const WindowPlacement placement = PlacementForScreenWidth(screen.width());
         resize(placement.windowWidth, screen.height() - static_cast<int>(screen.height() * 0.075));
         if (placement.treeWidth >= 0) TreeView1_->setFixedWidth(placement.treeWidth);
-        TreeView1_->setVisible(placement.treeWidth != 0);
+        mnuShowTree_->setChecked(placement.treeWidth != 0);
         if (placement.zoom > 0) settings_.zoomFactor = placement.zoom;
         move(screen.x() + (screen.width() - width()) / 2, screen.y());
         if (placement.tooNarrow) {
@@ -487,6 +544,22 @@ void TfrmMain::WriteSettingsAndCleanUp() {
     std::string error;
     if (!WriteINI(settings_, error)) prompts_->Warn(QStringLiteral("The settings could not be saved: ") + Q(error));
     for (const std::string& warning : DeleteTemps(settings_.folders.send, "send_temp*.rtf")) prompts_->Warn(Q(warning));
+}
+
+// The desktop's calculator: the first of the usual calculator programs that
+// is installed.  When there is none, the user is told what was looked for.
+void TfrmMain::CalculatorClick() {
+    static const char* const kCalculators[] = {"gnome-calculator", "kcalc",        "galculator",
+                                               "mate-calc",        "qalculate-gtk", "xcalc"};
+    QStringList names;
+    for (const char* program : kCalculators) {
+        names << QString::fromLatin1(program);
+        const QString path = QStandardPaths::findExecutable(names.last());
+        if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
+    }
+    prompts_->Warn(QStringLiteral("No calculator program was found. QUILL10 looked for %1.\n"
+                                  "Install one of them (for example: apt-get install galculator) and try again.")
+                       .arg(names.join(QStringLiteral(", "))));
 }
 
 void TfrmMain::ShowAbout() {

@@ -77,6 +77,7 @@ public:
     void DefaultLocationClick(int tag);
     void CheckWorksheetClick();
     void InsertToday();
+    void CalculatorClick();
 
     // ---- State, for the shell and tests ----
     TAnswer& Answers() { return *answers_; }
@@ -84,16 +85,23 @@ public:
     Settings& CurrentSettings() { return settings_; }
     int CurrentPage() const { return currentPage_; }
     bool Modified() const { return modified_; }
-    void SetModified(bool modified) { modified_ = modified; }
+    // Sets the modified flag; the window title marks unsaved changes.
+    void SetModified(bool modified);
+    // False after Close until a worksheet is shown again.
+    bool CaseShown() const { return caseShown_; }
+    // The commands that need a case on display (Save, Save As, Check, ...).
+    const std::vector<QObject*>& CaseCommands() const { return caseCommands_; }
     QString CurrentFileName() const;
     QWidget* PagePanel() const { return pnlMainForm_; }
     QWidget* FindField(const QString& name) const;
+    QWidget* OpenCallout() const { return openCallout_; }
     QString HeadlineSupport() const;
     QString HeadlineSupportNoIns() const;
     QString HeadlineCashMedical() const;
     QAction* OverrideAction() const { return mnuOverride_; }
     QAction* CancelOverrideAction() const { return mnuCancelOverride_; }
     QAction* ZoomAction() const { return mnuZoom_; }
+    QAction* ShowTreeAction() const { return mnuShowTree_; }
     QComboBox* RecentFilesBox() const { return cmbxOpenRecent_; }
     double ZoomFactor() const { return settings_.zoomFactor; }
     // The close sequence without closing the window: commit, save prompt,
@@ -118,6 +126,12 @@ private:
     // Destroys the page's controls without leaving (storing) the focused field.
     void ClearPage();
     void RecalculatePage();
+    // Reads what was typed into a number field; false when the user chose
+    // to put back the field's previous value.
+    bool AcceptEntry(QLineEdit* edit);
+    void RestoreField(QLineEdit* edit);
+    void CloseCallouts();
+    QWidget* CalloutButton() const;  // the "?" button of the bubble on show
     void RunCalculate();
     void ScalePage(double factor);
     bool KeyPress(QKeyEvent* key);
@@ -125,6 +139,7 @@ private:
     bool AskToSaveChanges();
     bool WriteCurrentFile();
     void CreateNewCase();
+    QString SaveAsProposal() const;
     bool LoadCaseFile(const QString& path, int createErrorCode);
     void RefreshRecentFiles();
     void AddToRecentFiles(const QString& path);
@@ -149,6 +164,9 @@ private:
     bool filling_ = false;  // controls are being filled: their change events do not mark the case
     bool clearing_ = false; // controls are being destroyed: their focus events are not field exits
     bool fillAfterCalculation_ = false;  // the caller of the calculation fills the page once afterwards
+    bool caseShown_ = true;  // false after Close, until a worksheet is displayed again
+    std::vector<QObject*> caseCommands_;
+    QPointer<QWidget> openCallout_;  // the help bubble on show, closed by Escape, a click or leaving the line
 
     QWidget* pnlRibbon_ = nullptr;
     QComboBox* cmbxOpenRecent_ = nullptr;
@@ -166,6 +184,7 @@ private:
     QAction* mnuOverride_ = nullptr;
     QAction* mnuCancelOverride_ = nullptr;
     QAction* mnuZoom_ = nullptr;
+    QAction* mnuShowTree_ = nullptr;
     std::array<QAction*, 9> mnuRecent_{};
     QMenu* fieldPopup_ = nullptr;
     QAction* popOverride_ = nullptr;

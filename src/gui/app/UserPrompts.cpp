@@ -1,5 +1,6 @@
 #include "app/UserPrompts.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -21,6 +22,8 @@ QString DialogPrompts::ChooseFileToOpen(const QString& title, const QString& fol
 QString DialogPrompts::ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter) {
     QFileDialog dialog(parent_, title, proposed, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The window asks about the name it will really write (with ".q10").
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(QStringLiteral("q10"));
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -34,5 +37,16 @@ QString DialogPrompts::ChooseFolder(const QString& title, const QString& start) 
 void DialogPrompts::Warn(const QString& text) { QMessageBox::warning(parent_, QStringLiteral("QUILL10"), text); }
 
 void DialogPrompts::Inform(const QString& text) { QMessageBox::information(parent_, QStringLiteral("QUILL10"), text); }
+
+bool DialogPrompts::AskYesNo(const QString& text) {
+    return QMessageBox::question(parent_, QStringLiteral("QUILL10"), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool DialogPrompts::AskOkCancel(const QString& text) {
+    QApplication::beep();
+    return QMessageBox::warning(parent_, QStringLiteral("QUILL10"), text, QMessageBox::Ok | QMessageBox::Cancel,
+                                QMessageBox::Ok) == QMessageBox::Ok;
+}
 
 }  // namespace quill10::gui

@@ -22,6 +22,10 @@ public:
     virtual QString ChooseFolder(const QString& title, const QString& start) = 0;
     virtual void Warn(const QString& text) = 0;     // a warning with OK
     virtual void Inform(const QString& text) = 0;   // a plain message with OK
+    // A question with Yes and No (No is the default): true for Yes.
+    virtual bool AskYesNo(const QString& text) = 0;
+    // A warning with OK and Cancel: true for OK.
+    virtual bool AskOkCancel(const QString& text) = 0;
 };
 
 // The real dialogs, parented to `parent`.
@@ -34,6 +38,8 @@ public:
     QString ChooseFolder(const QString& title, const QString& start) override;
     void Warn(const QString& text) override;
     void Inform(const QString& text) override;
+    bool AskYesNo(const QString& text) override;
+    bool AskOkCancel(const QString& text) override;
 
 private:
     QWidget* parent_;

@@ -1,5 +1,7 @@
 #include "screen/ControlBinding.h"
 
+#include <cmath>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -119,6 +121,27 @@ std::string NormalisedText(FieldKind kind, const std::string& typed) {
         case FieldKind::Count: return WholeMoneyText(Str2Float_0(typed));
         default: return typed;
     }
+}
+
+EntryCheck CheckNumberEntry(const std::string& typed) {
+    if (TrimStr(typed).empty()) return EntryCheck::Readable;
+    const std::optional<double> value = TryParseNumber(RemoveCommasAndSigns(typed));
+    if (!value || !std::isfinite(*value)) return EntryCheck::Unreadable;
+    return std::abs(*value) >= kLargestEntry ? EntryCheck::TooLarge : EntryCheck::Readable;
+}
+
+int ParserErrorOf(FieldKind kind) {
+    switch (kind) {
+        case FieldKind::Percent: return kErrRateFormat;
+        case FieldKind::WholeDollars:
+        case FieldKind::Count: return kErrWholeFormat;
+        default: return kErrRealFormat;
+    }
+}
+
+QString PlaceOf(const QWidget* widget) {
+    const QString place = widget->property(kPlaceProperty).toString();
+    return place.isEmpty() ? widget->objectName() : place;
 }
 
 std::string StoredText(FieldKind kind, const std::string& shown) {

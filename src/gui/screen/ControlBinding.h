@@ -24,6 +24,11 @@ inline constexpr const char* kStyleProperty = "StyleLookup";
 inline constexpr const char* kHelpProperty = "HelpContext";
 inline constexpr const char* kDecimalsProperty = "Decimals";  // decimals of a money field (default 2)
 inline constexpr const char* kCalloutProperty = "Callout";    // a help bubble inside a help button
+inline constexpr const char* kPlaceProperty = "Place";        // where a field sits: "Line 1a, Column I"
+
+// The largest amount a field takes: no worksheet figure comes near it, and
+// beyond it cents are no longer exact.
+inline constexpr double kLargestEntry = 1e12;
 
 // Style names of the field states.
 inline const QString kEditReadOnly = QStringLiteral("EDITREADONLY");
@@ -41,6 +46,16 @@ QString StyleOf(const QWidget* widget);
 // Sets the style name and re-polishes the widget so the style sheet applies.
 void SetStyle(QWidget* widget, const QString& style);
 bool IsOverridableEditStyle(const QString& style);
+
+// Whether what was typed into a number field can be read (an empty entry
+// reads as 0), and whether it stays below kLargestEntry.
+enum class EntryCheck { Readable, Unreadable, TooLarge };
+EntryCheck CheckNumberEntry(const std::string& typed);
+// The parser error code a field of this kind raises for an unreadable entry.
+int ParserErrorOf(FieldKind kind);
+// Where a control sits on the worksheet, for messages ("Line 1a, Column I");
+// its object name when the layout gives no place.
+QString PlaceOf(const QWidget* widget);
 
 // What an edit box shows for a slot's text (filling the page).  A text that
 // is not a number (the line 17 method name, for instance) is shown as it is.
