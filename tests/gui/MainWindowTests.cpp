@@ -429,6 +429,29 @@ private slots:
         QCOMPARE(next.RecentFilesBox()->itemText(0), QStringLiteral("recent.q10"));
     }
 
+    void layoutFolderWithoutLayoutsIsRefusedAndForgottenAtStart() {
+        const QString empty = home->Path() + "/empty";
+        QVERIFY(QDir().mkpath(empty));
+        const std::string before = window->CurrentSettings().folders.vlp;
+        prompts->folders = {empty};
+        window->DefaultLocationClick(5);
+        QCOMPARE(window->CurrentSettings().folders.vlp, before);
+        QCOMPARE(prompts->warnings.size(), 1);
+        QVERIFY2(prompts->warnings.first().contains(QStringLiteral("page0.vlp")), qPrintable(prompts->warnings.first()));
+
+        // A settings file naming a layout folder that lost its files: the installed layouts are used.
+        window->CurrentSettings().folders.vlp = (empty + "/").toStdString();
+        QVERIFY(window->CloseSequence());
+        prompts->warnings.clear();
+        TfrmMain next(ProgramFolder(), prompts.get());
+        QCOMPARE(prompts->warnings.size(), 1);
+        QVERIFY(prompts->warnings.first().contains(empty));
+        next.StartUp({}, false);
+        QCOMPARE(next.CurrentPage(), 0);
+        QVERIFY(next.FindField(QStringLiteral("edt10")));
+        QCOMPARE(prompts->warnings.size(), 1);
+    }
+
     void closeSequenceCancelledKeepsTheChanges() {
         TypeInto(10, QStringLiteral("50000"));
         prompts->saveAnswers = {SaveAnswer::Cancel};

@@ -16,6 +16,7 @@
 #include "calc/CalcEnvironment.h"
 #include "files/NewCase.h"
 #include "screen/ControlBinding.h"
+#include "screen/PageLayout.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 
@@ -273,6 +274,31 @@ void TfrmMain::RefreshRecentFiles() {
     }
 }
 
+// Why a folder chosen under Default Locations cannot serve (empty when it
+// can): the layout folder must hold the four worksheet screens and the
+// template folder the page templates; no folder name may hold a line break,
+// which the settings file could not keep.
+QString TfrmMain::FolderProblem(int tag, const QString& chosen) const {
+    if (chosen.contains(QLatin1Char('\n')) || chosen.contains(QLatin1Char('\r')))
+        return QStringLiteral("The folder name \"%1\" holds a line break, which the settings file cannot keep. "
+                              "Rename the folder or choose another one.")
+            .arg(chosen);
+    if (tag == kVlpLocation) {
+        const QStringList missing = MissingPageLayouts(chosen);
+        if (!missing.isEmpty())
+            return QStringLiteral("The folder \"%1\" does not hold the worksheet layouts (%2 missing). "
+                                  "The layout folder stays \"%3\".")
+                .arg(QDir::toNativeSeparators(chosen), missing.join(QStringLiteral(", ")),
+                     QDir::toNativeSeparators(Q(settings_.folders.vlp)));
+    }
+    if (tag == kTemplateLocation &&
+        QDir(chosen).entryList({QStringLiteral("Page*.rtf")}, QDir::Files).isEmpty())
+        return QStringLiteral("The folder \"%1\" holds no print templates (Page1.rtf ...). "
+                              "The template folder stays \"%2\".")
+            .arg(QDir::toNativeSeparators(chosen), QDir::toNativeSeparators(Q(settings_.folders.templates)));
+    return {};
+}
+
 void TfrmMain::DefaultLocationClick(int tag) {
     struct Location {
         const char* title;
@@ -293,6 +319,10 @@ void TfrmMain::DefaultLocationClick(int tag) {
     if (chosen.isEmpty()) return;
     if (!QFileInfo(chosen).isDir()) {
         ErrorMessage(15010, "DefaultLocations");
+        return;
+    }
+    if (const QString problem = FolderProblem(tag, chosen); !problem.isEmpty()) {
+        prompts_->Warn(problem);
         return;
     }
     folder = IncludeTrailingPathDelimiter(chosen.toStdString());

@@ -178,6 +178,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     CreateNewCase();
     const std::string iniPath = IncludeTrailingPathDelimiter(settings_.folders.settings) + kSettingsFileName;
     for (const std::string& problem : ReadINI(iniPath, settings_)) prompts_->Warn(Q(problem));
+    FallBackToInstalledLayouts();
     environment_->clientFolder = settings_.folders.clientFiles;
     RefreshRecentFiles();
     qApp->installEventFilter(this);
@@ -185,6 +186,19 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
 }
 
 TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
+
+void TfrmMain::FallBackToInstalledLayouts() {
+    const QString configured = Q(settings_.folders.vlp);
+    const QStringList missing = MissingPageLayouts(configured);
+    if (missing.isEmpty()) return;
+    const std::string installed = IncludeTrailingPathDelimiter(settings_.folders.program) + "VLP/";
+    if (installed == settings_.folders.vlp) return;  // nothing to fall back on; showing a page reports it
+    settings_.folders.vlp = installed;
+    prompts_->Warn(QStringLiteral("The layout folder \"%1\" no longer holds the worksheet layouts (%2 missing). "
+                                  "QUILL10 uses the installed layouts in \"%3\".")
+                       .arg(QDir::toNativeSeparators(configured), missing.join(QStringLiteral(", ")),
+                            QDir::toNativeSeparators(Q(installed))));
+}
 
 QAction* TfrmMain::AddAction(QMenu* menu, const QString& caption, const QKeySequence& shortcut) {
     QAction* action = menu->addAction(caption);

@@ -140,6 +140,13 @@ private:
     bool WriteCurrentFile();
     void CreateNewCase();
     QString SaveAsProposal() const;
+    // Default Locations items (Tags) whose folders must hold program data.
+    static constexpr int kTemplateLocation = 3;
+    static constexpr int kVlpLocation = 5;
+    QString FolderProblem(int tag, const QString& chosen) const;
+    // At start: a configured layout folder that lost its files gives way to
+    // the installed one, with a message naming it.
+    void FallBackToInstalledLayouts();
     bool LoadCaseFile(const QString& path, int createErrorCode);
     void RefreshRecentFiles();
     void AddToRecentFiles(const QString& path);

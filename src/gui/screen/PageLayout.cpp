@@ -2,12 +2,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QUiLoader>
 #include <QWidget>
 
 namespace quill10::gui {
 
 QString LayoutFileName(int page) { return QStringLiteral("page%1.vlp").arg(page); }
+
+QStringList MissingPageLayouts(const QString& vlpFolder) {
+    QStringList missing;
+    for (int page : {0, 7, 15, 16})
+        if (!QFileInfo(QDir(vlpFolder).filePath(LayoutFileName(page))).isFile()) missing << LayoutFileName(page);
+    return missing;
+}
 
 bool LoadPageLayout(const QString& vlpFolder, int page, QWidget* panel, QString& error) {
     const QString path = QDir(vlpFolder).filePath(LayoutFileName(page));

@@ -3,6 +3,7 @@
 // ".vlp" in the VLP folder, Qt Designer's UI format) into the page panel,
 // and the style sheet that gives the field states their look.
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -14,6 +15,10 @@ namespace quill10::gui {
 bool LoadPageLayout(const QString& vlpFolder, int page, QWidget* panel, QString& error);
 
 QString LayoutFileName(int page);
+
+// The layout files of the four worksheet screens that `vlpFolder` lacks
+// (empty when it holds them all).
+QStringList MissingPageLayouts(const QString& vlpFolder);
 
 // The style sheet of the worksheet screens: the computed, overrideable and
 // overridden field states, headings and help bubbles.
