@@ -185,7 +185,7 @@ TEST_F(WorksheetTest, CaptionNamesAndDate) {
     EXPECT_EQ(Get(2, 3), "3/7/2019");
     Set(1, 50, "John Doe");
     Calculate();
-    EXPECT_EQ(Get(1, 0), "John Doe & ");
+    EXPECT_EQ(Get(1, 0), "John Doe");  // no dangling " & "
     Set(1, 51, "Mary Roe");
     Set(1, 1, "DR-1");
     Calculate();

@@ -13,6 +13,7 @@
 #include "GuiTestSupport.h"
 #include "app/TfrmAttachment.h"
 #include "calc/CalcEnvironment.h"
+#include "files/ClientFile.h"
 #include "store/Answers.h"
 
 using namespace quill10;
@@ -123,6 +124,18 @@ private slots:
         QTest::keyClick(Edit(11), Qt::Key_Tab);
         QCOMPARE(Edit(11)->text(), QStringLiteral("45,000.00"));
         QCOMPARE(prompts->questions.size(), 2);
+    }
+
+    void anUnreadableAnswerOfAFileIsReportedOncePerRecalculation() {
+        // A case file whose line 1a holds text the calculation reads several times.
+        window->Answers().SetText(0, 10, "abc");
+        window->Answers().SetText(1, 19, "abc");
+        const QString path = home->Path() + "/damaged-entry.q10";
+        std::string error;
+        QVERIFY(WriteClientFile(path.toStdString(), window->Answers(), SchedulerGrid{}, error));
+        ErrorLog errors;
+        QVERIFY(window->OpenFile(path));
+        QCOMPARE(errors.codes, std::vector<int>{21202});
     }
 
     void hugeAmountIsRefusedAndNeverWidensTheWindow() {

@@ -10,6 +10,7 @@
 
 #include "calc/CalcEnvironment.h"
 #include "calc/Worksheets.h"
+#include "calc/WorksheetLines.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 
@@ -267,7 +268,7 @@ const std::string& TextOf(const TAnswer& a, AnswerSlot s) { return a.Text(s.page
 void Caption(TAnswer& a, const ShortForm& f) {
     const std::string& father = TextOf(a, f.fatherName);
     const std::string& mother = TextOf(a, f.motherName);
-    a.SetText(f.page, 0, father.empty() && mother.empty() ? std::string() : father + " & " + mother);
+    a.SetText(f.page, 0, CaseCaption(father, mother));
     a.SetText(f.page, 154, LongDateOfToday());
 }
 

@@ -128,8 +128,7 @@ void ChooseObligor(CalcRun& run) {
 }
 
 std::string CaptionOfNames(const CalcRun& run, Slot father, Slot mother) {
-    std::string caption = run.Text(father.page, father.slot) + " & " + run.Text(mother.page, mother.slot);
-    return caption == " & " ? std::string() : caption;
+    return CaseCaption(run.Text(father.page, father.slot), run.Text(mother.page, mother.slot));
 }
 
 // ---- Line 27b: one parent's shared parenting deviation ----

@@ -126,9 +126,7 @@ void CaptionChecks(CalcRun& run) {
 }
 
 std::string CaptionOfNames(const CalcRun& run) {
-    std::string caption = run.Text(kFatherName.page, kFatherName.slot) + " & " +
-                          run.Text(kMotherName.page, kMotherName.slot);
-    return caption == " & " ? std::string() : caption;
+    return CaseCaption(run.Text(kFatherName.page, kFatherName.slot), run.Text(kMotherName.page, kMotherName.slot));
 }
 
 // The "Use this amount..." box (set by line 1a itself) and the "Annualize ..."

@@ -69,6 +69,11 @@ void Lines1bAnd2cNotices(CalcRun& run, const std::string& prefix, const ParentCo
 
 // ---- Lines 7 to 14 ----
 
+std::string CaseCaption(const std::string& father, const std::string& mother) {
+    if (father.empty() || mother.empty()) return father + mother;
+    return father + " & " + mother;
+}
+
 void PageHeader(CalcRun& run, int page, Slot fatherName, Slot motherName, Slot caseNumber) {
     run.CopyText(fatherName.page, fatherName.slot, page, 0);
     run.CopyText(motherName.page, motherName.slot, page, 1);

@@ -57,6 +57,9 @@ void Lines1bAnd2cNotices(CalcRun& run, const std::string& prefix, const ParentCo
 // Copies names, case number and (unless overridden) today's date into the
 // header slots 0-3 of a page.
 void PageHeader(CalcRun& run, int page, Slot fatherName, Slot motherName, Slot caseNumber);
+// The case caption of a worksheet: "Father & Mother", one name alone when
+// the other is empty, "" when both are.
+std::string CaseCaption(const std::string& father, const std::string& mother);
 void CopyPageHeader(CalcRun& run, int fromPage, int toPage);
 void GrossIncomeLine7a(CalcRun& run, const std::string& prefix, const ParentColumn& p);
 void HealthInsuranceLine7b(CalcRun& run, const std::string& prefix, const ParentColumn& p);

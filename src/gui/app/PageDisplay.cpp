@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "app/GuiSupport.h"
 #include "app/TfrmMain.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
@@ -228,6 +229,7 @@ void TfrmMain::StorePage() {
 // Every caller fills the page itself after the calculation (and after the
 // transfer back), so the calculation's own refresh of the screen is skipped.
 void TfrmMain::RunCalculate() {
+    const ErrorBatch onceEach;
     fillAfterCalculation_ = true;
     try {
         answers_->Calculate();
@@ -256,6 +258,7 @@ void TfrmMain::CalcOnExit(QWidget* sender) {
         }
     }
     if (!answers_ || !IsScreenPage(currentPage_)) return;
+    const ErrorBatch onceEach;
     StorePage();
     RecalculatePage();
     UpdateMenuItems();
