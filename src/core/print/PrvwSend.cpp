@@ -1,0 +1,144 @@
+#include "print/PrvwSend.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <random>
+#include <system_error>
+
+#include "files/SafeSave.h"
+#include "store/Misc.h"
+#include "store/TextEncoding.h"
+
+namespace quill10 {
+
+namespace {
+
+// The group and page box of a template page, or nothing.
+struct BoxOfPage {
+    size_t group;
+    size_t page;
+};
+
+std::optional<BoxOfPage> BoxOf(int templatePage) {
+    for (size_t g = 0; g < kPrintGroupCount; ++g) {
+        const int k = templatePage - kPrintGroups[g].firstTemplate;
+        if (k >= 0 && k < kPrintGroups[g].pageCount) return BoxOfPage{g, static_cast<size_t>(k)};
+    }
+    return std::nullopt;
+}
+
+std::optional<int> PageNumber(std::string_view text) {
+    int value = 0;
+    auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+int DefaultRandomNumber() {
+    static std::mt19937 generator{std::random_device{}()};
+    return std::uniform_int_distribution<int>(0, kSendFileNumbers - 1)(generator);
+}
+
+bool Exists(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
+}
+
+}  // namespace
+
+std::vector<int> AssemblyOrder(const PrintSelection& selection) {
+    std::vector<int> pages;
+    for (size_t g = 0; g < kPrintGroupCount; ++g) {
+        const GroupChoice& choice = selection.groups[g];
+        for (int k = 0; k < kPrintGroups[g].pageCount; ++k) {
+            if (choice.allPages || choice.pages[static_cast<size_t>(k)])
+                pages.push_back(kPrintGroups[g].firstTemplate + k);
+        }
+    }
+    return pages;
+}
+
+bool SelectTemplatePages(const std::vector<int>& pages, PrintSelection& selection, std::string& error) {
+    for (int page : pages) {
+        std::optional<BoxOfPage> box = BoxOf(page);
+        if (!box) {
+            error = page == kSchedulerTemplate
+                        ? "page 32 prints the support scheduler, which is printed from the scheduler window"
+                        : "there is no worksheet page " + std::to_string(page) +
+                              " (the pages are 1-6, 8-16, 18-23 and 25-31)";
+            return false;
+        }
+        selection.groups[box->group].pages[box->page] = true;
+    }
+    return true;
+}
+
+std::optional<std::vector<int>> ParsePageList(std::string_view whole, std::string& error) {
+    std::vector<int> pages;
+    std::string_view list = whole;
+    while (true) {
+        const size_t comma = std::min(list.find(','), list.size());
+        const std::string_view item = list.substr(0, comma);
+        const size_t dash = item.find('-');
+        std::optional<int> first = PageNumber(item.substr(0, dash));
+        std::optional<int> last = dash == std::string_view::npos ? first : PageNumber(item.substr(dash + 1));
+        if (!first || !last || *first > *last || *last - *first > kSchedulerTemplate) {
+            error = "cannot read the page list \"" + std::string(whole) + "\" (write it as 1-6,18-23 or 15)";
+            return std::nullopt;
+        }
+        for (int page = *first; page <= *last; ++page) pages.push_back(page);
+        if (comma == list.size()) return pages;
+        list.remove_prefix(comma + 1);
+    }
+}
+
+PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolders& folders, FillState& state,
+                                    const std::vector<int>& pages) {
+    PrintDocument document;
+    TemplateFiller filler(answers, folders, state);
+    for (int page : pages) {
+        const bool taken = document.pages.empty() ? filler.FirstPage(page, document.text)
+                                                  : filler.AppendPage(page, document.text);
+        if (taken) document.pages.push_back(page);
+    }
+    document.problems = filler.Problems();
+    return document;
+}
+
+std::string SendFileName(const std::string& sendFolder, const RandomNumber& random) {
+    namespace fs = std::filesystem;
+    const fs::path folder(sendFolder);
+    if (!Exists(folder / kSendFileName)) return (folder / kSendFileName).string();
+    const RandomNumber& next = random ? random : RandomNumber(DefaultRandomNumber);
+    auto numbered = [&](int n) { return folder / ("send_temp" + std::to_string(n) + ".rtf"); };
+    // A random free number first; after a run of taken ones, the first free one.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const fs::path candidate = numbered(next());
+        if (!Exists(candidate)) return candidate.string();
+    }
+    for (int n = 0; n < kSendFileNumbers; ++n) {
+        if (!Exists(numbered(n))) return numbered(n).string();
+    }
+    return numbered(next()).string();
+}
+
+std::string SendFileBytes(std::string_view document) {
+    std::string bytes;
+    bytes.reserve(document.size() + document.size() / 32);
+    ForEachLine(document, [&](std::string_view line) {
+        for (char c : line) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (byte < 0x80) bytes += c;
+            else if ((byte & 0xC0) != 0x80) bytes += '?';  // one "?" per character, not per byte
+        }
+        bytes += "\r\n";
+    });
+    return bytes;
+}
+
+bool WriteSendFile(const std::string& path, std::string_view document, std::string& error) {
+    return SaveFileAtomically(path, SendFileBytes(document), error);
+}
+
+}  // namespace quill10

@@ -1,0 +1,99 @@
+#pragma once
+// The print job: which template pages are printed, in what order, into
+// one print document, and the temporary file handed to the word processor.
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "print/TemplateFiller.h"
+
+namespace quill10 {
+
+class TAnswer;
+
+// A group of the selection dialog: its template pages are first .. first + count - 1.
+struct PrintGroup {
+    const char* name;
+    int firstTemplate;
+    int pageCount;
+};
+
+// The groups in the fixed order of assembly.
+inline constexpr PrintGroup kPrintGroups[] = {
+    {"Sole/Shared, Annotated Office Version", 1, 6},
+    {"Sole/Shared, Statutory Version (for filing)", 18, 6},
+    {"Sole/Shared, Short Form", 15, 1},
+    {"Split, Annotated Office Version", 8, 7},
+    {"Split, Statutory Version (for filing)", 25, 7},
+    {"Split, Short Form", 16, 1},
+};
+inline constexpr size_t kPrintGroupCount = std::size(kPrintGroups);
+inline constexpr int kMostPagesInGroup = 7;
+inline constexpr int kSchedulerTemplate = 32;
+
+// The boxes of one group: "All Pages" and Page 1 .. Page 7 (a short form
+// has its "Single Page" box as its only page).
+struct GroupChoice {
+    bool allPages = false;
+    std::array<bool, kMostPagesInGroup> pages{};
+};
+
+// The ticked boxes of the selection dialog, group by group as in kPrintGroups.
+struct PrintSelection {
+    std::array<GroupChoice, kPrintGroupCount> groups{};
+    bool scheduler = false;
+};
+
+// The template pages of a selection in the order they are assembled: the
+// groups in their fixed order, each group's pages ascending; a group whose
+// "All Pages" box is ticked gives all of its pages whatever its page boxes
+// say.  The scheduler box is printed on its own and gives no pages here.
+std::vector<int> AssemblyOrder(const PrintSelection& selection);
+
+// The selection that ticks the given template pages.  False with the
+// reason when a page is no worksheet template.
+bool SelectTemplatePages(const std::vector<int>& pages, PrintSelection& selection, std::string& error);
+
+// Reads a page list such as "1-6,18-23" or "15": numbers and ranges
+// separated by commas.  Nothing, with the reason, when it cannot be read.
+std::optional<std::vector<int>> ParsePageList(std::string_view list, std::string& error);
+
+// The print document of some template pages, filled from the answers.
+struct PrintDocument {
+    std::string text;                   // "" when no page could be taken
+    std::vector<int> pages;             // the pages that went in, in order
+    std::vector<std::string> problems;  // templates that were missing or could not be joined
+};
+
+// Fills the pages in the given order: the first page that can be loaded
+// starts the document with its whole header, every later one is appended.
+PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolders& folders, FillState& state,
+                                    const std::vector<int>& pages);
+
+// ---- The temporary file ------------------------------------------------------
+
+inline constexpr const char* kSendFileName = "send_temp.RTF";
+inline constexpr const char* kSendFilePattern = "send_temp*.rtf";
+inline constexpr int kSendFileNumbers = 999;  // send_temp0.rtf .. send_temp998.rtf
+
+// Yields a number from 0 to kSendFileNumbers - 1.
+using RandomNumber = std::function<int()>;
+
+// The temporary file for a print document in the send folder:
+// "send_temp.RTF", or when that exists "send_temp" + a random number from
+// 0 to 998 + ".rtf" that does not exist yet (when all of them exist, a
+// random one, which is overwritten).
+std::string SendFileName(const std::string& sendFolder, const RandomNumber& random = {});
+
+// The bytes written for a print document: 7-bit ASCII (a character beyond
+// ASCII becomes "?"), every line of the document ended by CR LF.
+std::string SendFileBytes(std::string_view document);
+
+// Writes the print document to `path` (safely: a failed write leaves no
+// half-written file).  False with the reason.
+bool WriteSendFile(const std::string& path, std::string_view document, std::string& error);
+
+}  // namespace quill10

@@ -1,0 +1,123 @@
+// The print job: the pages a selection prints and their order, the page
+// list of the command line, assembly into one document and the temporary
+// file it is written to.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TestSupport.h"
+#include "print/PrvwSend.h"
+#include "store/Answers.h"
+
+namespace quill10 {
+namespace {
+
+std::vector<int> Range(int first, int last) {
+    std::vector<int> pages;
+    for (int page = first; page <= last; ++page) pages.push_back(page);
+    return pages;
+}
+
+enum Group : size_t { SoleAnnotated, SoleStatutory, SoleShort, SplitAnnotated, SplitStatutory, SplitShort };
+
+TEST(AssemblyOrder, FollowsTheGroupsThenThePages) {
+    PrintSelection bothAll;
+    bothAll.groups[SoleAnnotated].allPages = true;
+    bothAll.groups[SoleStatutory].allPages = true;
+    std::vector<int> twelve = Range(1, 6);
+    for (int page : Range(18, 23)) twelve.push_back(page);
+    EXPECT_EQ(AssemblyOrder(bothAll), twelve);
+
+    PrintSelection allWithPage3Cleared;  // the "All Pages" box wins
+    allWithPage3Cleared.groups[SoleAnnotated].allPages = true;
+    allWithPage3Cleared.groups[SoleAnnotated].pages = {true, true, false, true, true, true, false};
+    EXPECT_EQ(AssemblyOrder(allWithPage3Cleared), Range(1, 6));
+
+    PrintSelection splitPage7;
+    splitPage7.groups[SplitAnnotated].pages[6] = true;
+    EXPECT_EQ(AssemblyOrder(splitPage7), std::vector<int>{14});
+
+    PrintSelection mixed;  // ticked in another order than they print
+    mixed.groups[SplitShort].pages[0] = true;
+    mixed.groups[SplitStatutory].pages[6] = true;
+    mixed.groups[SoleStatutory].pages[0] = true;
+    mixed.groups[SoleAnnotated].pages[1] = true;
+    mixed.groups[SoleShort].pages[0] = true;
+    mixed.scheduler = true;
+    EXPECT_EQ(AssemblyOrder(mixed), (std::vector<int>{2, 18, 15, 31, 16}));
+
+    EXPECT_TRUE(AssemblyOrder(PrintSelection{}).empty());
+}
+
+TEST(AssemblyOrder, PageListsTickTheirTemplatePages) {
+    std::string error;
+    std::optional<std::vector<int>> list = ParsePageList("25-31,16,8-9", error);
+    ASSERT_TRUE(list) << error;
+    PrintSelection selection;
+    ASSERT_TRUE(SelectTemplatePages(*list, selection, error)) << error;
+    std::vector<int> expected = {8, 9};
+    for (int page : Range(25, 31)) expected.push_back(page);
+    expected.push_back(16);
+    EXPECT_EQ(AssemblyOrder(selection), expected);
+
+    for (const char* bad : {"", "1-", "-6", "6-1", "1,,2", "1-6;18", "x", "1-6,", "99999999999"}) {
+        EXPECT_FALSE(ParsePageList(bad, error)) << bad;
+        EXPECT_NE(error.find(bad), std::string::npos) << error;
+    }
+    for (int page : {0, 7, 17, 24, 32, 33}) {
+        PrintSelection unused;
+        EXPECT_FALSE(SelectTemplatePages({page}, unused, error)) << page;
+        EXPECT_NE(error.find(std::to_string(page)), std::string::npos) << error;
+    }
+}
+
+TEST(SendFile, TakesSendTempFirstThenAFreeNumberedName) {
+    test::ScratchFolder folder;
+    const std::string send = folder.Path().string();
+    EXPECT_EQ(SendFileName(send), folder.File("send_temp.RTF"));
+
+    test::WriteWholeFile(folder.File("send_temp.RTF"), "earlier job");
+    test::WriteWholeFile(folder.File("send_temp17.rtf"), "earlier job");
+    std::vector<int> draws = {17, 17, 998};
+    size_t next = 0;
+    EXPECT_EQ(SendFileName(send, [&] { return draws[next++]; }), folder.File("send_temp998.rtf"));
+
+    for (int n = 0; n < kSendFileNumbers; ++n) test::WriteWholeFile(folder.File("send_temp" + std::to_string(n) + ".rtf"), "");
+    EXPECT_EQ(SendFileName(send, [] { return 5; }), folder.File("send_temp5.rtf"));  // all taken: overwritten
+    std::filesystem::remove(folder.File("send_temp640.rtf"));
+    EXPECT_EQ(SendFileName(send, [] { return 5; }), folder.File("send_temp640.rtf"));
+
+}
+
+TEST(SendFile, IsSevenBitAsciiWithCrLfLineEnds) {
+    EXPECT_EQ(SendFileBytes("{\\rtf1 a\r\nb\nZo\xC3\xAB \xE2\x82\xAC}"), "{\\rtf1 a\r\nb\r\nZo? ?}\r\n");
+    test::ScratchFolder folder;
+    std::string error;
+    ASSERT_TRUE(WriteSendFile(folder.File("send_temp.RTF"), "{\\rtf1 x\r\n}", error)) << error;
+    EXPECT_EQ(test::ReadWholeFile(folder.File("send_temp.RTF")), "{\\rtf1 x\r\n}\r\n");
+    EXPECT_FALSE(WriteSendFile(folder.File("no-such-folder/send_temp.RTF"), "{}", error));
+    EXPECT_NE(error.find("no-such-folder"), std::string::npos) << error;
+}
+
+TEST(AssemblePrintDocument, GoesOnPastMissingTemplates) {
+    test::ScratchFolder folder;
+    const TemplateFolders folders{folder.Path().string(), folder.Path().string()};
+    for (int page : {2, 3}) {
+        const std::string n = std::to_string(page);
+        test::WriteWholeFile(folder.File("Page" + n + ".rtf"), "{\\rtf1 head" + n + "\\'b7 page /*1/ of " + n + "\r\n}");
+        test::WriteWholeFile(folder.File("PAGE" + n + ".DAT"), "");
+    }
+    TAnswer store;
+    store.SetText(2, 1, "Jones");
+    store.SetText(3, 1, "Smith");
+    FillState state;
+    PrintDocument document = AssemblePrintDocument(store, folders, state, {1, 2, 4, 3});
+    EXPECT_EQ(document.text, "{\\rtf1 head2\\'b7 page Jones of 2\r\n\\page  page Smith of 3\r\n}");
+    EXPECT_EQ(document.pages, (std::vector<int>{2, 3}));
+    ASSERT_EQ(document.problems.size(), 2u);
+    EXPECT_NE(document.problems[0].find("Page1.rtf"), std::string::npos) << document.problems[0];
+    EXPECT_NE(document.problems[1].find("PAGE4.RTF"), std::string::npos) << document.problems[1];
+}
+
+}  // namespace
+}  // namespace quill10
