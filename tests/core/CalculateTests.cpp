@@ -4,6 +4,7 @@
 
 #include "WorksheetFixture.h"
 #include "calc/SupportTable.h"
+#include "store/CreateErrorStr.h"
 
 namespace quill10 {
 namespace {
@@ -105,7 +106,7 @@ TEST_F(WorksheetTest, ReportThatCannotBeCreatedStopsTheCalculation) {
     store->Environment().checking = true;
     Calculate();
     EXPECT_EQ(errors.Codes(), std::vector<int>{18034});
-    EXPECT_EQ(errors.Texts(), std::vector<std::string>{"Unidentified error -  1803"});
+    EXPECT_EQ(errors.Texts(), std::vector<std::string>{CreateErrorStr(1803)});
     EXPECT_EQ(Get(2, 13), "stale");
     EXPECT_FALSE(store->CalcFlag);
 }

@@ -13,8 +13,13 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "TestSupport.h"
 #include "files/ClientFile.h"
+#include "files/FileAccess.h"
 #include "files/SafeSave.h"
 
 namespace quill10 {
@@ -271,10 +276,40 @@ TEST(ClientFileFormat, SchedulerRowsFollowTheCountNineCellsEach) {
 TEST(ClientFileFormat, TextsAreWrittenInWindows1252) {
     TAnswer answers;
     answers.SetText(0, 0, "Zoë Brontë € 5");
-    answers.SetText(0, 1, "Ω");  // not in Windows-1252
-    const std::vector<std::string> lines = CrLfLines(ClientFileText(answers, SchedulerGrid{}));
-    EXPECT_EQ(lines[3], "Zo\xEB Bront\xEB \x80 5");  // e diaeresis EB, euro sign 80
-    EXPECT_EQ(lines[5], "?");
+    const std::string text = ClientFileText(answers, SchedulerGrid{});
+    EXPECT_EQ(text.rfind("QUILL10\r\n", 0), 0u);  // no mark: the file is as it always was
+    EXPECT_EQ(CrLfLines(text)[3], "Zo\xEB Bront\xEB \x80 5");  // e diaeresis EB, euro sign 80
+}
+
+// A text that Windows-1252 cannot hold makes the whole file UTF-8 after the
+// mark, and everything reads back as typed.
+TEST(ClientFileFormat, TextsBeyondWindows1252AreKeptInUtf8) {
+    struct Place {
+        const char* label;
+        void (*put)(TAnswer&, SchedulerGrid&, const std::string&);
+    };
+    const Place kPlaces[] = {
+        {"program name", [](TAnswer& a, SchedulerGrid&, const std::string& t) { a.ProgramName = t; }},
+        {"slot 0:0", [](TAnswer& a, SchedulerGrid&, const std::string& t) { a.SetText(0, 0, t); }},
+        {"slot 59:100", [](TAnswer& a, SchedulerGrid&, const std::string& t) { a.SetText(59, 100, t); }},
+        {"scheduler cell", [](TAnswer&, SchedulerGrid& g, const std::string& t) { g.rows[0][1] = t; }},
+    };
+    for (const Place& place : kPlaces) {
+        TAnswer answers;
+        answers.SetText(1, 50, "Zoë €");
+        SchedulerGrid grid;
+        place.put(answers, grid, "王小明 Ω");
+        const std::string text = ClientFileText(answers, grid);
+        EXPECT_EQ(text.rfind("\xEF\xBB\xBF", 0), 0u) << place.label;
+        EXPECT_NE(text.find("\r\nZoë €\r\n"), std::string::npos) << place.label;  // UTF-8 as well
+        std::string error;
+        auto read = Parse(text, error);
+        ASSERT_TRUE(read) << place.label << ": " << error;
+        EXPECT_EQ(FirstDifference(answers, *read->answers), "") << place.label;
+        EXPECT_EQ(read->answers->ProgramName, answers.ProgramName) << place.label;
+        EXPECT_EQ(read->grid, grid) << place.label;
+        EXPECT_EQ(ClientFileText(*read->answers, read->grid), text) << place.label;
+    }
 }
 
 TEST(ClientFileFormat, LineBreaksInTextsAreWrittenAsBars) {
@@ -558,13 +593,35 @@ TEST(ClientFileBroken, BinaryJunkFailsWithoutCrashing) {
     EXPECT_EQ(error.rfind("line 2: the version number is not a number: \"", 0), 0u) << error;
 }
 
-TEST(ClientFileBroken, MissingFileOrFolderReportsTheSystemReason) {
+// Only a regular file of at most 64 MB is read: a device would never end,
+// a pipe never answer, and a larger file is no case.
+TEST(ClientFileBroken, WhatIsNoCaseFileIsRefusedWithTheReason) {
     ScratchFolder folder;
-    std::string error;
-    EXPECT_FALSE(ReadClientFile(folder.File("none.q10"), nullptr, error));
-    EXPECT_EQ(error, "cannot open \"" + folder.File("none.q10") + "\": No such file or directory");
-    EXPECT_FALSE(ReadClientFile(folder.Path().string(), nullptr, error));
-    EXPECT_EQ(error, "cannot read \"" + folder.Path().string() + "\": Is a directory");
+    ASSERT_EQ(::mkfifo(folder.File("pipe.q10").c_str(), 0600), 0);
+    WriteWholeFile(folder.File("huge.q10"), "");
+    fs::resize_file(folder.File("huge.q10"), kClientFileLimit + 1);  // sparse: nothing is really written
+    WriteWholeFile(folder.File("largest.q10"), "");
+    fs::resize_file(folder.File("largest.q10"), kClientFileLimit);
+    struct Case {
+        std::string path;
+        std::string reason;
+    };
+    const Case kCases[] = {
+        {folder.File("none.q10"), "No such file or directory"},
+        {folder.Path().string(), "it is a folder, not a file"},
+        {"/dev/zero", "it is not a regular file but a device, a pipe or a socket"},
+        {folder.File("pipe.q10"), "it is not a regular file but a device, a pipe or a socket"},
+        {folder.File("huge.q10"), "it is larger than 64 MB"},
+        {folder.File("largest.q10"), ""},  // read, and refused for what it holds
+    };
+    for (const Case& c : kCases) {
+        std::string error;
+        EXPECT_FALSE(ReadClientFile(c.path, nullptr, error)) << c.path;
+        if (c.reason.empty())
+            EXPECT_EQ(error.rfind("line 2: ", 0), 0u) << error;
+        else
+            EXPECT_EQ(error, "cannot open \"" + c.path + "\": " + c.reason);
+    }
 }
 
 // ---- Safe saving -----------------------------------------------------------
@@ -645,6 +702,134 @@ TEST(SafeSave, SystemFailuresNameThePathAndTheReason) {
     EXPECT_EQ(error.rfind("cannot save \"" + taken + "\": cannot replace the file: ", 0), 0u) << error;
     EXPECT_EQ(ReadWholeFile(taken + "/inside.txt"), "kept");
     EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"taken.q10"});
+}
+
+// A save through a symbolic link replaces the file the link points to (via
+// a relative link, a chain of links, and a link to a file not yet there);
+// the links stay links.
+TEST(SafeSave, SaveThroughALinkReplacesTheFileItPointsTo) {
+    ScratchFolder folder;
+    fs::create_directory(folder.Path() / "cases");
+    const std::string real = folder.File("cases/real.q10");
+    WriteWholeFile(real, "old content");
+    fs::create_symlink("cases/real.q10", folder.Path() / "relative.q10");
+    fs::create_symlink(folder.Path() / "relative.q10", folder.Path() / "chain.q10");
+    fs::create_symlink("cases/later.q10", folder.Path() / "dangling.q10");
+    struct Case {
+        const char* link;
+        std::string target;
+    };
+    const Case kCases[] = {
+        {"relative.q10", real}, {"chain.q10", real}, {"dangling.q10", folder.File("cases/later.q10")}};
+    for (const Case& c : kCases) {
+        std::string error;
+        const std::string content = std::string("saved through ") + c.link;
+        ASSERT_TRUE(SaveFileAtomically(folder.File(c.link), content, error)) << c.link << ": " << error;
+        EXPECT_TRUE(fs::is_symlink(folder.Path() / c.link)) << c.link;
+        EXPECT_EQ(ReadWholeFile(c.target), content) << c.link;
+    }
+    std::vector<std::string> files = FolderListing(folder.Path() / "cases");
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"later.q10", "real.q10"}));
+}
+
+TEST(SafeSave, ReadOnlyFileIsNotReplaced) {
+    ScratchFolder folder;
+    const std::string path = folder.File("case.q10");
+    WriteWholeFile(path, "kept");
+    fs::permissions(path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    std::string error;
+    EXPECT_FALSE(SaveFileAtomically(path, "new", error));
+    EXPECT_EQ(error, "cannot save \"" + path + "\": the file is read-only");
+    EXPECT_EQ(ReadWholeFile(path), "kept");
+    EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{"case.q10"});
+}
+
+TEST(SafeSave, FileNameOfTheLongestLengthSaves) {
+    ScratchFolder folder;
+    const std::string name = std::string(251, 'n') + ".q10";  // 255 characters, the most a name may have
+    std::string error;
+    ASSERT_TRUE(SaveFileAtomically(folder.File(name), "content", error)) << error;
+    ASSERT_TRUE(SaveFileAtomically(folder.File(name), "replaced", error)) << error;
+    EXPECT_EQ(ReadWholeFile(folder.File(name)), "replaced");
+    EXPECT_EQ(FolderListing(folder.Path()), std::vector<std::string>{name});
+}
+
+// The temporary file has the saved file's mode from the moment it exists:
+// a new case is the owner's alone, a replaced file keeps its mode, also
+// where the process's mask would take bits away.
+TEST(SafeSave, TemporaryFileIsCreatedWithTheFinalMode) {
+    constexpr auto kOwner = fs::perms::owner_read | fs::perms::owner_write;
+    struct Case {
+        const char* label;
+        std::optional<fs::perms> existing;
+        fs::perms expected;
+    };
+    const Case kCases[] = {
+        {"new case", std::nullopt, kOwner},
+        {"case shared with the group", kOwner | fs::perms::group_read, kOwner | fs::perms::group_read},
+        {"case readable by all", kOwner | fs::perms::group_read | fs::perms::others_read,
+         kOwner | fs::perms::group_read | fs::perms::others_read},
+    };
+    const mode_t mask = ::umask(077);
+    for (const Case& c : kCases) {
+        ScratchFolder folder;
+        const std::string path = folder.File("case.q10");
+        if (c.existing) {
+            WriteWholeFile(path, "old");
+            fs::permissions(path, *c.existing);
+        }
+        std::optional<fs::perms> whileWriting;
+        const WriteFunction watch = [&](std::FILE* file, const char* data, size_t size) {
+            struct stat info {};
+            if (::fstat(::fileno(file), &info) == 0) whileWriting = static_cast<fs::perms>(info.st_mode & 07777);
+            return std::fwrite(data, 1, size, file);
+        };
+        std::string error;
+        ASSERT_TRUE(SaveFileAtomically(path, "content", error, watch)) << c.label << ": " << error;
+        EXPECT_EQ(whileWriting, c.expected) << c.label;
+        EXPECT_EQ(fs::status(path).permissions(), c.expected) << c.label;
+    }
+    ::umask(mask);
+}
+
+// Saves `content` to `path` in a child process that is killed part way
+// through writing, as a power cut or a kill would stop the program.
+void SaveKilledPartWay(const std::string& path, const std::string& content) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::string error;
+        SaveFileAtomically(path, content, error, [](std::FILE* file, const char* data, size_t size) -> size_t {
+            std::fwrite(data, 1, size / 2, file);
+            std::fflush(file);
+            ::_exit(0);
+        });
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+}
+
+size_t HiddenFiles(const fs::path& folder) {
+    const std::vector<std::string> names = FolderListing(folder);
+    return static_cast<size_t>(std::count_if(names.begin(), names.end(), [](const std::string& n) { return n[0] == '.'; }));
+}
+
+TEST(SafeSave, TemporaryFileOfAKilledSaveIsRemovedByTheNextSave) {
+    ScratchFolder folder;
+    const std::string path = folder.File("case.q10");
+    std::string error;
+    ASSERT_TRUE(SaveFileAtomically(path, "saved", error)) << error;
+    SaveKilledPartWay(path, "the killed save");
+    SaveKilledPartWay(path, "another killed save");
+    SaveKilledPartWay(folder.File("other.q10"), "another case's killed save");
+    EXPECT_EQ(ReadWholeFile(path), "saved");  // the killed saves changed nothing
+    EXPECT_EQ(HiddenFiles(folder.Path()), 3u);
+
+    ASSERT_TRUE(SaveFileAtomically(path, "saved again", error)) << error;
+    EXPECT_EQ(ReadWholeFile(path), "saved again");
+    EXPECT_EQ(HiddenFiles(folder.Path()), 1u);  // the other case's is not this save's business
+    EXPECT_FALSE(fs::exists(folder.File("other.q10")));
 }
 
 }  // namespace

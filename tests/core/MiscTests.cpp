@@ -207,5 +207,59 @@ TEST(TextEncoding, Windows1252RoundTripAndUnmappable) {
     EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), "?");  // a character Windows-1252 cannot hold
 }
 
+// A text file is Windows-1252 when its text fits, byte for byte as files
+// always were; otherwise it is UTF-8 after the mark EF BB BF.  Either way
+// it reads back as it was written.
+TEST(TextEncoding, FileTextIsWindows1252WhenItFitsAndMarkedUtf8Otherwise) {
+    struct Case {
+        const char* label;
+        std::string text;   // UTF-8
+        std::string bytes;  // in the file
+    };
+    const std::string mark = "\xEF\xBB\xBF";
+    const Case kCases[] = {
+        {"ASCII", "Smith v. Smith\r\n", "Smith v. Smith\r\n"},
+        {"Windows-1252", "Zo\xC3\xAB \xE2\x82\xAC", "Zo\xEB \x80"},
+        {"an unused Windows-1252 byte", "\xC2\x81", "\x81"},
+        {"Chinese", "/home/\xE7\x94\xA8\xE6\x88\xB7/", mark + "/home/\xE7\x94\xA8\xE6\x88\xB7/"},
+        {"one character too many", "Zo\xC3\xAB \xCE\xA9", mark + "Zo\xC3\xAB \xCE\xA9"},  // Omega
+        {"a control code that Windows-1252 has no byte for", "\xC2\x80", mark + "\xC2\x80"},
+        {"letters that look like the mark", "\xC3\xAF\xC2\xBB\xC2\xBFx", mark + "\xC3\xAF\xC2\xBB\xC2\xBFx"},
+        {"empty", "", ""},
+    };
+    for (const Case& c : kCases) {
+        EXPECT_EQ(EncodeTextFile(c.text), c.bytes) << c.label;
+        EXPECT_EQ(DecodeTextFile(c.bytes), c.text) << c.label;
+    }
+}
+
+TEST(TextEncoding, ReadingMalformedUtf8GivesReplacementCharacters) {
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string replacement = "\xEF\xBF\xBD";
+    struct Case {
+        const char* label;
+        std::string bytes;
+        std::string text;
+    };
+    const Case kCases[] = {
+        {"a stray byte", mark + "a\xFF" "b", "a" + replacement + "b"},
+        {"a cut sequence", mark + "a\xE4\xB8", "a" + replacement + replacement},
+        {"an overlong form", mark + "\xC0\x80", replacement + replacement},
+        {"a surrogate", mark + "\xED\xA0\x80", replacement + replacement + replacement},
+        {"beyond U+10FFFF", mark + "\xF4\x90\x80\x80", replacement + replacement + replacement + replacement},
+        {"half a mark is Windows-1252", "\xEF\xBBx", "\xC3\xAF\xC2\xBBx"},
+    };
+    for (const Case& c : kCases) EXPECT_EQ(DecodeTextFile(c.bytes), c.text) << c.label;
+}
+
+TEST(TextEncoding, QuotedTextsAreShortAndShowNoControls) {
+    EXPECT_EQ(QuotedForMessage("a\tb\rc"), "\"a?b?c\"");
+    EXPECT_EQ(QuotedForMessage(std::string(40, 'x')), "\"" + std::string(40, 'x') + "\"");
+    EXPECT_EQ(QuotedForMessage(std::string(41, 'x')), "\"" + std::string(40, 'x') + "...\"");
+    std::string chinese;
+    for (int k = 0; k < 41; ++k) chinese += "\xE7\x94\xA8";
+    EXPECT_EQ(QuotedForMessage(chinese), "\"" + chinese.substr(0, 120) + "...\"");  // whole characters
+}
+
 }  // namespace
 }  // namespace quill10

@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+
 #include "TestSupport.h"
 #include "files/Settings.h"
 
@@ -132,6 +134,104 @@ TEST(SettingsFile, UnwritableFolderIsReported) {
     std::string error;
     EXPECT_FALSE(WriteINI(settings, error));
     EXPECT_NE(error.find("plain-file"), std::string::npos) << error;
+}
+
+// A folder that Windows-1252 cannot spell survives writing and reading;
+// the file is then UTF-8 after the mark.
+TEST(SettingsFile, FoldersBeyondWindows1252ReadBackAsChosen) {
+    test::ScratchFolder folder;
+    Settings written = DefaultSettings(folder.Path().string());
+    written.folders.settings = folder.File("ini");
+    written.folders.clientFiles = "/home/用户/Documents/";
+    written.recentFiles = {"/home/用户/Documents/王.q10"};
+    std::string error;
+    ASSERT_TRUE(WriteINI(written, error)) << error;
+    const std::string path = written.folders.settings + "/quill10.ini";
+    EXPECT_EQ(test::ReadWholeFile(path).rfind("\xEF\xBB\xBF/home/用户/Documents/\r\n", 0), 0u);
+    Settings read = DefaultSettings("/elsewhere");
+    EXPECT_TRUE(ReadINI(path, read).empty());
+    EXPECT_EQ(read.folders.clientFiles, "/home/用户/Documents/");
+    EXPECT_EQ(read.folders.wq7, written.folders.wq7);
+    EXPECT_EQ(read.recentFiles, written.recentFiles);
+}
+
+// Each value is one line of the file: a value with a line break would move
+// every later setting (a folder name could set the word processor's path).
+// It is never written: the file on disk stays as it was.
+TEST(SettingsFile, ValueWithALineBreakIsNeverWritten) {
+    struct Case {
+        const char* setting;
+        void (*put)(Settings&);
+    };
+    const Case kCases[] = {
+        {"client-file folder", [](Settings& s) { s.folders.clientFiles = "/cases\n/usr/bin/evil\n"; }},
+        {"settings folder", [](Settings& s) { s.folders.settings += "\r"; }},
+        {"VLP folder", [](Settings& s) { s.folders.vlp = "/a\r\nb/"; }},
+        {"word processor path", [](Settings& s) { s.wordPath = "/usr/bin/soffice\nX"; }},
+        {"recent file", [](Settings& s) { s.recentFiles = {"/cases/a.q10", "/cases/b\n.q10"}; }},
+    };
+    test::ScratchFolder folder;
+    Settings good = DefaultSettings(folder.Path().string());
+    good.folders.settings = folder.Path().string();
+    std::string error;
+    ASSERT_TRUE(WriteINI(good, error)) << error;
+    const std::string before = test::ReadWholeFile(folder.File("quill10.ini"));
+    for (const Case& c : kCases) {
+        Settings bad = good;
+        c.put(bad);
+        EXPECT_FALSE(WriteINI(bad, error)) << c.setting;
+        EXPECT_EQ(error.rfind(std::string("The ") + c.setting + " \"", 0), 0u) << error;
+        EXPECT_NE(error.find("holds a line break, which the settings file cannot keep. The settings were not saved."),
+                  std::string::npos)
+            << error;
+        EXPECT_EQ(test::ReadWholeFile(folder.File("quill10.ini")), before) << c.setting;
+    }
+}
+
+TEST(SettingsFile, ValuesWithALineBreakAreRefusedWhenChosen) {
+    EXPECT_EQ(SettingsValueProblem("client-file folder", "/home/u/cases/"), "");
+    EXPECT_EQ(SettingsValueProblem("client-file folder", "/home/u/a\nb/"),
+              "The client-file folder \"/home/u/a?b/\" holds a line break, which the settings file cannot keep.");
+    std::vector<std::string> recent;
+    EXPECT_FALSE(AddRecentFile(recent, "/cases/a\nb.q10"));
+    EXPECT_FALSE(AddRecentFile(recent, "/cases/a\rb.q10"));
+    EXPECT_TRUE(recent.empty());
+}
+
+// A line with a carriage return inside it (a line break of another system)
+// is reported and not taken; the lines after it stay in their places.
+TEST(SettingsFile, LineWithACarriageReturnInsideIsNotTaken) {
+    test::ScratchFolder folder;
+    Settings settings = DefaultSettings(folder.Path().string());
+    const Settings defaults = settings;
+    test::WriteWholeFile(folder.File("quill10.ini"),
+                         "/cases/\r/x/\r\n/wq8/\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n2\r\n/a\rb.q10\r\n/c.q10\r\n");
+    const std::vector<std::string> problems = ReadINI(folder.File("quill10.ini"), settings);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0], "The settings file \"" + folder.File("quill10.ini") +
+                               "\" has a line break inside line 1 (client-file folder). The setting keeps its value.");
+    EXPECT_NE(problems[1].find("line 16 (recent file)"), std::string::npos) << problems[1];
+    EXPECT_EQ(settings.folders.clientFiles, defaults.folders.clientFiles);
+    EXPECT_EQ(settings.folders.wq8, "/wq8/");
+    EXPECT_EQ(settings.recentFiles, std::vector<std::string>{"/c.q10"});
+}
+
+// Only a regular file of at most 1 MB is read: a pipe would never answer,
+// a device never end.  Such a file changes nothing and is one problem.
+TEST(SettingsFile, WhatIsNoSettingsFileIsOneProblem) {
+    test::ScratchFolder folder;
+    ASSERT_EQ(::mkfifo(folder.File("pipe.ini").c_str(), 0600), 0);
+    test::WriteWholeFile(folder.File("huge.ini"), std::string(kSettingsFileLimit + 1, '\n'));
+    std::filesystem::create_directory(folder.File("folder.ini"));
+    for (const std::string& path : {folder.File("pipe.ini"), folder.File("huge.ini"), folder.File("folder.ini"),
+                                    std::string("/dev/zero")}) {
+        Settings settings = DefaultSettings(folder.Path().string());
+        settings.recentFiles = {"/kept.q10"};
+        const std::vector<std::string> problems = ReadINI(path, settings);
+        ASSERT_EQ(problems.size(), 1u) << path;
+        EXPECT_EQ(problems[0].rfind("The settings file \"" + path + "\" cannot be read: ", 0), 0u) << problems[0];
+        EXPECT_EQ(settings.recentFiles, std::vector<std::string>{"/kept.q10"}) << path;
+    }
 }
 
 TEST(RecentFiles, NewestFirstNoDuplicateNamesAtMostNine) {

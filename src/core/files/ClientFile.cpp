@@ -1,14 +1,12 @@
 #include "files/ClientFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <stdexcept>
-#include <system_error>
 #include <utility>
 
+#include "files/FileAccess.h"
 #include "store/Misc.h"
 #include "store/TextEncoding.h"
 
@@ -17,10 +15,6 @@ namespace quill10 {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-bool IsAscii(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
 
 std::string PageHeader(int page) {
     return "Page " + std::to_string(page) + "; Continuation Page 0";
@@ -32,15 +26,13 @@ std::string SlotName(int page, int slot) {
 
 // ---- Writing ---------------------------------------------------------------
 
-// One line of text: UTF-8 in memory, Windows-1252 in the file.  A line break
-// inside the text becomes " | " so that every later line stays in step.
+// One line of text.  A line break inside the text becomes " | " so that
+// every later line stays in step.
 void AppendTextLine(std::string& out, std::string_view text) {
     if (text.find_first_of("\r\n") != std::string_view::npos)
-        out += Utf8ToCp1252(MemoToLine(text));
-    else if (IsAscii(text))
-        out += text;
+        out += MemoToLine(text);
     else
-        out += Utf8ToCp1252(text);
+        out += text;
     out += kLineEnd;
 }
 
@@ -120,20 +112,6 @@ class LineReader {
     std::uint64_t lineNumber_ = 0;
 };
 
-std::string TextOf(std::string_view line) {
-    return IsAscii(line) ? std::string(line) : Cp1252ToUtf8(line);
-}
-
-// A line quoted in an error message: at most 40 characters, control
-// characters shown as "?".
-std::string Quote(std::string_view line) {
-    constexpr size_t kShown = 40;
-    std::string shown = TextOf(line.substr(0, kShown));
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) c = '?';
-    return "\"" + shown + (line.size() > kShown ? "...\"" : "\"");
-}
-
 // The number at the start of a line, as a reader of numbers takes it: blanks
 // and tabs before it are skipped, it ends at the next blank or tab, and the
 // rest of the line is not read.
@@ -157,7 +135,7 @@ template <typename Describe>
 std::int64_t ReadInteger(LineReader& lines, Describe&& what) {
     std::string_view line = lines.Need(what);
     std::optional<std::int64_t> value = ParseInteger(FirstWord(line));
-    if (!value) throw FormatError(lines.LineNumber(), what() + " is not a whole number: " + Quote(line));
+    if (!value) throw FormatError(lines.LineNumber(), what() + " is not a whole number: " + QuotedForMessage(line));
     return *value;
 }
 
@@ -165,7 +143,7 @@ double ReadVersion(LineReader& lines) {
     auto what = [] { return std::string("the version number"); };
     std::string_view line = lines.Need(what);
     std::optional<double> value = ParseReal(FirstWord(line));
-    if (!value) throw FormatError(lines.LineNumber(), what() + " is not a number: " + Quote(line));
+    if (!value) throw FormatError(lines.LineNumber(), what() + " is not a number: " + QuotedForMessage(line));
     return *value;
 }
 
@@ -174,7 +152,7 @@ void ReadPage(LineReader& lines, TAnswer& answers, int page) {
     AnswerList& list = answers.List(page);
     for (size_t slot = 0; slot < list.size(); ++slot) {
         const int s = static_cast<int>(slot);
-        list[slot].Text = TextOf(lines.Need([&] { return "the text of slot " + SlotName(page, s); }));
+        list[slot].Text = std::string(lines.Need([&] { return "the text of slot " + SlotName(page, s); }));
         list[slot].Obj.OvRide =
             ReadInteger(lines, [&] { return "the override flag of slot " + SlotName(page, s); }) != 0;
     }
@@ -195,40 +173,13 @@ SchedulerGrid ReadGrid(LineReader& lines) {
     for (std::int64_t row = 0; row < count; ++row) {
         SchedulerRow& cells = grid.rows.emplace_back();
         for (int column = 0; column < kSchedulerColumnCount; ++column) {
-            cells[column] = TextOf(lines.Need([&] {
+            cells[column] = std::string(lines.Need([&] {
                 return "the \"" + std::string(kSchedulerColumnTitles[column]) + "\" cell of scheduler row " +
                        std::to_string(row + 1);
             }));
         }
     }
     return grid;
-}
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-std::string SystemReason(int code) {
-    return code != 0 ? std::generic_category().message(code) : std::string("unknown reason");
-}
-
-std::optional<std::string> ReadBytes(const std::string& path, std::string& error) {
-    errno = 0;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-    if (!file) {
-        error = "cannot open \"" + path + "\": " + SystemReason(errno);
-        return std::nullopt;
-    }
-    std::string bytes;
-    char buffer[64 * 1024];
-    size_t count = 0;
-    errno = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, count);
-    if (std::ferror(file.get())) {
-        error = "cannot read \"" + path + "\": " + SystemReason(errno);
-        return std::nullopt;
-    }
-    return bytes;
 }
 
 }  // namespace
@@ -240,7 +191,7 @@ std::string ClientFileText(const TAnswer& answers, const SchedulerGrid& grid) {
     AppendPlainLine(out, Real23Text(kVersionNumber));
     AppendPages(out, answers);
     AppendGrid(out, grid);
-    return out;
+    return EncodeTextFile(out);
 }
 
 bool WriteClientFile(const std::string& path, const TAnswer& answers, const SchedulerGrid& grid,
@@ -253,9 +204,10 @@ std::optional<ClientFileContents> ParseClientFile(std::string_view bytes,
                                                   std::string& error) {
     ClientFileContents contents{std::make_unique<TAnswer>(std::move(environment)), SchedulerGrid{}};
     TAnswer& answers = *contents.answers;
-    LineReader lines(bytes);
+    const std::string text = DecodeTextFile(bytes);
+    LineReader lines(text);
     try {
-        answers.ProgramName = TextOf(lines.Need([] { return std::string("the program name"); }));
+        answers.ProgramName = std::string(lines.Need([] { return std::string("the program name"); }));
         answers.VersionNo = ReadVersion(lines);
         for (int page = 0; page < kPageCount; ++page) ReadPage(lines, answers, page);
         contents.grid = ReadGrid(lines);
@@ -269,8 +221,12 @@ std::optional<ClientFileContents> ParseClientFile(std::string_view bytes,
 std::optional<ClientFileContents> ReadClientFile(const std::string& path,
                                                  std::shared_ptr<CalcEnvironment> environment,
                                                  std::string& error) {
-    std::optional<std::string> bytes = ReadBytes(path, error);
-    if (!bytes) return std::nullopt;
+    std::string reason;
+    std::optional<std::string> bytes = ReadRegularFile(path, kClientFileLimit, reason);
+    if (!bytes) {
+        error = "cannot open \"" + path + "\": " + reason;
+        return std::nullopt;
+    }
     return ParseClientFile(*bytes, std::move(environment), error);
 }
 

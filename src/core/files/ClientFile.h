@@ -2,7 +2,8 @@
 // The client file (".q10"): one case, both worksheets, their short forms,
 // the printed-page copies and the support scheduler table.
 //
-// A Windows-1252 text file with CR LF line ends and one value per line:
+// A Windows-1252 text file with CR LF line ends and one value per line (UTF-8
+// after the UTF-8 mark when a text does not fit Windows-1252, TextEncoding.h):
 //   the program name
 //   the version number in the 23-character real form (" 1.01400000000000E+0001")
 //   for each page 0-59: "Page P; Continuation Page 0", then for every slot of
@@ -27,7 +28,7 @@ class CalcEnvironment;
 inline constexpr const char* kSchedulerHeaderLine = "Support Scheduler - ***************";
 inline constexpr const char* kRowCountLine = "Row Count";
 
-// The whole client file as Windows-1252 bytes with CR LF line ends.  Slot
+// The whole client file's bytes with CR LF line ends.  Slot
 // 1:100 is written as it stands (the caller sets it to the page on display).
 // A line break inside a text would put every later line out of step, so each
 // one is written as " | ", the way memos keep theirs.
@@ -53,7 +54,8 @@ std::optional<ClientFileContents> ParseClientFile(std::string_view bytes,
                                                   std::string& error);
 
 // Reads the client file at `path` with ParseClientFile; a file that cannot be
-// opened or read is reported in `error` with the system's reason.
+// opened or read is reported in `error` with the reason, and so is anything
+// but a regular file and a file larger than 64 MB.
 std::optional<ClientFileContents> ReadClientFile(const std::string& path,
                                                  std::shared_ptr<CalcEnvironment> environment,
                                                  std::string& error);

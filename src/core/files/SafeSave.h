@@ -1,7 +1,8 @@
 #pragma once
-// Safe saving: every client file and the settings file are written through
-// SaveFileAtomically, so a save that fails part way (a full disk, a removed
-// stick, a folder without write access) never leaves a damaged file behind.
+// Safe saving: every client file, the settings file and the check report
+// are written through SaveFileAtomically, so a save that fails part way (a
+// full disk, a removed stick, a folder without write access, a killed
+// program) never leaves a damaged file behind.
 #include <cstddef>
 #include <cstdio>
 #include <functional>
@@ -16,9 +17,20 @@ namespace quill10 {
 using WriteFunction = std::function<std::size_t(std::FILE* file, const char* data, std::size_t size)>;
 
 // Writes `bytes` to a new temporary file in the target's folder, flushes it
-// to the disk, and only then renames it over `path`.  On failure the target
-// is left as it was, the temporary file is removed, and `error` tells what
-// failed, the path and the system's reason; the result is then false.
+// to the disk, and only then renames it over the target.
+//
+// The target is the file `path` names: a symbolic link is followed to the
+// file it points to, which is replaced while the link stays.  A read-only
+// file is not replaced.  The temporary file is created with the mode the
+// saved file will have (the replaced file's, or owner read and write only
+// for a new file, as cases hold incomes and names) and has a short name, so
+// that a target whose name uses the whole 255 characters can be saved.  A
+// temporary file that an interrupted save of the same target left behind is
+// removed by the next successful save.
+//
+// On failure the target is left as it was, the temporary file is removed,
+// and `error` tells what failed, the path and the reason; the result is
+// then false.
 bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
                         const WriteFunction& write = {});
 

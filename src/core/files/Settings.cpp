@@ -1,11 +1,12 @@
 #include "files/Settings.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <optional>
 #include <system_error>
 
+#include "files/FileAccess.h"
 #include "files/SafeSave.h"
 #include "store/Misc.h"
 #include "store/TextEncoding.h"
@@ -34,11 +35,16 @@ enum SettingsLine {
 struct FolderLine {
     SettingsLine line;
     std::string Folders::*folder;
+    const char* name;
 };
 constexpr FolderLine kFolderLines[] = {
-    {kClientFilesLine, &Folders::clientFiles}, {kWq8Line, &Folders::wq8}, {kWq7Line, &Folders::wq7},
-    {kTemplatesLine, &Folders::templates},     {kSendLine, &Folders::send}, {kVlpLine, &Folders::vlp},
-    {kSettingsLine, &Folders::settings},
+    {kClientFilesLine, &Folders::clientFiles, "client-file folder"},
+    {kWq8Line, &Folders::wq8, "WQ8 folder"},
+    {kWq7Line, &Folders::wq7, "WQ7 folder"},
+    {kTemplatesLine, &Folders::templates, "template folder"},
+    {kSendLine, &Folders::send, "send folder"},
+    {kVlpLine, &Folders::vlp, "VLP folder"},
+    {kSettingsLine, &Folders::settings, "settings folder"},
 };
 
 struct RealLine {
@@ -52,6 +58,69 @@ constexpr RealLine kRealLines[] = {
     {kZoomLine, &Settings::zoomFactor, "zoom factor"},
     {kShrinkLine, &Settings::shrinkAmount, "font shrink amount"},
 };
+
+// The settings file's lines, as a reader of them takes them: a line past
+// the end reads as empty, and a line that holds a carriage return (a line
+// break of another system) is reported and not taken.
+class SettingsLines {
+public:
+    SettingsLines(const std::string& text, const std::string& path, std::vector<std::string>& problems)
+        : path_(path), problems_(problems) {
+        ForEachLine(text, [&](std::string_view line) { lines_.emplace_back(line); });
+    }
+
+    size_t Size() const { return lines_.size(); }
+
+    std::optional<std::string> Value(size_t index, const char* what) {
+        if (index >= lines_.size()) return std::string();
+        if (HasLineBreak(lines_[index])) {
+            Report("has a line break inside line", index, what, ". The setting keeps its value.");
+            return std::nullopt;
+        }
+        return lines_[index];
+    }
+
+    void NoNumber(size_t index, const char* what) {
+        Report("has no number on line", index, what,
+               ": " + QuotedForMessage(lines_[index]) + ". The setting keeps its default.");
+    }
+
+    // The whole number of a count line; none when it is empty or no count.
+    std::optional<int> Count(size_t index, const char* what) {
+        const std::optional<std::string> text = Value(index, what);
+        const std::string count = text ? TrimStr(StripLeadingSpaces(*text)) : std::string();
+        if (count.empty()) return std::nullopt;
+        int value = 0;
+        const auto result = std::from_chars(count.data(), count.data() + count.size(), value);
+        if (result.ec != std::errc() || result.ptr != count.data() + count.size() || value < 0) {
+            NoNumber(index, what);
+            return std::nullopt;
+        }
+        return value;
+    }
+
+private:
+    void Report(const char* problem, size_t index, const char* what, const std::string& rest) {
+        problems_.push_back("The settings file \"" + path_ + "\" " + problem + " " + std::to_string(index + 1) + " (" +
+                            what + ")" + rest);
+    }
+
+    std::vector<std::string> lines_;
+    const std::string& path_;
+    std::vector<std::string>& problems_;
+};
+
+// The first value of the settings that the file cannot keep, described.
+std::string FirstValueProblem(const Settings& settings) {
+    for (const FolderLine& f : kFolderLines) {
+        const std::string problem = SettingsValueProblem(f.name, settings.folders.*f.folder);
+        if (!problem.empty()) return problem;
+    }
+    std::string problem = SettingsValueProblem("word processor path", settings.wordPath);
+    for (size_t k = 0; problem.empty() && k < settings.recentFiles.size(); ++k)
+        problem = SettingsValueProblem("recent file", settings.recentFiles[k]);
+    return problem;
+}
 
 bool WildcardMatch(std::string_view pattern, std::string_view name) {
     if (pattern.empty()) return name.empty();
@@ -98,58 +167,44 @@ Folders DefaultFolders(const std::string& programFolder, const UserFolders& user
 }
 
 std::vector<std::string> ReadINI(const std::string& path, Settings& settings) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {};
-    std::ostringstream content;
-    content << file.rdbuf();
-    return ParseSettingsText(content.str(), path, settings);
+    if (!PathIsTaken(path)) return {};
+    std::string reason;
+    const std::optional<std::string> bytes = ReadRegularFile(path, kSettingsFileLimit, reason);
+    if (!bytes)
+        return {"The settings file \"" + path + "\" cannot be read: " + reason + ". The settings keep their defaults."};
+    return ParseSettingsText(*bytes, path, settings);
 }
 
-std::vector<std::string> ParseSettingsText(std::string_view text, const std::string& path, Settings& settings) {
+std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::string& path, Settings& settings) {
     std::vector<std::string> problems;
-    std::vector<std::string> lines;
-    ForEachLine(text, [&](std::string_view line) { lines.push_back(Cp1252ToUtf8(line)); });
-    auto line = [&](size_t index) -> std::string { return index < lines.size() ? lines[index] : std::string(); };
-    auto problem = [&](size_t index, const std::string& what) {
-        problems.push_back("The settings file \"" + path + "\" has no number on line " + std::to_string(index + 1) +
-                           " (" + what + "): \"" + line(index) + "\". The setting keeps its default.");
-    };
-
+    SettingsLines lines(DecodeTextFile(bytes), path, problems);
     for (const FolderLine& f : kFolderLines)
-        if (!line(f.line).empty()) settings.folders.*f.folder = line(f.line);
-    settings.forceWord = line(kForceWordLine) == "X";
-    settings.forceWordPad = line(kForceWordPadLine) == "X";
-    if (!line(kWordPathLine).empty()) settings.wordPath = line(kWordPathLine);
+        if (std::optional<std::string> folder = lines.Value(f.line, f.name); folder && !folder->empty())
+            settings.folders.*f.folder = *folder;
+    settings.forceWord = lines.Value(kForceWordLine, "Force Word") == "X";
+    settings.forceWordPad = lines.Value(kForceWordPadLine, "Force WordPad") == "X";
+    if (std::optional<std::string> word = lines.Value(kWordPathLine, "word processor"); word && !word->empty())
+        settings.wordPath = *word;
     for (const RealLine& r : kRealLines) {
-        if (line(r.line).empty()) continue;
-        if (std::optional<double> value = ParseReal(line(r.line)))
+        const std::optional<std::string> text = lines.Value(r.line, r.name);
+        if (!text || text->empty()) continue;
+        if (std::optional<double> value = ParseReal(*text))
             settings.*r.value = *value;
         else
-            problem(r.line, r.name);
+            lines.NoNumber(r.line, r.name);
     }
-
-    const std::string countText = TrimStr(StripLeadingSpaces(line(kRecentCountLine)));
-    if (countText.empty()) return problems;
-    int count = 0;
-    try {
-        size_t used = 0;
-        count = std::stoi(countText, &used);
-        if (used != countText.size() || count < 0) throw std::invalid_argument("count");
-    } catch (const std::exception&) {
-        problem(kRecentCountLine, "number of recent files");
-        return problems;
-    }
-    for (int k = 0; k < count; ++k) {
+    const std::optional<int> count = lines.Count(kRecentCountLine, "number of recent files");
+    for (int k = 0; count && k < *count; ++k) {
         const size_t index = kRecentCountLine + 1 + static_cast<size_t>(k);
-        if (index >= lines.size()) break;
-        settings.recentFiles.push_back(lines[index]);
+        if (index >= lines.Size()) break;
+        if (std::optional<std::string> recent = lines.Value(index, "recent file")) settings.recentFiles.push_back(*recent);
     }
     return problems;
 }
 
 std::string SettingsText(const Settings& settings) {
     std::string text;
-    auto add = [&](const std::string& line) { text += Utf8ToCp1252(line) + "\r\n"; };
+    auto add = [&](const std::string& line) { text += line + "\r\n"; };
     for (const FolderLine& f : kFolderLines) add(settings.folders.*f.folder);
     add(settings.forceWord ? "X" : "");
     add(settings.forceWordPad ? "X" : "");
@@ -157,10 +212,21 @@ std::string SettingsText(const Settings& settings) {
     for (const RealLine& r : kRealLines) add(Real23Text(settings.*r.value));
     add(std::to_string(settings.recentFiles.size()));
     for (const std::string& recent : settings.recentFiles) add(recent);
-    return text;
+    return EncodeTextFile(text);
+}
+
+std::string SettingsValueProblem(std::string_view what, std::string_view value) {
+    if (!HasLineBreak(value)) return "";
+    return "The " + std::string(what) + " " + QuotedForMessage(value, 200) +
+           " holds a line break, which the settings file cannot keep.";
 }
 
 bool WriteINI(const Settings& settings, std::string& error) {
+    const std::string problem = FirstValueProblem(settings);
+    if (!problem.empty()) {
+        error = problem + " The settings were not saved.";
+        return false;
+    }
     std::error_code ec;
     std::filesystem::create_directories(settings.folders.settings, ec);
     if (ec) {
@@ -185,8 +251,10 @@ std::vector<std::string> DeleteTemps(const std::string& folder, const std::strin
 
 bool IsUntitledName(const std::string& name) { return UpperCase(name).find("UNTITLED") != std::string::npos; }
 
+bool HasLineBreak(std::string_view value) { return value.find_first_of("\r\n") != std::string_view::npos; }
+
 bool AddRecentFile(std::vector<std::string>& recent, const std::string& path) {
-    if (IsUntitledName(path)) return false;
+    if (IsUntitledName(path) || HasLineBreak(path)) return false;
     const std::string name = FileNameOnly(path);
     for (const std::string& entry : recent)
         if (FileNameOnly(entry) == name) return false;

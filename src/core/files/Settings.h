@@ -2,6 +2,7 @@
 // The folders and the settings file "quill10.ini": folders, word-processor
 // choice, interest defaults, display adjustments and the recent-file list,
 // one value per line, read and written by position.
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,8 @@
 namespace quill10 {
 
 inline constexpr const char* kSettingsFileName = "quill10.ini";
+// The settings file holds a few hundred bytes; a larger file is not one.
+inline constexpr std::uintmax_t kSettingsFileLimit = 1024 * 1024;
 inline constexpr size_t kMaxRecentFiles = 9;
 
 struct Folders {
@@ -48,19 +51,29 @@ UserFolders UserFoldersFromEnvironment();
 Folders DefaultFolders(const std::string& programFolder, const UserFolders& user);
 
 // Reads the settings file into `settings`.  Missing lines keep what
-// `settings` holds; a line that should be a number but is not keeps its
-// value and is described in the returned problems (one message each).
-// An absent file is not a problem: the defaults stay.
+// `settings` holds; a line that should be a number but is not, and a line
+// with a line break inside it (a carriage return), keep their value and are
+// described in the returned problems (one message each).  An absent file is
+// not a problem: the defaults stay.  A file that cannot be read (also a
+// device, a pipe or a file above 1 MB) is one problem and changes nothing.
 std::vector<std::string> ReadINI(const std::string& path, Settings& settings);
 // The same from the file's text; `path` names the file in the problems.
 std::vector<std::string> ParseSettingsText(std::string_view text, const std::string& path, Settings& settings);
 
-// The settings file's text (Windows-1252, CR LF).
+// The settings file's bytes (Windows-1252, or UTF-8 after the mark, CR LF).
 std::string SettingsText(const Settings& settings);
 
+// Every value is one line of the settings file, so a value with a line
+// break in it would move every later setting to another line.  Such a value
+// is refused where it is chosen and never written.
+bool HasLineBreak(std::string_view value);
+// "" when `value` can be kept in the settings file; otherwise why not,
+// naming the setting (`what`, for example "client-file folder").
+std::string SettingsValueProblem(std::string_view what, std::string_view value);
+
 // Writes settings folder + "quill10.ini", creating the folder when it is
-// missing.  False with a reason when it cannot be written; the previous
-// file is then left as it was.
+// missing.  False with a reason when it cannot be written, and when a value
+// holds a line break; the previous file is then left as it was.
 bool WriteINI(const Settings& settings, std::string& error);
 
 // Deletes the files of `folder` whose names match `pattern` ("*" any run of
@@ -70,7 +83,8 @@ std::vector<std::string> DeleteTemps(const std::string& folder, const std::strin
 
 // Puts a path at the front of the recent-file list unless an entry already
 // has the same file name without folder; keeps at most nine entries.
-// Untitled names are never listed.  True when the list changed.
+// Untitled names and names with a line break are never listed.  True when
+// the list changed.
 bool AddRecentFile(std::vector<std::string>& recent, const std::string& path);
 bool IsUntitledName(const std::string& name);
 

@@ -1,0 +1,31 @@
+#pragma once
+// Reading whole files for the readers of client files, the settings file
+// and the support table, and telling whether two names are one file.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace quill10 {
+
+inline constexpr std::uintmax_t kMegabyte = 1024 * 1024;
+// The largest client file the program opens: a case fills about 100 KB,
+// so anything near this size is not a case.
+inline constexpr std::uintmax_t kClientFileLimit = 64 * kMegabyte;
+
+// Reads the whole of the regular file `path`.  A folder, a device such as
+// /dev/zero, a pipe or a socket is refused before it is read (reading one
+// would never end or never answer), and so is a file larger than `limit`
+// bytes.  On failure the result is empty and `reason` says why, without the
+// path: "No such file or directory", "it is a folder, not a file", "it is
+// larger than 64 MB".
+std::optional<std::string> ReadRegularFile(const std::string& path, std::uintmax_t limit, std::string& reason);
+
+// True when both names lead to the same file: the same existing file
+// (through links or another spelling), or the same place for a file that
+// does not exist yet.
+bool SameFile(const std::string& first, const std::string& second);
+
+// True when something, even a link that leads nowhere, stands at `path`.
+bool PathIsTaken(const std::string& path);
+
+}  // namespace quill10
