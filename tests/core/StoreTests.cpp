@@ -80,9 +80,11 @@ TEST(ErrorCatalogue, CodesShowTheTextOfTheirMessageNumber) {
         {11214, "1121-Error Opening A WQ7 File. "},
         {21202, "2120-Str2Float_2. An error occurred while QUILL10 was converting an entry to a real number. "},
         {21212, "2121-Str2Int. An error occurred while QUILL10 was converting an entry to an integer number. "},
-        {14010, "Unidentified error -  1401"},
-        {18034, "Unidentified error -  1803"},
-        {9999, "Unidentified error -  999"},
+        {14010, "1401-A worksheet field could not be filled from the case. The page layout files may be damaged: "
+                "reinstall QUILL10, or choose the installed layout folder under Options, Default Locations. "},
+        {9999, "999-The number of children on the short form is 0, so the per-child figures of the decree table use 1 "
+               "child. Enter the number of minor children in the caption of the worksheet. "},
+        {19990, "Unidentified error -  1999"},
         {14000, "1400-"},
         {15010, "1501-The directory you chose does not exist."},
     };
@@ -92,6 +94,17 @@ TEST(ErrorCatalogue, CodesShowTheTextOfTheirMessageNumber) {
         ASSERT_FALSE(errors.Texts().empty());
         EXPECT_EQ(errors.Texts().back(), c.text) << c.code;
         EXPECT_EQ(errors.Codes().back(), c.code);
+    }
+}
+
+TEST(ErrorCatalogue, EveryCodeTheProgramRaisesHasAText) {
+    const int kRaised[] = {9999,  11010, 11080, 11213, 11214, 11240, 11243, 11533, 11540, 11550, 12040, 14010,
+                           14020, 14030, 15010, 16050, 16200, 17010, 17040, 17050, 18034, 21011, 21060, 21070,
+                           21122, 21182, 21192, 21202, 21212, 21400, 29040, 29237, 29247, 35010};
+    for (int code : kRaised) {
+        const std::string text = CreateErrorStr(MessageNumberOf(code));
+        EXPECT_EQ(text.rfind(std::to_string(MessageNumberOf(code)) + "-", 0), 0u) << code << ": " << text;
+        EXPECT_GT(text.size(), 12u) << code << ": " << text;
     }
 }
 
