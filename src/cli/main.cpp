@@ -1,7 +1,8 @@
 // quill10-cli: the worksheet calculation without a screen.
 //
 //   quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]
-//   quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--today YYYY-MM-DD]
+//   quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]
+//   quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
 //
 // Every command also takes --program-dir DIR (the folder holding table.txt;
@@ -13,14 +14,17 @@
 #include <iostream>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "PrintCommand.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
 #include "calc/Headlines.h"
 #include "calc/SupportTable.h"
 #include "files/ClientFile.h"
+#include "files/FileAccess.h"
 #include "files/NewCase.h"
 #include "files/ProgramFolder.h"
 #include "files/Settings.h"
@@ -35,7 +39,8 @@ using namespace quill10;
 constexpr const char* kUsage =
     "usage:\n"
     "  quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]\n"
-    "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--today YYYY-MM-DD]\n"
+    "  quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]\n"
+    "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]\n"
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
     "  quill10-cli --version\n"
     "options for every command: --program-dir DIR (the folder holding table.txt)\n";
@@ -44,6 +49,7 @@ struct Arguments {
     std::string command;
     std::vector<std::string> files;
     std::map<std::string, std::string> options;
+    std::set<std::string> flags;
 };
 
 class UsageError : public std::runtime_error {
@@ -58,17 +64,18 @@ public:
 };
 
 Arguments ParseArguments(int argc, char** argv) {
-    static const char* const kValued[] = {"-o", "--screen", "--check", "--today", "--program-dir", "--pages"};
+    static const std::set<std::string> kValued = {"-o", "--screen", "--check", "--today", "--program-dir", "--pages"};
+    static const std::set<std::string> kFlags = {"--force"};
     Arguments args;
     if (argc < 2) throw UsageError("no command given");
     args.command = argv[1];
     for (int i = 2; i < argc; ++i) {
         std::string word = argv[i];
-        bool valued = false;
-        for (const char* option : kValued) valued = valued || word == option;
-        if (valued) {
+        if (kValued.count(word)) {
             if (i + 1 >= argc) throw UsageError(word + " needs a value");
             args.options[word] = argv[++i];
+        } else if (kFlags.count(word)) {
+            args.flags.insert(word);
         } else if (word.size() > 1 && word[0] == '-') {
             throw UsageError("unknown option " + word);
         } else {
@@ -132,15 +139,20 @@ int RunCalc(const Arguments& args, const std::string& programFolder) {
             throw UsageError("--screen wants one of the screen pages 0, 7, 15 or 16");
         screen = std::stoi(*text);
     }
+    const std::optional<std::string> report = Option(args, "--check");
+    if (report && (SameFile(*report, input) || SameFile(*report, *output)))
+        throw UsageError("--check names the case file " + *report + "; the report needs a file of its own");
     ClientFileContents contents = ReadCase(input, programFolder);
     TAnswer& answers = *contents.answers;
     if (screen) TransferScreenToCalc(answers, *screen);
-    if (auto report = Option(args, "--check")) {
+    if (report) {
         answers.Environment().reportPath = *report;
         answers.Environment().checking = true;
     }
     CalculateOrFail(answers);
     answers.Environment().checking = false;
+    // A case calculated without the report asked for is not written either.
+    if (!answers.Environment().checkReportError.empty()) throw FileError(answers.Environment().checkReportError);
     if (screen) {
         TransferCalcToScreen(answers, *screen);
         answers.SetText(1, 100, std::to_string(*screen));
@@ -160,10 +172,12 @@ std::string ClientFolderOfTheUser(const std::string& programFolder) {
     return settings.folders.clientFiles;
 }
 
+// An existing case is replaced only when -o names it or --force is given.
 int RunImport(const Arguments& args, const std::string& programFolder) {
     const std::string input = TheOnlyInput(args);
     std::string output;
-    if (auto chosen = Option(args, "-o")) {
+    const std::optional<std::string> chosen = Option(args, "-o");
+    if (chosen) {
         output = *chosen;
     } else {
         const std::string folder = ClientFolderOfTheUser(programFolder);
@@ -171,13 +185,34 @@ int RunImport(const Arguments& args, const std::string& programFolder) {
         std::filesystem::create_directories(folder, ec);
         output = ImportedFileName(folder, input);
     }
+    const bool replace = chosen.has_value() || args.flags.count("--force") > 0;
+    if (!replace && PathIsTaken(output))
+        throw FileError("cannot import " + input + ": the case " + output +
+                        " already exists; name it with -o or give --force to replace it");
     auto environment = std::make_shared<CalcEnvironment>();
     environment->SetProgramFolder(programFolder);
     std::string error;
-    if (!ImportPriorVersionFile(input, output, -1, environment, error))
+    if (!ImportPriorVersionFile(input, output, -1, environment, error,
+                                replace ? ExistingCase::kReplace : ExistingCase::kKeep))
         throw FileError("cannot import " + input + ": " + error);
     std::cout << output << '\n';
     return 0;
+}
+
+// The print document of the listed template pages ("1-6,18-23"), in the
+// fixed order of assembly, as RTF or (through LibreOffice) as PDF.
+int RunPrint(const Arguments& args, const std::string& programFolder) {
+    const std::string input = TheOnlyInput(args);
+    const std::optional<std::string> output = Option(args, "-o");
+    const std::optional<std::string> list = Option(args, "--pages");
+    if (!output || !list) throw UsageError("print needs --pages LIST and -o OUT.rtf or OUT.pdf");
+    if (!PrintFormatOf(*output)) throw UsageError("print writes OUT.rtf or OUT.pdf, not " + *output);
+    std::string error;
+    const std::optional<std::vector<int>> pages = PrintPagesOf(*list, error);
+    if (!pages) throw UsageError(error);
+    ClientFileContents contents = ReadCase(input, programFolder);
+    CalculateOrFail(*contents.answers);
+    return PrintCase(*contents.answers, programFolder, *pages, *output, std::cerr);
 }
 
 int RunSummary(const Arguments& args, const std::string& programFolder) {
@@ -213,6 +248,7 @@ int main(int argc, char** argv) {
         const std::string programFolder = ProgramFolder(args, argv[0]);
         if (args.command == "calc") return RunCalc(args, programFolder);
         if (args.command == "summary") return RunSummary(args, programFolder);
+        if (args.command == "print") return RunPrint(args, programFolder);
         if (args.command == "import") return RunImport(args, programFolder);
         throw UsageError("unknown command \"" + args.command + "\"");
     } catch (const UsageError& error) {

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -110,6 +111,97 @@ TEST_F(CliTest, NumberedErrorsGoToStderrAndTheCommandCarriesOn) {
     CliRun run = RunCli("summary " + Out("bad.q10"));
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.output.find("error 21202: 2120-Str2Float_2."), std::string::npos) << run.output;
+}
+
+// A check report that cannot be written is a failure to write a file: no
+// case is written either.
+TEST_F(CliTest, CheckReportThatCannotBeWrittenFailsTheCommand) {
+    CliRun run = RunCli("calc " + Sample("split.q10") + " -o " + Out("out.q10") + " --check " +
+                        Out("no/such/folder/report.txt"));
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find("cannot save \"" + Out("no/such/folder/report.txt") +
+                              "\": cannot create a temporary file in its folder: No such file or directory"),
+              std::string::npos)
+        << run.output;
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.q10"));
+}
+
+// A report written over the case would destroy it, whatever the name is
+// spelt like.
+TEST_F(CliTest, CheckReportOverACaseFileIsRefused) {
+    std::filesystem::copy_file(Sample("split.q10"), folder / "in.q10");
+    std::ofstream(folder / "out.q10", std::ios::binary) << "the previous output";
+    const std::string other = (folder / ".." / folder.filename() / "in.q10").string();
+    for (const std::string& report : {Out("in.q10"), Out("out.q10"), other}) {
+        CliRun run = RunCli("calc " + Out("in.q10") + " -o " + Out("out.q10") + " --check " + report);
+        EXPECT_EQ(run.status, 2) << report << ": " << run.output;
+        EXPECT_NE(run.output.find("the report needs a file of its own"), std::string::npos) << run.output;
+        EXPECT_EQ(ReadFile(folder / "in.q10"), ReadFile(Sample("split.q10"))) << report;
+        EXPECT_EQ(ReadFile(folder / "out.q10"), "the previous output") << report;
+    }
+    // A new output file named as the report is refused before it exists.
+    CliRun run = RunCli("calc " + Out("in.q10") + " -o " + Out("new.q10") + " --check " + Out("new.q10"));
+    EXPECT_EQ(run.status, 2) << run.output;
+    EXPECT_FALSE(std::filesystem::exists(folder / "new.q10"));
+}
+
+// Without -o the import saves into the user's client-file folder, and an
+// existing case of that name is replaced only with --force; -o names the
+// file to write, but never the old file itself.
+TEST_F(CliTest, ImportNeverReplacesACaseUnasked) {
+    const std::string cli = "env HOME=" + folder.string() + " XDG_DOCUMENTS_DIR=" + Out("docs") +
+                            " XDG_CONFIG_HOME=" + Out("config") + " " + QUILL10_CLI;
+    const std::filesystem::path cases = folder / "docs/Velmora/QUILL10/Files";
+    std::filesystem::create_directories(cases);
+    std::filesystem::copy_file(Sample("split.q10"), folder / "smith.WQ7");
+    const std::string old = ReadFile(folder / "smith.WQ7");
+    std::ofstream(cases / "smith.Q10", std::ios::binary) << "the existing case";
+    std::ofstream(folder / "named.q10", std::ios::binary) << "the named case";
+
+    CliRun refused = quill10::test::RunProgram(cli, "import " + Out("smith.WQ7"));
+    EXPECT_EQ(refused.status, 1) << refused.output;
+    EXPECT_NE(refused.output.find((cases / "smith.Q10").string() +
+                                  " already exists; name it with -o or give --force to replace it"),
+              std::string::npos)
+        << refused.output;
+    EXPECT_EQ(ReadFile(cases / "smith.Q10"), "the existing case");
+
+    CliRun itself = quill10::test::RunProgram(cli, "import " + Out("smith.WQ7") + " -o " + Out("smith.WQ7"));
+    EXPECT_EQ(itself.status, 1) << itself.output;
+    EXPECT_NE(itself.output.find("would replace"), std::string::npos) << itself.output;
+
+    for (const std::string& arguments : {std::string(" --force"), " -o " + Out("named.q10")}) {
+        CliRun run = quill10::test::RunProgram(cli, "import " + Out("smith.WQ7") + arguments);
+        EXPECT_EQ(run.status, 0) << arguments << ": " << run.output;
+    }
+    EXPECT_EQ(ReadFile(cases / "smith.Q10").rfind("QUILL10\r\n", 0), 0u);
+    EXPECT_EQ(ReadFile(folder / "named.q10").rfind("QUILL10\r\n", 0), 0u);
+    EXPECT_EQ(ReadFile(folder / "smith.WQ7"), old);  // the old file is never changed
+}
+
+// A device never ends and a pipe waits for a writer: neither is read.
+TEST_F(CliTest, OnlyRegularFilesAreRead) {
+    ASSERT_EQ(::mkfifo(Out("pipe.q10").c_str(), 0600), 0);
+    for (const std::string& path : {std::string("/dev/zero"), Out("pipe.q10")}) {
+        CliRun run = RunCli("summary " + path);
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_NE(run.output.find("it is not a regular file"), std::string::npos) << run.output;
+    }
+}
+
+// A damaged schedule fails the command with the line at fault, and no
+// figure is printed or written.
+TEST_F(CliTest, DamagedSupportTableFailsTheCommand) {
+    std::string table = ReadFile(std::string(QUILL10_PROGRAM_DIR) + "/table.txt");
+    table.replace(table.find("7200\t"), 4, "7800");  // line 2 repeats line 3's income
+    std::ofstream(folder / "table.txt", std::ios::binary) << table;
+    CliRun summary = RunCli("summary " + Sample("split.q10") + " --program-dir " + folder.string());
+    EXPECT_EQ(summary.status, 1);
+    EXPECT_NE(summary.output.find("line 2: the income $7,800 should be $7,200"), std::string::npos) << summary.output;
+    EXPECT_EQ(summary.output.find("Annual Support"), std::string::npos) << summary.output;
+    CliRun calc = RunCli("calc " + Sample("split.q10") + " -o " + Out("out.q10") + " --program-dir " + folder.string());
+    EXPECT_EQ(calc.status, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder / "out.q10"));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // case, the check report's layout and numbering, the printed-page copies.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "WorksheetFixture.h"
 #include "calc/SupportTable.h"
 #include "store/CreateErrorStr.h"
@@ -99,24 +101,50 @@ TEST_F(WorksheetTest, NoticesAloneDoNotSetTheErrorFlag) {
     EXPECT_FALSE(std::filesystem::exists(folder.File("CheckWorksheet.txt")));
 }
 
-TEST_F(WorksheetTest, ReportThatCannotBeCreatedStopsTheCalculation) {
-    test::ErrorRecorder errors;
-    store->Environment().clientFolder = folder.File("no/such/folder");
-    Set(2, 13, "stale");
-    store->Environment().checking = true;
-    Calculate();
-    EXPECT_EQ(errors.Codes(), std::vector<int>{18034});
-    EXPECT_EQ(errors.Texts(), std::vector<std::string>{CreateErrorStr(1803)});
-    EXPECT_EQ(Get(2, 13), "stale");
-    EXPECT_FALSE(store->CalcFlag);
+// The report is written at the end of the calculation the way a case is
+// saved: one that cannot be written shows error 18034, keeps the reason for
+// the caller and leaves the report that was there before as it was.
+TEST_F(WorksheetTest, ReportThatCannotBeWrittenKeepsTheReason) {
+    const std::string report = folder.File("CheckWorksheet.txt");
+    struct Case {
+        const char* label;
+        std::string clientFolder;
+        std::string reason;  // after "cannot save \"<report>\": "
+    };
+    const Case kCases[] = {
+        {"missing folder", folder.File("no/such/folder"),
+         "cannot create a temporary file in its folder: No such file or directory"},
+        {"read-only report", folder.Path().string(), "the file is read-only"},
+    };
+    test::WriteWholeFile(report, "the previous report");
+    std::filesystem::permissions(report, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    for (const Case& c : kCases) {
+        test::ErrorRecorder errors;
+        store->Environment().clientFolder = c.clientFolder;
+        Set(2, 13, "stale");
+        CalculateChecked();
+        const std::string path = c.clientFolder + "/CheckWorksheet.txt";
+        EXPECT_EQ(store->Environment().checkReportError, "cannot save \"" + path + "\": " + c.reason) << c.label;
+        EXPECT_EQ(errors.Codes(), std::vector<int>{18034}) << c.label;
+        EXPECT_EQ(errors.Texts(), std::vector<std::string>{CreateErrorStr(1803)}) << c.label;
+        EXPECT_EQ(Get(2, 13), "0.00") << c.label;  // the worksheet was calculated all the same
+        EXPECT_FALSE(store->CalcFlag);
+    }
+    EXPECT_EQ(test::ReadWholeFile(report), "the previous report");
+    std::filesystem::permissions(report, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    CalculateChecked();
+    EXPECT_EQ(store->Environment().checkReportError, "");
+    EXPECT_NE(test::ReadWholeFile(report).find("1. "), std::string::npos) << test::ReadWholeFile(report);
 }
 
 TEST_F(WorksheetTest, MissingSupportTableEndsTheCalculationCleanly) {
     store->Environment().SetProgramFolder(folder.Path().string());  // no table.txt here
+    test::WriteWholeFile(folder.File("CheckWorksheet.txt"), "the previous report");
     Set(1, 19, "30,000.00");
     EXPECT_THROW(CalculateChecked(), SupportTableError);
     EXPECT_FALSE(store->CalcFlag);
-    // The report was closed: it can be read and written again.
+    // The report of half a calculation is not written.
+    EXPECT_EQ(test::ReadWholeFile(folder.File("CheckWorksheet.txt")), "the previous report");
     store->Environment().SetProgramFolder(test::ProgramFolder());
     EXPECT_NE(CalculateChecked().find("Sole Residential/Shared Parenting Worksheet"), std::string::npos);
 }

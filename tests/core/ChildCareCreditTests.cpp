@@ -41,10 +41,11 @@ TEST_F(ChildCareCreditTest, ExpensesAreLimitedPerChildAndByEarnedIncome) {
 
 TEST_F(ChildCareCreditTest, LimitCommentsAreWrittenWhenChecking) {
     test::ScratchFolder folder;
-    ASSERT_TRUE(report.Create(folder.File("r.txt")));
+    report.Create(folder.File("r.txt"));
     Credit(1, 1, 5000, 30000, 30000);
     Credit(1, 2, 7000, 30000, 30000);
-    report.Close();
+    std::string error;
+    ASSERT_TRUE(report.Save(error)) << error;
     EXPECT_EQ(test::ReadWholeFile(folder.File("r.txt")),
               "1. Child Care Expenses. This is NOT an error. QUILL observes the $3,000 IRS limit per child when "
               "calculating the child care credit.\r\n\r\n"
@@ -90,10 +91,11 @@ TEST_F(ChildCareCreditTest, NegativeLiabilityGivesNoCredit) {
 
 TEST_F(ChildCareCreditTest, LiabilityLimitCommentNamesTheParent) {
     test::ScratchFolder folder;
-    ASSERT_TRUE(report.Create(folder.File("r.txt")));
+    report.Create(folder.File("r.txt"));
     store.SetText(11, 23, "0");
     Credit(3, 1, 3000, 15000, 15000, false, false);
-    report.Close();
+    std::string error;
+    ASSERT_TRUE(report.Save(error)) << error;
     EXPECT_EQ(test::ReadWholeFile(folder.File("r.txt")),
               "1. Split Parental Worksheet, Line 19. The child care credit of the Mother is being limited by "
               "Mother's estimated tax liability.\r\n\r\n");

@@ -105,8 +105,38 @@ TEST_F(NewCaseTest, ImportConvertsThePredecessorsSlots) {
     auto saved = ReadClientFile(output, environment, readError);
     ASSERT_TRUE(saved) << readError;
     EXPECT_EQ(saved->answers->Text(3, 32), "3");
-    // Importing again overwrites the same file without asking.
-    ASSERT_TRUE(ImportPriorVersionFile(oldPath, output, 0, environment, error)) << error;
+}
+
+// An existing case is never replaced without the user's word, and the
+// old file is never the one written, whatever its name is spelt like.
+TEST_F(NewCaseTest, ImportReplacesAnExistingCaseOnlyWhenAsked) {
+    TAnswer old(environment);
+    old.SetText(1, 50, "Jones");
+    const std::string oldPath = folder.File("jones.WQ7");
+    Write(oldPath, old);
+    const std::string before = test::ReadWholeFile(oldPath);
+    const std::string output = InCases("jones.Q10");
+    test::WriteWholeFile(output, "the existing case");
+    environment->currentFileName = "/cases/open.q10";
+
+    std::string error;
+    EXPECT_FALSE(ImportPriorVersionFile(oldPath, output, 0, environment, error));
+    EXPECT_EQ(error, "the case \"" + output + "\" already exists and is not replaced without being asked");
+    EXPECT_EQ(test::ReadWholeFile(output), "the existing case");
+    EXPECT_EQ(environment->currentFileName, "/cases/open.q10");
+
+    for (const std::string& itself : {oldPath, folder.File("./jones.WQ7"), folder.File("../") +
+                                                                               folder.Path().filename().string() +
+                                                                               "/jones.WQ7"}) {
+        EXPECT_FALSE(ImportPriorVersionFile(oldPath, itself, 0, environment, error, ExistingCase::kReplace)) << itself;
+        EXPECT_EQ(error, "the converted case would replace \"" + oldPath + "\" itself; save it under another name");
+        EXPECT_EQ(test::ReadWholeFile(oldPath), before);
+    }
+
+    ASSERT_TRUE(ImportPriorVersionFile(oldPath, output, 0, environment, error, ExistingCase::kReplace)) << error;
+    auto saved = ReadClientFile(output, environment, error);
+    ASSERT_TRUE(saved) << error;
+    EXPECT_EQ(saved->answers->Text(1, 50), "Jones");
 }
 
 TEST_F(NewCaseTest, UnreadableImportSavesNothing) {

@@ -31,6 +31,9 @@ public:
     // Where the check report goes; empty means "CheckWorksheet.txt" in the
     // client-file folder.
     std::string reportPath;
+    // Why the check report of the last calculation could not be written;
+    // empty when it was written or not asked for.
+    std::string checkReportError;
     // Fills the controls of the worksheet on display from the store; run at
     // the end of every calculation.
     std::function<void()> refreshScreen;

@@ -42,13 +42,13 @@ bool SplitIsBlank(const TAnswer& a) {
     return SplitIncomeTotal(a) == 0 && a.Text(8, 0).empty() && !IsDefaultCase(a.Environment());
 }
 
-// Resets the re-entry guard and closes the report on every way out,
-// also when a step throws.
+// Resets the re-entry guard and drops an unsaved report on every way out,
+// also when a step throws (a report of half a calculation is not written).
 class CalculationGuard {
 public:
     CalculationGuard(TAnswer& answers, CheckReport& report) : answers_(answers), report_(report) {}
     ~CalculationGuard() {
-        report_.Close();
+        report_.Discard();
         answers_.CalcFlag = false;
     }
 
@@ -56,6 +56,16 @@ private:
     TAnswer& answers_;
     CheckReport& report_;
 };
+
+// A report that cannot be written shows error 18034 and keeps the reason
+// for the caller (the command line then fails, the window shows it).
+void SaveReport(CheckReport& report, CalcEnvironment& environment) {
+    if (!report.Checking()) return;
+    std::string error;
+    if (report.Save(error)) return;
+    environment.checkReportError = error;
+    ErrorMessage(18034, "Calculate");
+}
 
 }  // namespace
 
@@ -69,10 +79,8 @@ void TAnswer::Calculate() {
     CheckReport report;
     CalculationGuard guard(*this, report);
     SupportTable::Calculation tableChecks(environment.Table());
-    if (environment.checking && !report.Create(environment.CheckReportPath())) {
-        ErrorMessage(18034, "Calculate");
-        return;
-    }
+    environment.checkReportError.clear();
+    if (environment.checking) report.Create(environment.CheckReportPath());
     ErrFlag = false;
     CalcRun run(*this, report, FileNameOnly(environment.currentFileName));
 
@@ -102,6 +110,7 @@ void TAnswer::Calculate() {
 
     SoleCalcToLong(*this);
     SplitCalcToLong(*this);
+    SaveReport(report, environment);
     if (environment.refreshScreen) environment.refreshScreen();
 }
 

@@ -1,5 +1,6 @@
 #include "calc/CheckReport.h"
 
+#include "files/SafeSave.h"
 #include "store/Misc.h"
 #include "store/TextEncoding.h"
 
@@ -9,25 +10,21 @@ namespace {
 const std::string kDashes(65, '-');
 }
 
-CheckReport::~CheckReport() { Close(); }
-
-bool CheckReport::Create(const std::string& path) {
-    Close();
-    file_ = std::fopen(path.c_str(), "wb");
+void CheckReport::Create(const std::string& path) {
+    path_ = path;
+    text_.clear();
+    checking_ = true;
     comments_ = 0;
-    return file_ != nullptr;
 }
 
 void CheckReport::WriteLine(const std::string& line) {
-    if (!file_) return;
-    std::string encoded = Utf8ToCp1252(line);
-    encoded += "\r\n";
-    std::fwrite(encoded.data(), 1, encoded.size(), file_);
+    text_ += line;
+    text_ += "\r\n";
 }
 
 void CheckReport::WriteHeader(const std::string& caption, const std::string& caseNumber,
                               const std::string& worksheetName) {
-    if (!file_) return;
+    if (!checking_) return;
     WriteLine(kDashes);
     WriteLine(caption + " - " + ShortDateOfToday());
     WriteLine("Case No.: " + caseNumber);
@@ -38,15 +35,22 @@ void CheckReport::WriteHeader(const std::string& caption, const std::string& cas
 }
 
 void CheckReport::Comment(const std::string& text) {
-    if (!file_) return;
+    if (!checking_) return;
     ++comments_;
     WriteLine(std::to_string(comments_) + ". " + text);
     WriteLine("");
 }
 
-void CheckReport::Close() {
-    if (file_) std::fclose(file_);
-    file_ = nullptr;
+bool CheckReport::Save(std::string& error) {
+    if (!checking_) return true;
+    const bool saved = SaveFileAtomically(path_, EncodeTextFile(text_), error);
+    Discard();
+    return saved;
+}
+
+void CheckReport::Discard() {
+    checking_ = false;
+    text_.clear();
 }
 
 }  // namespace quill10

@@ -13,7 +13,7 @@ namespace quill10 {
 
 namespace {
 
-constexpr double kScheduleTop = 150000.0;
+constexpr double kScheduleTop = SupportTable::kScheduleTop;
 
 // Above the schedule, by number of children (1 to 6 or more): the amount
 // when incomes are limited to $150,000, and the share of income otherwise.

@@ -4,6 +4,14 @@
 // 1 to 6 children, separated by tabs.  The file is read once and kept; it
 // is read again when its size or modification time changes, so an office
 // can install its schedule while the program runs.
+//
+// Every time it is read the whole table is checked: each line holds the
+// row's income and six amounts, all whole, non-negative numbers of dollars;
+// the incomes rise by exactly $600 from row to row up to the row that
+// reaches $150,000, where the worksheet's own rule takes over; and in each
+// row the amount does not fall as the number of children rises.  A table
+// that fails is refused as a whole with one message naming the file, the
+// line and what is wrong, and no amount is taken from it.
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -13,7 +21,8 @@
 
 namespace quill10 {
 
-// table.txt is missing, unreadable or not in the table format.
+// table.txt is missing, unreadable or not in the table format; what()
+// names the file and, for a damaged table, the line at fault.
 class SupportTableError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
@@ -22,16 +31,26 @@ public:
 class SupportTable {
 public:
     static constexpr double kRowWidth = 600.0;
+    // The schedule covers every income below this; above it the worksheet
+    // extends the schedule itself.
+    static constexpr double kScheduleTop = 150000.0;
+    // A schedule is a few hundred lines; a larger file is not one.
+    static constexpr std::uintmax_t kFileLimit = 1024 * 1024;
 
     void SetPath(std::string path);
     const std::string& Path() const { return path_; }
 
     // The amount of the first row whose income plus 600 is above `income`,
     // for 1 to 6 children; 0 when no row qualifies or children is below 1.
-    // Throws SupportTableError when the file cannot be read.
+    // Throws SupportTableError when the file cannot be read or is refused.
     double Amount(double income, int children);
 
     size_t RowCount();
+
+    struct Row {
+        double income = 0;
+        std::array<double, 6> amounts{};
+    };
 
     // While a calculation runs, the file is looked at once, at its first
     // lookup, instead of at every lookup.
@@ -49,15 +68,14 @@ public:
     };
 
 private:
-    struct Row {
-        double income = 0;
-        std::array<double, 6> amounts{};
-    };
     void EnsureCurrent();
-    void Load();
+    void Refresh();
+    std::string Load();
 
     std::string path_;
     std::vector<Row> rows_;
+    // Why the file as it stands cannot be used; "" when it can.
+    std::string failure_;
     bool loaded_ = false;
     std::filesystem::file_time_type modified_{};
     std::uintmax_t size_ = 0;

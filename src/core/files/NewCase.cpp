@@ -4,6 +4,7 @@
 
 #include "calc/CalcEnvironment.h"
 #include "calc/Worksheets.h"
+#include "files/FileAccess.h"
 #include "store/Misc.h"
 
 namespace quill10 {
@@ -84,7 +85,15 @@ std::string ImportedFileName(const std::string& clientFolder, const std::string&
 std::optional<ClientFileContents> ImportPriorVersionFile(const std::string& oldPath, const std::string& outputPath,
                                                          int currentPage,
                                                          std::shared_ptr<CalcEnvironment> environment,
-                                                         std::string& error) {
+                                                         std::string& error, ExistingCase existing) {
+    if (SameFile(oldPath, outputPath)) {
+        error = "the converted case would replace \"" + oldPath + "\" itself; save it under another name";
+        return std::nullopt;
+    }
+    if (existing == ExistingCase::kKeep && PathIsTaken(outputPath)) {
+        error = "the case \"" + outputPath + "\" already exists and is not replaced without being asked";
+        return std::nullopt;
+    }
     const std::string previousName = environment->currentFileName;
     std::optional<ClientFileContents> contents = ReadClientFile(oldPath, environment, error);
     if (!contents) return std::nullopt;

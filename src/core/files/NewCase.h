@@ -28,14 +28,24 @@ void ConvertPriorVersionAnswers(TAnswer& answers);
 // file's name without folder and extension + ".Q10".
 std::string ImportedFileName(const std::string& clientFolder, const std::string& oldPath);
 
+// Whether an import may replace a case that already has the name it saves to.
+enum class ExistingCase {
+    kKeep,     // an existing case is kept and the import refused
+    kReplace,  // the user has said to replace it
+};
+
 // Reads a WQ7 or WQ8 file, converts it, rebuilds both short forms, records
-// `currentPage` in slot 1:100 (a negative page keeps the file's own) and saves it at once to `outputPath` (the
-// environment's current file name becomes that path).  The old file is
-// never changed.  Nothing is saved when the file cannot be read; the result
-// is then empty and `error` says why.
+// `currentPage` in slot 1:100 (a negative page keeps the file's own) and
+// saves it at once to `outputPath` (the environment's current file name
+// becomes that path).  The old file is never changed, so an output that is
+// the old file itself is refused; an existing case at `outputPath` is
+// replaced only with ExistingCase::kReplace.  Nothing is saved when the file
+// cannot be read or the import is refused; the result is then empty and
+// `error` says why.
 std::optional<ClientFileContents> ImportPriorVersionFile(const std::string& oldPath, const std::string& outputPath,
                                                          int currentPage,
                                                          std::shared_ptr<CalcEnvironment> environment,
-                                                         std::string& error);
+                                                         std::string& error,
+                                                         ExistingCase existing = ExistingCase::kKeep);
 
 }  // namespace quill10
