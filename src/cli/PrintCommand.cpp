@@ -1,0 +1,46 @@
+#include "PrintCommand.h"
+
+#include <filesystem>
+
+#include "PdfExport.h"
+#include "print/PrvwSend.h"
+#include "store/Misc.h"
+
+namespace quill10 {
+
+std::optional<PrintFormat> PrintFormatOf(const std::string& output) {
+    const std::string extension = UpperCase(std::filesystem::path(output).extension().string());
+    if (extension == ".RTF") return PrintFormat::Rtf;
+    if (extension == ".PDF") return PrintFormat::Pdf;
+    return std::nullopt;
+}
+
+std::optional<std::vector<int>> PrintPagesOf(const std::string& list, std::string& error) {
+    std::optional<std::vector<int>> pages = ParsePageList(list, error);
+    PrintSelection selection;
+    if (!pages || !SelectTemplatePages(*pages, selection, error)) return std::nullopt;
+    return AssemblyOrder(selection);
+}
+
+int PrintCase(const TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
+              const std::string& output, std::ostream& messages) {
+    const std::filesystem::path folder(programFolder);
+    const TemplateFolders folders{(folder / "RTF").string(), (folder / "DAT").string()};
+    const PrintDocument document = AssemblePrintDocument(answers, folders, ProgramFillState(), pages);
+    for (const std::string& problem : document.problems) messages << "quill10-cli: " << problem << '\n';
+    if (document.pages.empty()) {
+        messages << "quill10-cli: no page could be printed, so " << output << " was not written\n";
+        return 1;
+    }
+    std::string error;
+    const bool written = PrintFormatOf(output) == PrintFormat::Pdf
+                             ? ConvertRtfToPdf(SendFileBytes(document.text), output, error)
+                             : WriteSendFile(output, document.text, error);
+    if (!written) {
+        messages << "quill10-cli: cannot write " << output << ": " << error << '\n';
+        return 1;
+    }
+    return document.problems.empty() ? 0 : 1;
+}
+
+}  // namespace quill10

@@ -1,0 +1,31 @@
+#pragma once
+// quill10-cli print: the print document of a case's template pages,
+// written as RTF or converted to PDF.
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace quill10 {
+
+class TAnswer;
+
+enum class PrintFormat { Rtf, Pdf };
+
+// The format a file name asks for by its extension (.rtf or .pdf, any case).
+std::optional<PrintFormat> PrintFormatOf(const std::string& output);
+
+// The template pages of a page list ("1-6,18-23") in the order they are
+// assembled.  Nothing, with the reason, for a list that cannot be read or
+// names a page that is no worksheet template.
+std::optional<std::vector<int>> PrintPagesOf(const std::string& list, std::string& error);
+
+// Fills the pages from the calculated answers with the templates of the
+// program folder and writes the document to `output`.  Templates that are
+// missing or cannot be joined are reported on `messages` and the rest is
+// printed.  The exit status: 0, or 1 when a template or the output could
+// not be read or written.
+int PrintCase(const TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
+              const std::string& output, std::ostream& messages);
+
+}  // namespace quill10
