@@ -2,7 +2,6 @@
 //
 //   quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]
 //   quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]
-//   quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]
 //   quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
 //
@@ -19,7 +18,6 @@
 #include <string>
 #include <vector>
 
-#include "PrintCommand.h"
 #include "PrintCommand.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
@@ -41,7 +39,6 @@ using namespace quill10;
 constexpr const char* kUsage =
     "usage:\n"
     "  quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]\n"
-    "  quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]\n"
     "  quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]\n"
     "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]\n"
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
@@ -218,22 +215,6 @@ int RunPrint(const Arguments& args, const std::string& programFolder) {
     return PrintCase(*contents.answers, programFolder, *pages, *output, std::cerr);
 }
 
-// The print document of the listed template pages ("1-6,18-23"), in the
-// fixed order of assembly, as RTF or (through LibreOffice) as PDF.
-int RunPrint(const Arguments& args, const std::string& programFolder) {
-    const std::string input = TheOnlyInput(args);
-    const std::optional<std::string> output = Option(args, "-o");
-    const std::optional<std::string> list = Option(args, "--pages");
-    if (!output || !list) throw UsageError("print needs --pages LIST and -o OUT.rtf or OUT.pdf");
-    if (!PrintFormatOf(*output)) throw UsageError("print writes OUT.rtf or OUT.pdf, not " + *output);
-    std::string error;
-    const std::optional<std::vector<int>> pages = PrintPagesOf(*list, error);
-    if (!pages) throw UsageError(error);
-    ClientFileContents contents = ReadCase(input, programFolder);
-    CalculateOrFail(*contents.answers);
-    return PrintCase(*contents.answers, programFolder, *pages, *output, std::cerr);
-}
-
 int RunSummary(const Arguments& args, const std::string& programFolder) {
     ClientFileContents contents = ReadCase(TheOnlyInput(args), programFolder);
     CalculateOrFail(*contents.answers);
@@ -267,7 +248,6 @@ int main(int argc, char** argv) {
         const std::string programFolder = ProgramFolder(args, argv[0]);
         if (args.command == "calc") return RunCalc(args, programFolder);
         if (args.command == "summary") return RunSummary(args, programFolder);
-        if (args.command == "print") return RunPrint(args, programFolder);
         if (args.command == "print") return RunPrint(args, programFolder);
         if (args.command == "import") return RunImport(args, programFolder);
         throw UsageError("unknown command \"" + args.command + "\"");
