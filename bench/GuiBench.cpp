@@ -21,6 +21,9 @@ public:
     QString ChooseFolder(const QString&, const QString&) override { return {}; }
     void Warn(const QString&) override {}
     void Inform(const QString&) override {}
+    bool AskYesNo(const QString&) override { return false; }
+    bool AskOkCancel(const QString&) override { return false; }
+    ReplaceAnswer AskReplaceCase(const QString&) override { return ReplaceAnswer::Cancel; }
 };
 
 struct Window {

@@ -46,6 +46,11 @@ bool ScriptedPrompts::AskOkCancel(const QString& text) {
     return Take(okCancelAnswers, false);
 }
 
+ReplaceAnswer ScriptedPrompts::AskReplaceCase(const QString& path) {
+    casesAskedAbout << path;
+    return Take(replaceAnswers, ReplaceAnswer::Cancel);
+}
+
 FreshHome::FreshHome() : oldHome_(qgetenv("HOME")), oldConfig_(qgetenv("XDG_CONFIG_HOME")) {
     qputenv("HOME", dir_.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (dir_.path() + "/.config").toUtf8());

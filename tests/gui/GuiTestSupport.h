@@ -38,6 +38,11 @@ public:
     QStringList questions;
     bool AskYesNo(const QString& text) override;
     bool AskOkCancel(const QString& text) override;
+    // The question about replacing an existing case: answered from
+    // `replaceAnswers` (Cancel when empty); the paths asked about are kept.
+    std::deque<ReplaceAnswer> replaceAnswers;
+    QStringList casesAskedAbout;
+    ReplaceAnswer AskReplaceCase(const QString& path) override;
     int saveQuestions = 0;
 };
 

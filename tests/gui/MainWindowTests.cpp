@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QtTest>
 
 #include "GuiTestSupport.h"
@@ -421,6 +422,53 @@ private slots:
         QVERIFY(!window->Modified());
     }
 
+    // An existing case of the imported name is replaced only when the user
+    // says so; the user may instead save the import under another name, or
+    // cancel, and nothing is written then.
+    void importOverAnExistingCaseAsksFirst() {
+        QFile::copy(SampleCase("sole-father-pays.q10"), home->Path() + "/jones.WQ7");
+        QVERIFY(QDir().mkpath(home->ClientFolder()));
+        const QString existing = home->ClientFolder() + "/jones.Q10";
+        QFile file(existing);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the existing case");
+        file.close();
+        const QString before = window->CurrentFileName();
+        auto contents = [](const QString& path) {
+            QFile f(path);
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+
+        struct Refusal {
+            ReplaceAnswer answer;
+            QString otherName;  // the save dialog's answer, "" for Cancel
+        };
+        for (const Refusal& refusal : {Refusal{ReplaceAnswer::Cancel, {}}, Refusal{ReplaceAnswer::OtherName, {}}}) {
+            prompts->filesToOpen = {home->Path() + "/jones.WQ7"};
+            prompts->replaceAnswers = {refusal.answer};
+            prompts->casesAskedAbout.clear();
+            window->ImportClick(0);
+            QCOMPARE(prompts->casesAskedAbout, QStringList{existing});
+            QCOMPARE(contents(existing), QByteArray("the existing case"));
+            QCOMPARE(window->CurrentFileName(), before);
+        }
+
+        prompts->filesToOpen = {home->Path() + "/jones.WQ7"};
+        prompts->replaceAnswers = {ReplaceAnswer::OtherName};
+        prompts->filesToSave = {home->ClientFolder() + "/jones-2019"};
+        window->ImportClick(0);
+        QCOMPARE(window->CurrentFileName(), home->ClientFolder() + "/jones-2019.q10");
+        QVERIFY(contents(window->CurrentFileName()).startsWith("QUILL10\r\n"));
+        QCOMPARE(contents(existing), QByteArray("the existing case"));
+
+        prompts->filesToOpen = {home->Path() + "/jones.WQ7"};
+        prompts->replaceAnswers = {ReplaceAnswer::Replace};
+        window->ImportClick(0);
+        QCOMPARE(window->CurrentFileName(), existing);
+        QVERIFY(contents(existing).startsWith("QUILL10\r\n"));
+        QVERIFY(prompts->warnings.isEmpty());
+    }
+
     void startUpWithAFileOnTheCommandLine() {
         const QString path = WriteSample("start.q10", "shared-deviation.q10");
         TfrmMain second(ProgramFolder(), prompts.get());
@@ -478,6 +526,25 @@ private slots:
         TfrmAttachment report(window->Answers());
         QVERIFY(report.ReportText().contains(QStringLiteral("Sole Residential/Shared Parenting Worksheet")));
         QVERIFY(report.ReportText().contains(QStringLiteral("1. Sole/Shared Worksheet, Page 1 Caption.")));
+    }
+
+    // A report that cannot be written is said so, not replaced by the
+    // report an earlier check left.
+    void checkWorksheetWindowSaysWhyTheReportIsMissing() {
+        TypeInto(0, QStringLiteral("John"));
+        const QString path = QString::fromStdString(window->Answers().Environment().CheckReportPath());
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an earlier report");
+        old.close();
+        QVERIFY(old.setPermissions(QFileDevice::ReadOwner));
+        ErrorLog errors;
+        TfrmAttachment report(window->Answers());
+        QVERIFY2(report.ReportText().startsWith(QStringLiteral("The check report could not be written: ")),
+                 qPrintable(report.ReportText()));
+        QVERIFY(report.ReportText().contains(QStringLiteral("the file is read-only")));
+        QCOMPARE(errors.codes, std::vector<int>{18034});
     }
 
     void overrideAComputedFieldAndCancelIt() {
@@ -639,6 +706,31 @@ private slots:
         QVERIFY(button);
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(Edit(39)->text(), QStringLiteral("30,000.00"));
+    }
+
+    void windowFitsEveryScreenOfThePlacementTable() {
+        ErrorLog errors;  // the narrow screen's message
+        for (const QSize screen : {QSize(800, 600), QSize(1024, 768), QSize(1152, 864), QSize(1176, 900),
+                                   QSize(1280, 1024), QSize(1366, 768), QSize(1400, 1050), QSize(1920, 1080)}) {
+            const QRect available(QPoint(0, 0), screen);
+            window->showNormal();
+            window->PlaceOnScreen(available);
+            QApplication::processEvents();
+            const QString label = QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height());
+            QVERIFY2(window->minimumSizeHint().width() <= screen.width(), qPrintable(label));
+            const QRect placed(window->pos(), window->size());
+            QVERIFY2(available.contains(placed), qPrintable(label + QStringLiteral(" window at %1,%2 %3x%4")
+                                                                        .arg(placed.x())
+                                                                        .arg(placed.y())
+                                                                        .arg(placed.width())
+                                                                        .arg(placed.height())));
+            // Every ribbon button and menu lies inside the window.
+            for (QWidget* widget : window->findChildren<QToolButton*>()) {
+                const QRect at(widget->mapTo(window.get(), QPoint(0, 0)), widget->size());
+                QVERIFY2(window->rect().contains(at), qPrintable(label + " " + widget->objectName()));
+            }
+        }
+        QCOMPARE(errors.codes, std::vector<int>{11080});
     }
 
     void placementByScreenWidth() {

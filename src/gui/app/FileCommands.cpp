@@ -14,6 +14,7 @@
 #include "app/TfrmAttachment.h"
 #include "app/TfrmMain.h"
 #include "calc/CalcEnvironment.h"
+#include "files/FileAccess.h"
 #include "files/NewCase.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
@@ -219,6 +220,32 @@ void TfrmMain::CloseClick() {
     UpdateMenuItems();
 }
 
+// The name the imported case is saved under: the client-file folder and
+// the old file's name, or, when a case of that name exists, what the user
+// says: replace it (`replace` is then set), save under a name chosen in the
+// save dialog (asked again when that one exists too), or "" to cancel.
+QString TfrmMain::ImportTarget(const QString& oldPath, bool& replace) {
+    QString target = Q(ImportedFileName(settings_.folders.clientFiles, oldPath.toStdString()));
+    replace = false;
+    while (PathIsTaken(target.toStdString())) {
+        switch (prompts_->AskReplaceCase(target)) {
+            case ReplaceAnswer::Replace:
+                replace = true;
+                return target;
+            case ReplaceAnswer::OtherName: {
+                const QString chosen =
+                    prompts_->ChooseFileToSave(QStringLiteral("File|Save As Dialog"), target, kClientFilter);
+                if (chosen.isEmpty()) return {};
+                target = ClientFileNameFor(chosen);
+                break;
+            }
+            case ReplaceAnswer::Cancel:
+                return {};
+        }
+    }
+    return target;
+}
+
 void TfrmMain::ImportClick(int tag) {
     Commit();
     if (!AskToSaveChanges()) return;
@@ -226,15 +253,17 @@ void TfrmMain::ImportClick(int tag) {
     const QString path = prompts_->ChooseFileToOpen(
         QStringLiteral("Open File Dialog"), Q(wq7 ? settings_.folders.wq7 : settings_.folders.wq8),
         wq7 ? QStringLiteral("RODARA7 Files (*.WQ7)") : QStringLiteral("VIVOVA8 Files (*.WQ8)"));
-    if (path.isEmpty()) {
+    EnsureFolder(settings_.folders.clientFiles);
+    bool replace = false;
+    const QString output = path.isEmpty() ? QString() : ImportTarget(path, replace);
+    if (output.isEmpty()) {
         UpdateMenuItems();
         return;
     }
-    EnsureFolder(settings_.folders.clientFiles);
-    const std::string output = ImportedFileName(settings_.folders.clientFiles, path.toStdString());
     std::string error;
-    std::optional<ClientFileContents> imported =
-        ImportPriorVersionFile(path.toStdString(), output, std::max(0, currentPage_), environment_, error);
+    std::optional<ClientFileContents> imported = ImportPriorVersionFile(
+        path.toStdString(), output.toStdString(), std::max(0, currentPage_), environment_, error,
+        replace ? ExistingCase::kReplace : ExistingCase::kKeep);
     if (!imported) {
         prompts_->Warn(QStringLiteral("The file \"%1\" could not be imported: %2\nNothing was saved.").arg(path, Q(error)));
         UpdateMenuItems();
@@ -243,7 +272,7 @@ void TfrmMain::ImportClick(int tag) {
     ClearPage();
     answers_ = std::move(imported->answers);
     grid_ = std::move(imported->grid);
-    AddToRecentFiles(Q(output));
+    AddToRecentFiles(output);
     ShowStartScreen(false);
     DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
     SetModified(false);

@@ -41,6 +41,10 @@ TfrmAttachment::TfrmAttachment(TAnswer& answers, QWidget* parent) : QDialog(pare
         failure = QString::fromStdString(error.what());
     }
     environment.checking = false;
+    // A report that could not be written is not shown from an older file.
+    if (failure.isEmpty() && !environment.checkReportError.empty())
+        failure = QStringLiteral("The check report could not be written: ") +
+                  QString::fromStdString(environment.checkReportError);
     if (!failure.isEmpty()) {
         memAttachment_->setPlainText(failure);
         return;
@@ -49,7 +53,7 @@ TfrmAttachment::TfrmAttachment(TAnswer& answers, QWidget* parent) : QDialog(pare
     if (report.open(QIODevice::ReadOnly)) {
         const QByteArray bytes = report.readAll();
         memAttachment_->setPlainText(
-            QString::fromStdString(Cp1252ToUtf8(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
+            QString::fromStdString(DecodeTextFile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()))))
                 .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     } else {
         memAttachment_->setPlainText(QStringLiteral("The check report \"%1\" could not be written: %2")

@@ -62,38 +62,53 @@ constexpr ScreenPage kScreens[] = {
 constexpr const char* kFolderCaptions[] = {"&Q10 files",      "WQ&7 files", "WQ&8 files", "&Template files",
                                            "&Send RTF files", "&VLP files", "&INI file"};
 
-// The widest headline figure shown in full; a larger one is elided (its
-// full text stays in the tool tip), so no figure ever widens the window.
-constexpr const char* kWidestHeadline = "$9,999,999.99";
+// The headline panels keep a fixed width, so no figure ever widens the
+// window: a figure wider than "$999,999.99" is drawn in a smaller font,
+// never cut short.
+constexpr const char* kWidestHeadline = "$999,999.99";
+constexpr int kHeadlinePoints = 16;
+
+QFont HeadlineFont(int points) {
+    QFont font = QApplication::font();
+    font.setPointSize(points);
+    font.setBold(true);
+    return font;
+}
 
 QLabel* HeadlineFigure(QLayout* ribbon, const QString& title, const QString& name) {
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("pnl") + name.mid(3));
     panel->setStyleSheet(QStringLiteral("QFrame { background: black; } QLabel { background: black; }"));
     auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(8, 2, 8, 2);
+    layout->setContentsMargins(6, 2, 6, 2);
     layout->setSpacing(0);
-    auto* caption = new QLabel(title);
-    caption->setStyleSheet(QStringLiteral("color: white;"));
-    caption->setAlignment(Qt::AlignCenter);
     auto* figure = new QLabel(QStringLiteral("$0.00"));
     figure->setObjectName(name);
     figure->setAlignment(Qt::AlignCenter);
-    figure->setStyleSheet(QStringLiteral("color: #ff2020; font-size: 20pt; font-weight: bold;"));
-    figure->ensurePolished();
-    figure->setFixedWidth(figure->fontMetrics().horizontalAdvance(QString::fromLatin1(kWidestHeadline)) + 8);
+    figure->setStyleSheet(QStringLiteral("color: #ff2020;"));
+    figure->setFont(HeadlineFont(kHeadlinePoints));
+    const int width = QFontMetrics(figure->font()).horizontalAdvance(QString::fromLatin1(kWidestHeadline)) + 8;
+    figure->setFixedWidth(width);
+    auto* caption = new QLabel(title);
+    caption->setStyleSheet(QStringLiteral("color: white;"));
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setWordWrap(true);
+    caption->setFixedWidth(width);
     layout->addWidget(caption);
     layout->addWidget(figure);
     ribbon->addWidget(panel);
     return figure;
 }
 
-// Shows a headline figure, elided when it does not fit; the full figure is
-// kept as the label's "Figure" property and tool tip.
+// Shows a headline figure in full, in a smaller font when it does not fit;
+// the figure is also kept as the label's "Figure" property.
 void ShowHeadline(QLabel* label, const QString& figure) {
     label->setProperty("Figure", figure);
     label->setToolTip(figure);
-    label->setText(label->fontMetrics().elidedText(figure, Qt::ElideRight, label->width() - 4));
+    int points = kHeadlinePoints;
+    while (points > 7 && QFontMetrics(HeadlineFont(points)).horizontalAdvance(figure) > label->width() - 4) --points;
+    label->setFont(HeadlineFont(points));
+    label->setText(figure);
 }
 
 }  // namespace
@@ -163,7 +178,10 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     maker->setStyleSheet(QStringLiteral("font-size: 18pt; color: #555;"));
     auto* product = new QLabel(QStringLiteral("QUILL10\nOhio Child Support Computation Worksheets"));
     product->setStyleSheet(QStringLiteral("font-size: 28pt; font-weight: bold; color: #1f3a5f;"));
-    for (QLabel* label : {maker, product}) label->setAlignment(Qt::AlignCenter);
+    for (QLabel* label : {maker, product}) {
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);  // the start screen never sets the window's width
+    }
     startLayout->addStretch();
     startLayout->addWidget(maker);
     startLayout->addWidget(product);
@@ -242,7 +260,7 @@ void TfrmMain::BuildRibbon() {
     }
     cmbxOpenRecent_ = new QComboBox;
     cmbxOpenRecent_->setObjectName(QStringLiteral("cmbxOpenRecent"));
-    cmbxOpenRecent_->setMinimumWidth(180);
+    cmbxOpenRecent_->setFixedWidth(180);  // a long file name never widens the ribbon
     cmbxOpenRecent_->setFocusPolicy(Qt::NoFocus);
     connect(cmbxOpenRecent_, qOverload<int>(&QComboBox::activated), this, [this](int index) { ReopenClick(index); });
     ribbon->addWidget(cmbxOpenRecent_);
@@ -256,13 +274,21 @@ void TfrmMain::BuildRibbon() {
     spdbtnCancelOverride_ = new QToolButton;
     spdbtnCancelOverride_->setObjectName(QStringLiteral("spdbtnCancelOverride"));
     spdbtnCancelOverride_->setText(QStringLiteral("Cancel Override"));
+    // The two override buttons stand one above the other, so the ribbon
+    // keeps to one row on common screens.
+    auto* overrides = new QWidget;
+    auto* stack = new QVBoxLayout(overrides);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(2);
     for (QToolButton* button : {spdbtnOverride_, spdbtnCancelOverride_}) {
         button->setProperty(kHelpProperty, 1058);
         button->setEnabled(false);
         button->setFocusPolicy(Qt::NoFocus);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
         connect(button, &QToolButton::clicked, this, &TfrmMain::OverrideClick);
-        ribbon->addWidget(button);
+        stack->addWidget(button);
     }
+    ribbon->addWidget(overrides);
 }
 
 void TfrmMain::BuildTree() {
@@ -514,19 +540,7 @@ bool TfrmMain::KeyPress(QKeyEvent* key) {
 // ---- Start-up and close ----
 
 void TfrmMain::StartUp(const QStringList& arguments, bool placeOnScreen) {
-    if (placeOnScreen) {
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const WindowPlacement placement = PlacementForScreenWidth(screen.width());
-        resize(placement.windowWidth, screen.height() - static_cast<int>(screen.height() * 0.075));
-        if (placement.treeWidth >= 0) TreeView1_->setFixedWidth(placement.treeWidth);
-        mnuShowTree_->setChecked(placement.treeWidth != 0);
-        if (placement.zoom > 0) settings_.zoomFactor = placement.zoom;
-        move(screen.x() + (screen.width() - width()) / 2, screen.y());
-        if (placement.tooNarrow) {
-            ErrorMessage(11080, "StartUp");
-            showMinimized();
-        }
-    }
+    if (placeOnScreen) PlaceOnScreen(QGuiApplication::primaryScreen()->availableGeometry());
     if (!arguments.isEmpty() && arguments.first().toUpper() != QLatin1String("UNTITLED.Q10")) {
         if (!LoadCaseFile(arguments.first(), 16050)) {
             UpdateMenuItems();
@@ -537,6 +551,19 @@ void TfrmMain::StartUp(const QStringList& arguments, bool placeOnScreen) {
     RefreshRecentFiles();
     DisplayAPage(Str2Int(answers_->Text(1, 100)) * 100);
     UpdateMenuItems();
+}
+
+void TfrmMain::PlaceOnScreen(const QRect& screen) {
+    const WindowPlacement placement = PlacementForScreenWidth(screen.width());
+    if (placement.treeWidth >= 0) TreeView1_->setFixedWidth(placement.treeWidth);
+    mnuShowTree_->setChecked(placement.treeWidth != 0);
+    if (placement.zoom > 0) settings_.zoomFactor = placement.zoom;
+    resize(std::min(placement.windowWidth, screen.width()), screen.height() - static_cast<int>(screen.height() * 0.075));
+    move(screen.x() + std::max(0, (screen.width() - width()) / 2), screen.y());
+    if (placement.tooNarrow) {
+        ErrorMessage(11080, "StartUp");
+        showMinimized();
+    }
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -54,6 +54,9 @@ public:
     // Start-up, part 2: size by the screen, the command-line file, the page
     // stored in slot 1:100.
     void StartUp(const QStringList& arguments, bool placeOnScreen = true);
+    // Sizes and places the window for a screen whose available area is
+    // `screen`, by the table of screen widths.
+    void PlaceOnScreen(const QRect& screen);
 
     // ---- Worksheet screens ----
     void DisplayPage(int tag);
@@ -140,6 +143,7 @@ private:
     bool WriteCurrentFile();
     void CreateNewCase();
     QString SaveAsProposal() const;
+    QString ImportTarget(const QString& oldPath, bool& replace);
     // Default Locations items (Tags) whose folders must hold program data.
     static constexpr int kTemplateLocation = 3;
     static constexpr int kVlpLocation = 5;

@@ -1,8 +1,10 @@
 #include "app/UserPrompts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quill10::gui {
 
@@ -47,6 +49,22 @@ bool DialogPrompts::AskOkCancel(const QString& text) {
     QApplication::beep();
     return QMessageBox::warning(parent_, QStringLiteral("QUILL10"), text, QMessageBox::Ok | QMessageBox::Cancel,
                                 QMessageBox::Ok) == QMessageBox::Ok;
+}
+
+ReplaceAnswer DialogPrompts::AskReplaceCase(const QString& path) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"),
+                    QStringLiteral("The case \"%1\" already exists.\nReplace it with the imported case, or save "
+                                   "the imported case under another name?")
+                        .arg(QDir::toNativeSeparators(path)),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* replace = box.addButton(QStringLiteral("Replace"), QMessageBox::DestructiveRole);
+    QPushButton* other = box.addButton(QStringLiteral("Choose Another Name"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(other);
+    box.exec();
+    if (box.clickedButton() == replace) return ReplaceAnswer::Replace;
+    if (box.clickedButton() == other) return ReplaceAnswer::OtherName;
+    return ReplaceAnswer::Cancel;
 }
 
 }  // namespace quill10::gui

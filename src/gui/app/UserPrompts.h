@@ -8,6 +8,8 @@ class QWidget;
 namespace quill10::gui {
 
 enum class SaveAnswer { Yes, No, Cancel };
+// What to do when an imported case would take the name of an existing one.
+enum class ReplaceAnswer { Replace, OtherName, Cancel };
 
 class UserPrompts {
 public:
@@ -26,6 +28,8 @@ public:
     virtual bool AskYesNo(const QString& text) = 0;
     // A warning with OK and Cancel: true for OK.
     virtual bool AskOkCancel(const QString& text) = 0;
+    // The case `path` exists: Replace, Choose Another Name or Cancel.
+    virtual ReplaceAnswer AskReplaceCase(const QString& path) = 0;
 };
 
 // The real dialogs, parented to `parent`.
@@ -40,6 +44,7 @@ public:
     void Inform(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     bool AskOkCancel(const QString& text) override;
+    ReplaceAnswer AskReplaceCase(const QString& path) override;
 
 private:
     QWidget* parent_;
