@@ -9,7 +9,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QMenu>
 #include <QtTest>
+#include <map>
+#include <QScreen>
+#include <QScrollBar>
+#include <QScrollArea>
+#include <QTreeWidget>
 
 #include "GuiTestSupport.h"
 #include "app/TfrmAttachment.h"
@@ -481,6 +487,22 @@ private slots:
         QCOMPARE(third.CurrentPage(), 0);
     }
 
+    void missingFileOnTheCommandLineShowsTheNewCase() {
+        const QString missing = home->Path() + "/gone.q10";
+        TfrmMain second(ProgramFolder(), prompts.get());
+        second.StartUp({missing}, false);
+        QCOMPARE(prompts->warnings.size(), 1);
+        QVERIFY(prompts->warnings.first().contains(missing));
+        QVERIFY2(!prompts->warnings.first().contains(QStringLiteral("unchanged")), qPrintable(prompts->warnings.first()));
+        QCOMPARE(second.CurrentPage(), 0);
+        QVERIFY(second.FindField(QStringLiteral("edt10")));
+        QCOMPARE(second.CurrentFileName(), QStringLiteral("Untitled.q10"));
+        auto* tree = second.findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        QCOMPARE(tree->selectedItems().size(), 1);
+        QCOMPARE(tree->selectedItems().first()->text(0), QStringLiteral("Long Form"));
+        QCOMPARE(tree->selectedItems().first()->parent()->text(0), QStringLiteral("Sole/Shared Worksheet"));
+    }
+
     void settingsAreWrittenAtCloseAndReadAtStart() {
         const QString path = WriteSample("recent.q10", "split.q10");
         QVERIFY(window->OpenFile(path));
@@ -683,6 +705,40 @@ private slots:
         QVERIFY(bubble->isVisible());
         Edit(10)->setFocus();
         QTRY_VERIFY(!bubble->isVisible());
+    }
+
+    void fieldPopupShowsItsShortcutsAndCtrlTWorksInAField() {
+        std::map<QString, QString> shortcuts;
+        for (QAction* action : window->FieldPopup()->actions()) shortcuts[action->text()] = action->shortcut().toString();
+        QCOMPARE(shortcuts[QStringLiteral("Insert Today")], QStringLiteral("Ctrl+T"));
+        QCOMPARE(shortcuts[QStringLiteral("Data Source")], QStringLiteral("Ctrl+Alt+D"));
+        QCOMPARE(shortcuts[QStringLiteral("&Override")], QStringLiteral("Ctrl+Alt+V"));
+        QCOMPARE(shortcuts[QStringLiteral("&Annualizer")], QStringLiteral("Ctrl+Alt+A"));
+        QLineEdit* name = Edit(0);
+        name->setFocus();
+        QTRY_VERIFY(name->hasFocus());
+        QTest::keyClick(name, Qt::Key_T, Qt::ControlModifier);
+        QCOMPARE(name->text(), QString::fromStdString(LongDateOfToday()));
+        QVERIFY(window->Modified());
+    }
+
+    void zoomKeepsTheFocusedFieldAndThePlace() {
+        QLineEdit* deep = Edit(41);  // line 7b, well down the page
+        deep->setFocus();
+        QTRY_VERIFY(deep->hasFocus());
+        const int width = window->PagePanel()->width();
+        auto* bar = window->findChild<QScrollArea*>(QStringLiteral("VertScrollBox1"))->verticalScrollBar();
+        const double place = static_cast<double>(bar->value()) / window->PagePanel()->height();
+        QVERIFY(place > 0);
+        window->ApplyZoom(0.8);
+        QCOMPARE(window->ZoomFactor(), 0.8);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("edt41"));
+        QVERIFY(std::abs(window->PagePanel()->width() - width * 0.8) <= 2);
+        QVERIFY(std::abs(static_cast<double>(bar->value()) / window->PagePanel()->height() - place) < 0.05);
+        const auto* tree = window->findChild<QWidget*>(QStringLiteral("TreeView1"));
+        const int expected = std::min(window->PagePanel()->width() + (tree->isVisible() ? tree->width() : 0) + 36,
+                                      window->screen()->availableGeometry().width());
+        QCOMPARE(window->width(), std::max(expected, window->minimumSizeHint().width()));
     }
 
     void calculatorWithoutACalculatorSaysWhatItLookedFor() {

@@ -75,12 +75,13 @@ void TfrmMain::CreateNewCase() {
     currentSubPage_ = -1;
 }
 
-bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/) {
+bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool caseOnScreen) {
     std::string error;
     std::optional<ClientFileContents> read = ReadClientFile(path.toStdString(), environment_, error);
     if (!read) {
-        prompts_->Warn(QStringLiteral("The case \"%1\" could not be opened: %2\nThe case on screen is unchanged.")
-                           .arg(path, Q(error)));
+        QString message = QStringLiteral("The case \"%1\" could not be opened: %2").arg(path, Q(error));
+        if (caseOnScreen) message += QStringLiteral("\nThe case on screen is unchanged.");
+        prompts_->Warn(message);
         return false;
     }
     ClearPage();

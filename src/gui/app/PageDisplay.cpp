@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
 #include <QStackedWidget>
@@ -421,8 +422,28 @@ void TfrmMain::ShowZoomDialog() {
     layout->addWidget(slider);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted || slider->value() == 0) return;
-    settings_.zoomFactor = slider->value() / 100.0;
-    if (currentPage_ != -1) DisplayAPage(currentPage_ * 100 + std::max(0, currentSubPage_));
+    ApplyZoom(slider->value() / 100.0);
+}
+
+// Scales the page to `factor`, keeping the focused field and the place on the
+// page, and sizes the window to the page: page width + tree + 36, centred.
+void TfrmMain::ApplyZoom(double factor) {
+    settings_.zoomFactor = factor;
+    if (currentPage_ == -1 || !caseShown_) return;
+    QWidget* focus = QApplication::focusWidget();
+    const QString focusName = focus && pnlMainForm_->isAncestorOf(focus) ? focus->objectName() : QString();
+    QScrollBar* bar = VertScrollBox1_->verticalScrollBar();
+    const double place = pnlMainForm_->height() > 0 ? static_cast<double>(bar->value()) / pnlMainForm_->height() : 0;
+
+    DisplayAPage(currentPage_ * 100 + std::max(0, currentSubPage_));
+    if (QWidget* field = focusName.isEmpty() ? nullptr : FindField(focusName)) field->setFocus(Qt::OtherFocusReason);
+    bar->setValue(static_cast<int>(place * pnlMainForm_->height()));
+
+    const QRect screenArea = screen()->availableGeometry();
+    const int tree = TreeView1_->isVisible() ? TreeView1_->width() : 0;
+    const int wanted = std::min(pnlMainForm_->width() + tree + 36, screenArea.width());
+    resize(std::max(wanted, minimumSizeHint().width()), height());
+    move(screenArea.x() + std::max(0, (screenArea.width() - width()) / 2), y());
 }
 
 void TfrmMain::ShowShrinkFontDialog() {

@@ -365,9 +365,10 @@ void TfrmMain::BuildMenus() {
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, &TfrmMain::OverrideClick);
     }
-    AddAction(options, QStringLiteral("&Annualizer"), QKeySequence(QStringLiteral("Ctrl+Alt+A")))->setEnabled(false);
-    connect(AddAction(options, QStringLiteral("Ca&lculator"), QKeySequence(QStringLiteral("Ctrl+Alt+C"))),
-            &QAction::triggered, this, &TfrmMain::CalculatorClick);
+    mnuAnnualizer_ = AddAction(options, QStringLiteral("&Annualizer"), QKeySequence(QStringLiteral("Ctrl+Alt+A")));
+    mnuAnnualizer_->setEnabled(false);  // the annualizer comes with the line dialogs
+    mnuCalculator_ = AddAction(options, QStringLiteral("Ca&lculator"), QKeySequence(QStringLiteral("Ctrl+Alt+C")));
+    connect(mnuCalculator_, &QAction::triggered, this, &TfrmMain::CalculatorClick);
     QAction* check = AddAction(options, QStringLiteral("C&heck Worksheet"));
     connect(check, &QAction::triggered, this, &TfrmMain::CheckWorksheetClick);
     caseCommands_.push_back(check);
@@ -391,19 +392,34 @@ void TfrmMain::BuildMenus() {
     connect(AddAction(help, QStringLiteral("&About")), &QAction::triggered, this, &TfrmMain::ShowAbout);
 }
 
+// The field pop-up shows each command with its shortcut.  Commands the main
+// menu also has are the menu's own actions; the others belong to the window,
+// so their shortcuts work from inside a field with the pop-up closed.
 void TfrmMain::BuildFieldPopup() {
     fieldPopup_ = new QMenu(this);
-    fieldPopup_->addAction(QStringLiteral("Annualizer"))->setEnabled(false);
-    fieldPopup_->addAction(QStringLiteral("Calculator"))->setEnabled(false);
-    popOverride_ = fieldPopup_->addAction(QStringLiteral("Override"));
-    popCancelOverride_ = fieldPopup_->addAction(QStringLiteral("Cancel Override"));
-    for (QAction* action : {popOverride_, popCancelOverride_})
-        connect(action, &QAction::triggered, this, &TfrmMain::OverrideClick);
-    popDataSource_ = fieldPopup_->addAction(QStringLiteral("Data Source"));
-    popDataSource_->setEnabled(false);
+    fieldPopup_->addAction(mnuAnnualizer_);
+    fieldPopup_->addAction(mnuCalculator_);
+    popOverride_ = mnuOverride_;
+    popCancelOverride_ = mnuCancelOverride_;
+    fieldPopup_->addAction(popOverride_);
+    fieldPopup_->addAction(popCancelOverride_);
+    popDataSource_ = WindowAction(QStringLiteral("Data Source"), QKeySequence(QStringLiteral("Ctrl+Alt+D")));
+    popDataSource_->setEnabled(false);  // the data-source explanations come with the help pages
+    fieldPopup_->addAction(popDataSource_);
     popHelp_ = fieldPopup_->addAction(QStringLiteral("Help"));
     popHelp_->setEnabled(false);
-    connect(fieldPopup_->addAction(QStringLiteral("Insert Today")), &QAction::triggered, this, &TfrmMain::InsertToday);
+    QAction* today = WindowAction(QStringLiteral("Insert Today"), QKeySequence(QStringLiteral("Ctrl+T")));
+    today->setObjectName(QStringLiteral("popInsertToday"));
+    connect(today, &QAction::triggered, this, &TfrmMain::InsertToday);
+    fieldPopup_->addAction(today);
+}
+
+QAction* TfrmMain::WindowAction(const QString& caption, const QKeySequence& shortcut) {
+    auto* action = new QAction(caption, this);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    return action;
 }
 
 void TfrmMain::UpdateMenuItems() {
@@ -541,13 +557,11 @@ bool TfrmMain::KeyPress(QKeyEvent* key) {
 
 void TfrmMain::StartUp(const QStringList& arguments, bool placeOnScreen) {
     if (placeOnScreen) PlaceOnScreen(QGuiApplication::primaryScreen()->availableGeometry());
-    if (!arguments.isEmpty() && arguments.first().toUpper() != QLatin1String("UNTITLED.Q10")) {
-        if (!LoadCaseFile(arguments.first(), 16050)) {
-            UpdateMenuItems();
-            return;
-        }
+    // A file named on the command line that cannot be read is reported; the
+    // new case is shown in its place.
+    if (!arguments.isEmpty() && arguments.first().toUpper() != QLatin1String("UNTITLED.Q10") &&
+        LoadCaseFile(arguments.first(), 16050, false))
         AddToRecentFiles(arguments.first());
-    }
     RefreshRecentFiles();
     DisplayAPage(Str2Int(answers_->Text(1, 100)) * 100);
     UpdateMenuItems();

@@ -81,6 +81,7 @@ public:
     void CheckWorksheetClick();
     void InsertToday();
     void CalculatorClick();
+    void ApplyZoom(double factor);
 
     // ---- State, for the shell and tests ----
     TAnswer& Answers() { return *answers_; }
@@ -105,6 +106,7 @@ public:
     QAction* CancelOverrideAction() const { return mnuCancelOverride_; }
     QAction* ZoomAction() const { return mnuZoom_; }
     QAction* ShowTreeAction() const { return mnuShowTree_; }
+    QMenu* FieldPopup() const { return fieldPopup_; }
     QComboBox* RecentFilesBox() const { return cmbxOpenRecent_; }
     double ZoomFactor() const { return settings_.zoomFactor; }
     // The close sequence without closing the window: commit, save prompt,
@@ -123,6 +125,8 @@ private:
     void BuildFieldPopup();
     void BuildTree();
     QAction* AddAction(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {});
+    // An action of the window itself, whose shortcut works from any field.
+    QAction* WindowAction(const QString& caption, const QKeySequence& shortcut);
     void SetPageProperties(QWidget* container);
     void FillPage();
     void StorePage();
@@ -151,7 +155,9 @@ private:
     // At start: a configured layout folder that lost its files gives way to
     // the installed one, with a message naming it.
     void FallBackToInstalledLayouts();
-    bool LoadCaseFile(const QString& path, int createErrorCode);
+    // Reads a client file into a fresh case; on failure the user is told why
+    // (and that the case on screen stays, when there is one) and false returned.
+    bool LoadCaseFile(const QString& path, int createErrorCode, bool caseOnScreen = true);
     void RefreshRecentFiles();
     void AddToRecentFiles(const QString& path);
     void ShowStartScreen(bool show);
@@ -196,6 +202,8 @@ private:
     QAction* mnuCancelOverride_ = nullptr;
     QAction* mnuZoom_ = nullptr;
     QAction* mnuShowTree_ = nullptr;
+    QAction* mnuAnnualizer_ = nullptr;
+    QAction* mnuCalculator_ = nullptr;
     std::array<QAction*, 9> mnuRecent_{};
     QMenu* fieldPopup_ = nullptr;
     QAction* popOverride_ = nullptr;
