@@ -524,6 +524,18 @@ TEST_F(WorksheetTest, FinalFigureBelowTheMinimumAndBelowZero) {
     EXPECT_FALSE(store->ErrFlag);
 }
 
+TEST_F(WorksheetTest, MoreThanSixChildrenUseTheSixChildrenColumnAndSaySo) {
+    Set({{1, 53, "X"}, {1, 4, "X"}, {1, 6, ""}, {1, 19, "40,000.00"}, {1, 20, "20,000.00"}, {1, 2, "6"}});
+    const std::string six = CalculateChecked();
+    const std::string sixChildren = Get(3, 14);
+    EXPECT_EQ(six.find("the column for six"), std::string::npos);
+    Set(1, 2, "7");
+    const std::string seven = CalculateChecked();
+    EXPECT_EQ(Get(3, 14), sixChildren);
+    EXPECT_TRUE(HasComment(seven, "Sole/Shared Worksheet, Line 17. There are 7 children; the support schedule has "
+                                  "columns for one to six children, so the column for six children is used."));
+}
+
 TEST_F(WorksheetTest, ProcessingChargeRateOrFlatFee) {
     Set({{1, 53, "X"}, {1, 4, "X"}, {1, 6, ""}, {1, 19, "20,000.00"}, {1, 20, "20,000.00"}});
     Calculate();

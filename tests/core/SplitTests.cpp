@@ -252,6 +252,20 @@ TEST_F(SplitTest, CaptionChildrenChecks) {
     }
 }
 
+TEST_F(SplitTest, MoreThanSixChildrenWithAParentUseTheSixChildrenColumn) {
+    AlikeParents();
+    Set({{8, 2, "7"}, {8, 4, "6"}, {8, 5, "1"}});
+    Calculate();
+    const double six = store->SupportLow;
+    Set({{8, 2, "8"}, {8, 4, "7"}});
+    const auto comments = SplitComments();
+    EXPECT_EQ(store->SupportLow, six);
+    EXPECT_NE(std::find(comments.begin(), comments.end(),
+                        "Split Parental Worksheet, Line 17, Column I. There are 7 children; the support schedule has "
+                        "columns for one to six children, so the column for six children is used."),
+              comments.end());
+}
+
 TEST_F(SplitTest, UseThisAmountAndAnnualizeBoxesExcludeEachOther) {
     const std::string father = "Split Parental Worksheet, Line 1a. Father's \"Use this amount...\" and \"Annualize "
                                "...\" checkboxes are both checked. Check only one because they are mutually "

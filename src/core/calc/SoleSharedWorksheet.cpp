@@ -309,8 +309,9 @@ void Calc3(CalcRun& run) {
 
     CombinedIncomeLine15(run, kCombined15, kFather, kMother);
     IncomeSharesLine16(run, kCombined15, kFatherShare16, kMotherShare16, kFather, kMother);
-    Line17Lookup lookup = LookUpLine17(run, run.Integer(kChildren.page, kChildren.slot),
-                                       run.Money(kCombined15.page, kCombined15.slot),
+    const int children = run.Integer(kChildren.page, kChildren.slot);
+    SixChildrenColumnNotice(run, kPrefix + "Line 17. ", children);
+    Line17Lookup lookup = LookUpLine17(run, children, run.Money(kCombined15.page, kCombined15.slot),
                                        run.Ticked(kLimitBox.page, kLimitBox.slot), true, true);
     a.SupportLow = lookup.low;
     a.SupportInterpolated = lookup.interpolated;

@@ -299,6 +299,8 @@ void Calc10(CalcRun& run) {
     const double combined = MoneyOf(run, kCombined15);
     const bool limit = run.Ticked(kLimitBox.page, kLimitBox.slot);
     auto children = [&](Slot s) { return run.Integer(s.page, s.slot); };
+    SixChildrenColumnNotice(run, kPrefix + "Line 17, Column I. ", children(kChildrenWithMother));
+    SixChildrenColumnNotice(run, kPrefix + "Line 17, Column II. ", children(kChildrenWithFather));
     // Only the very first of the six lookups may write the lookup's comments.
     const Line17Lookup withMother = LookUpLine17(run, children(kChildrenWithMother), combined, limit, false, true);
     a.SupportLow = withMother.low;

@@ -197,6 +197,13 @@ void IncomeSharesLine16(CalcRun& run, Slot combined, Slot fatherShare, Slot moth
     run.SetText(motherShare.page, motherShare.slot, FixedText(noIncome ? 0.0 : 1 - share, 4));
 }
 
+void SixChildrenColumnNotice(CalcRun& run, const std::string& where, int children) {
+    if (children <= 6) return;
+    run.Notice(where + "There are " + std::to_string(children) +
+               " children; the support schedule has columns for one to six children, so the column for six "
+               "children is used.");
+}
+
 Line17Lookup LookUpLine17(CalcRun& run, int children, double combinedIncome, bool limit, bool soleWorksheet,
                           bool reportComments) {
     Line17Lookup lookup;

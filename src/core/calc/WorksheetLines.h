@@ -85,6 +85,9 @@ struct Line17Lookup {
 };
 // Looks the combined income up by the three methods; the lookup's own
 // comments are written when `reportComments` is set.
+// More than six children: the schedule's six-children column is used, and
+// the check report says so under `where` (the worksheet, line and column).
+void SixChildrenColumnNotice(CalcRun& run, const std::string& where, int children);
 Line17Lookup LookUpLine17(CalcRun& run, int children, double combinedIncome, bool limit, bool soleWorksheet,
                           bool reportComments);
 // Line 17 by the method boxes (Low wins over High; neither means
