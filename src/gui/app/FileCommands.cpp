@@ -216,6 +216,7 @@ void TfrmMain::CloseClick() {
     environment_->currentFileName.clear();
     ClearPage();
     ShowStartScreen(true);
+    SelectTreeItemOfPage(-1);  // no worksheet is on display
     caseShown_ = false;
     SetModified(false);
     UpdateMenuItems();
