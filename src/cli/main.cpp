@@ -4,6 +4,7 @@
 //   quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]
 //   quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
+//   quill10-cli compare A.q10 B.q10 ... [--csv]
 //
 // Every command also takes --program-dir DIR (the folder holding table.txt;
 // by default the executable's own folder, or ../share/quill10 relative to
@@ -27,6 +28,7 @@
 #include "files/FileAccess.h"
 #include "files/NewCase.h"
 #include "files/ProgramFolder.h"
+#include "scenarios/ScenarioComparison.h"
 #include "files/Settings.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
@@ -42,6 +44,7 @@ constexpr const char* kUsage =
     "  quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]\n"
     "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]\n"
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
+    "  quill10-cli compare A.q10 B.q10 ... [--csv] [--today YYYY-MM-DD]\n"
     "  quill10-cli --version\n"
     "options for every command: --program-dir DIR (the folder holding table.txt)\n";
 
@@ -65,7 +68,7 @@ public:
 
 Arguments ParseArguments(int argc, char** argv) {
     static const std::set<std::string> kValued = {"-o", "--screen", "--check", "--today", "--program-dir", "--pages"};
-    static const std::set<std::string> kFlags = {"--force"};
+    static const std::set<std::string> kFlags = {"--force", "--csv"};
     Arguments args;
     if (argc < 2) throw UsageError("no command given");
     args.command = argv[1];
@@ -215,6 +218,23 @@ int RunPrint(const Arguments& args, const std::string& programFolder) {
     return PrintCase(*contents.answers, programFolder, *pages, *output, std::cerr);
 }
 
+// Two to six cases side by side, as a text table or CSV on stdout.  A file
+// that cannot be read keeps its column with the reason and makes the exit
+// status 1.
+int RunCompare(const Arguments& args, const std::string& programFolder) {
+    if (args.files.size() < kMinScenarios || args.files.size() > kMaxScenarios)
+        throw UsageError("compare takes two to six client files");
+    const ScenarioComparison comparison = CompareScenarios(args.files, programFolder);
+    std::cout << (args.flags.count("--csv") ? ComparisonCsv(comparison) : ComparisonText(comparison));
+    int status = 0;
+    for (const ScenarioColumn& column : comparison.columns) {
+        if (column.error.empty()) continue;
+        std::cerr << "quill10-cli: " << column.error << '\n';
+        status = 1;
+    }
+    return status;
+}
+
 int RunSummary(const Arguments& args, const std::string& programFolder) {
     ClientFileContents contents = ReadCase(TheOnlyInput(args), programFolder);
     CalculateOrFail(*contents.answers);
@@ -248,6 +268,7 @@ int main(int argc, char** argv) {
         const std::string programFolder = ProgramFolder(args, argv[0]);
         if (args.command == "calc") return RunCalc(args, programFolder);
         if (args.command == "summary") return RunSummary(args, programFolder);
+        if (args.command == "compare") return RunCompare(args, programFolder);
         if (args.command == "print") return RunPrint(args, programFolder);
         if (args.command == "import") return RunImport(args, programFolder);
         throw UsageError("unknown command \"" + args.command + "\"");

@@ -51,6 +51,24 @@ TEST_F(CliTest, CalcWritesTheCheckReport) {
     EXPECT_TRUE(std::filesystem::exists(folder / "out.q10"));
 }
 
+TEST_F(CliTest, CompareShowsTheCasesSideBySide) {
+    const std::string a = Sample("sole-father-pays.q10"), b = Sample("shared-deviation.q10");
+    CliRun text = RunCli("compare " + a + " " + b);
+    EXPECT_EQ(text.status, 0) << text.output;
+    EXPECT_NE(text.output.find("Line 28: annual support, insurance provided"), std::string::npos) << text.output;
+    EXPECT_NE(text.output.find("9,697.20    *5,627.82 (-4,069.38)"), std::string::npos) << text.output;
+    CliRun csv = RunCli("compare " + a + " " + b + " --csv");
+    EXPECT_EQ(csv.status, 0);
+    EXPECT_NE(csv.output.find("\"Line 28: annual support, insurance provided\",\"9,697.20\",\"5,627.82\",\"-4,069.38\""),
+              std::string::npos)
+        << csv.output;
+    CliRun missing = RunCli("compare " + a + " " + Out("missing.q10"));
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.output.find("cannot read missing.q10"), std::string::npos);
+    EXPECT_NE(missing.output.find("9,697.20"), std::string::npos);  // the readable case still shows
+    EXPECT_EQ(RunCli("compare " + a).status, 2);
+}
+
 TEST_F(CliTest, SummaryPrintsTheHeadlineFigures) {
     // One child, father 30,000, mother 50,000, the mother pays under a shared
     // parenting order with a 10 % time-of-possession deviation (worked out in

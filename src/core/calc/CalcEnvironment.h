@@ -34,6 +34,10 @@ public:
     // Why the check report of the last calculation could not be written;
     // empty when it was written or not asked for.
     std::string checkReportError;
+    // The inconsistencies (comments that set the error flag) the last
+    // calculation met in each worksheet, whether or not it was checking.
+    int soleSharedErrors = 0;
+    int splitErrors = 0;
     // Fills the controls of the worksheet on display from the store; run at
     // the end of every calculation.
     std::function<void()> refreshScreen;

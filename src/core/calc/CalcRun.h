@@ -21,8 +21,11 @@ public:
     // An inconsistency: sets the error flag and, when checking, writes the comment.
     void Error(const std::string& text) {
         a.ErrFlag = true;
+        ++errors;
         report.Comment(text);
     }
+    // The inconsistencies met so far, checking or not.
+    int errors = 0;
     // A notice (an overridden value, a warning that changes nothing).
     void Notice(const std::string& text) { report.Comment(text); }
     void NoticeIfOverridden(int page, int slot, const std::string& text) {

@@ -84,6 +84,7 @@ void TAnswer::Calculate() {
     ErrFlag = false;
     CalcRun run(*this, report, FileNameOnly(environment.currentFileName));
 
+    environment.soleSharedErrors = environment.splitErrors = 0;
     if (!SoleSharedIsBlank(*this)) {
         Calc1(run);
         Calc2(run);
@@ -93,6 +94,7 @@ void TAnswer::Calculate() {
         Calc6(run);
         Calc15(*this);
         CopySoleSharedPrintedPages(*this);
+        environment.soleSharedErrors = run.errors;
     }
     if (!SplitIsBlank(*this)) {
         Calc8(run);
@@ -104,6 +106,7 @@ void TAnswer::Calculate() {
         Calc14(run);
         Calc16(*this);
         CopySplitPrintedPages(*this);
+        environment.splitErrors = run.errors - environment.soleSharedErrors;
     }
     if (report.Checking() && report.CommentCount() == 0)
         report.Comment("There are no comments or errors in this worksheet. ");
