@@ -178,6 +178,13 @@ void SupportTable::Refresh() {
     size_ = size;
 }
 
+std::string SupportTable::ParseRows(std::string_view bytes, std::vector<Row>& rows) {
+    rows.clear();
+    const std::string problem = ReadRows(DecodeTextFile(bytes), rows);
+    if (!problem.empty()) rows.clear();
+    return problem;
+}
+
 std::string SupportTable::Load() {
     std::string reason;
     const std::optional<std::string> bytes = ReadRegularFile(path_, kFileLimit, reason);
@@ -185,7 +192,7 @@ std::string SupportTable::Load() {
         return "The support table \"" + path_ + "\" cannot be read: " + reason +
                ". Install table.txt in the program folder and calculate again.";
     std::vector<Row> rows;
-    const std::string problem = ReadRows(DecodeTextFile(*bytes), rows);
+    const std::string problem = ParseRows(*bytes, rows);
     if (!problem.empty())
         return "The support table \"" + path_ + "\" is not in the table format: " + problem +
                ". No support is calculated from it until it is corrected.";

@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quill10 {
@@ -51,6 +52,11 @@ public:
         double income = 0;
         std::array<double, 6> amounts{};
     };
+
+    // Reads and checks the bytes of a table: "" when every row is sound,
+    // which are then in `rows`; otherwise what is wrong and, where it is a
+    // line, which ("line 5: ...").
+    static std::string ParseRows(std::string_view bytes, std::vector<Row>& rows);
 
     // While a calculation runs, the file is looked at once, at its first
     // lookup, instead of at every lookup.
