@@ -44,8 +44,11 @@ TEST_F(CliTest, CalcWritesTheCheckReport) {
                      Out("report.txt") + " --today 2019-03-07");
     EXPECT_EQ(run.status, 0) << run.output;
     const std::string dashes(65, '-');
-    EXPECT_EQ(ReadFile(folder / "report.txt"),
-              dashes + "\r\nPaul Jones & Anna Jones - 3/7/2019\r\nCase No.: DR-2019-0103\r\n" + dashes +
+    const std::string report = ReadFile(folder / "report.txt");
+    const std::string schedule = report.substr(0, report.find("\r\n\r\n") + 4);
+    EXPECT_EQ(schedule.rfind("Support schedule: " + std::string(QUILL10_PROGRAM_DIR) + "/table.txt of ", 0), 0u);
+    EXPECT_EQ(report,
+              schedule + dashes + "\r\nPaul Jones & Anna Jones - 3/7/2019\r\nCase No.: DR-2019-0103\r\n" + dashes +
                   "\r\nSole Residential/Shared Parenting Worksheet\r\n" + dashes + "\r\n\r\n" +
                   "1. There are no comments or errors in this worksheet. \r\n\r\n");
     EXPECT_TRUE(std::filesystem::exists(folder / "out.q10"));

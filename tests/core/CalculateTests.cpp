@@ -68,10 +68,28 @@ TEST_F(WorksheetTest, ReportHeaderAndNoCommentsLine) {
          {1, 19, "30,000.00"}});
     Calculate();  // the header shows the caption as the last calculation left it
     const std::string report = CalculateChecked();
-    EXPECT_EQ(report, kDashes + "\r\nJohn & Mary - 3/7/2019\r\nCase No.: DR-19-001\r\n" + kDashes +
+    EXPECT_EQ(report, ScheduleLines() + kDashes + "\r\nJohn & Mary - 3/7/2019\r\nCase No.: DR-19-001\r\n" + kDashes +
                           "\r\nSole Residential/Shared Parenting Worksheet\r\n" + kDashes + "\r\n\r\n" +
                           "1. There are no comments or errors in this worksheet. \r\n\r\n");
     EXPECT_FALSE(store->ErrFlag);
+}
+
+TEST_F(WorksheetTest, ReportNamesTheScheduleInUse) {
+    Set({{1, 53, "X"}, {1, 4, "X"}, {1, 6, ""}, {1, 19, "30,000.00"}});
+    const std::string installed = CalculateChecked();
+    const std::string first = installed.substr(0, installed.find("\r\n"));
+    EXPECT_EQ(first.rfind("Support schedule: " + store->Environment().Table().Path() + " of ", 0), 0u) << first;
+    EXPECT_NE(first.find("(the demonstration schedule installed with QUILL10, not the official Ohio schedule)"),
+              std::string::npos)
+        << first;
+    // An office's own schedule (one amount differs) is named without the note.
+    std::string table = test::ReadWholeFile(store->Environment().Table().Path());
+    table.replace(table.rfind("\t"), 1, "\t1");  // the last row's six-children amount grows
+    test::WriteWholeFile(folder.File("table.txt"), table);
+    store->Environment().SetProgramFolder(folder.Path().string());
+    const std::string own = CalculateChecked();
+    EXPECT_EQ(own.rfind("Support schedule: " + folder.File("table.txt") + " of ", 0), 0u) << own;
+    EXPECT_EQ(own.find("demonstration"), std::string::npos);
 }
 
 TEST_F(WorksheetTest, CommentsAreNumberedAcrossTheReport) {

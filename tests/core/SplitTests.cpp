@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SplitWholeCase, ::testing::ValuesIn(kWholeCases)
 TEST_F(SplitTest, ReportHeaderShowsTheCaptionBeforeItIsRewritten) {
     Set({{8, 50, "John"}, {8, 51, "Mary"}, {8, 1, "DR-19-002"}, {8, 0, "Old & Names"}, {8, 18, "30,000.00"}});
     const std::string report = CalculateChecked();
-    EXPECT_EQ(report, kDashes + "\r\nOld & Names - 3/7/2019\r\nCase No.: DR-19-002\r\n" + kDashes +
+    EXPECT_EQ(report, ScheduleLines() + kDashes + "\r\nOld & Names - 3/7/2019\r\nCase No.: DR-19-002\r\n" + kDashes +
                           "\r\nSplit Parental Worksheet\r\n" + kDashes + "\r\n\r\n1. " + kNoComments + "\r\n\r\n");
     EXPECT_EQ(Get(8, 0), "John & Mary");
 }
@@ -198,7 +198,7 @@ TEST_F(SplitTest, ReportHeaderForACaptionAlone) {
     // with its header, and the caption is cleared because both names are empty.
     Set(8, 0, "Doe & Doe");
     const std::string report = CalculateChecked();
-    EXPECT_EQ(report.rfind(kDashes + "\r\nDoe & Doe - 3/7/2019\r\nCase No.: \r\n", 0), 0u) << report;
+    EXPECT_EQ(report.rfind(ScheduleLines() + kDashes + "\r\nDoe & Doe - 3/7/2019\r\nCase No.: \r\n", 0), 0u) << report;
     EXPECT_EQ(Get(8, 0), "");
 }
 

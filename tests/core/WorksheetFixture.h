@@ -32,6 +32,9 @@ protected:
     const std::string& Get(int page, int slot) const { return store->Text(page, slot); }
     void Calculate() { store->Calculate(); }
     // Calculates in checking mode and returns the check report.
+    // The report's first lines: the support schedule in use and a blank line.
+    std::string ScheduleLines() { return store->Environment().Table().Description() + "\r\n\r\n"; }
+
     std::string CalculateChecked() {
         struct CheckingOff {
             CalcEnvironment& environment;

@@ -67,6 +67,16 @@ void SaveReport(CheckReport& report, CalcEnvironment& environment) {
     ErrorMessage(18034, "Calculate");
 }
 
+// The report's first line names the support schedule in use; a table that
+// cannot be used is named with the reason (a blank case calculates without it).
+std::string ScheduleInUse(SupportTable& table) {
+    try {
+        return table.Description();
+    } catch (const SupportTableError& error) {
+        return "Support schedule: " + table.Path() + " cannot be used: " + error.what();
+    }
+}
+
 }  // namespace
 
 double SoleSharedIncomeTotal(const TAnswer& answers) { return SumOf(answers, kSoleSharedIncomeSlots); }
@@ -80,7 +90,11 @@ void TAnswer::Calculate() {
     CalculationGuard guard(*this, report);
     SupportTable::Calculation tableChecks(environment.Table());
     environment.checkReportError.clear();
-    if (environment.checking) report.Create(environment.CheckReportPath());
+    if (environment.checking) {
+        report.Create(environment.CheckReportPath());
+        report.Line(ScheduleInUse(environment.Table()));
+        report.Line("");
+    }
     ErrFlag = false;
     CalcRun run(*this, report, FileNameOnly(environment.currentFileName));
 

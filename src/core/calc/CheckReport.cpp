@@ -22,6 +22,10 @@ void CheckReport::WriteLine(const std::string& line) {
     text_ += "\r\n";
 }
 
+void CheckReport::Line(const std::string& text) {
+    if (checking_) WriteLine(text);
+}
+
 void CheckReport::WriteHeader(const std::string& caption, const std::string& caseNumber,
                               const std::string& worksheetName) {
     if (!checking_) return;

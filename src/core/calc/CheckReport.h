@@ -19,6 +19,8 @@ public:
     void Create(const std::string& path);
     bool Checking() const { return checking_; }
 
+    // A line of its own (the support schedule in use, above the headers).
+    void Line(const std::string& text);
     // The worksheet header: dashes, caption and date, case number, dashes,
     // worksheet name, dashes, an empty line.
     void WriteHeader(const std::string& caption, const std::string& caseNumber, const std::string& worksheetName);

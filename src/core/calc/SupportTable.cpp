@@ -1,12 +1,16 @@
 #include "calc/SupportTable.h"
 
 #include <charconv>
+#include <chrono>
+#include <cmath>
+#include <ctime>
 #include <optional>
 #include <string_view>
 #include <system_error>
 
 #include "files/FileAccess.h"
 #include "store/Misc.h"
+#include "store/Regional.h"
 #include "store/TextEncoding.h"
 
 namespace quill10 {
@@ -176,6 +180,40 @@ void SupportTable::Refresh() {
     loaded_ = !ec;  // a file that could not be looked at is looked at again next time
     modified_ = modified;
     size_ = size;
+}
+
+std::uint64_t SupportTable::Fingerprint(const std::vector<Row>& rows) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    auto add = [&hash](double value) {
+        auto whole = static_cast<std::int64_t>(std::llround(value));
+        for (int k = 0; k < 8; ++k, whole >>= 8) hash = (hash ^ static_cast<std::uint8_t>(whole & 0xff)) * 1099511628211ULL;
+    };
+    for (const Row& row : rows) {
+        add(row.income);
+        for (double amount : row.amounts) add(amount);
+    }
+    return hash;
+}
+
+bool SupportTable::IsDemonstration() {
+    EnsureCurrent();
+    return Fingerprint(rows_) == kDemonstrationFingerprint;
+}
+
+std::string SupportTable::Description() {
+    EnsureCurrent();
+    std::string text = "Support schedule: " + path_;
+    std::error_code ec;
+    const auto modified = std::filesystem::last_write_time(path_, ec);
+    if (!ec) {
+        const auto seconds = std::chrono::file_clock::to_sys(modified);
+        const std::time_t time = std::chrono::system_clock::to_time_t(seconds);
+        if (const std::tm* local = std::localtime(&time))
+            text += " of " + FormatShortDate(Date{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday});
+    }
+    if (Fingerprint(rows_) == kDemonstrationFingerprint)
+        text += " (the demonstration schedule installed with QUILL10, not the official Ohio schedule)";
+    return text;
 }
 
 std::string SupportTable::ParseRows(std::string_view bytes, std::vector<Row>& rows) {

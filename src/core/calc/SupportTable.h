@@ -48,10 +48,22 @@ public:
 
     size_t RowCount();
 
+    // Which schedule is in use, for the check report and the About box: the
+    // file, its date and, when it is the demonstration schedule installed with
+    // the program (recognised by its amounts), that it is not the official
+    // one.  Throws SupportTableError as Amount does.
+    std::string Description();
+    bool IsDemonstration();
+
     struct Row {
         double income = 0;
         std::array<double, 6> amounts{};
     };
+    // A fingerprint of a table's rows (FNV-1a over its incomes and amounts),
+    // the same whatever the line ends or separators of the file.
+    static std::uint64_t Fingerprint(const std::vector<Row>& rows);
+    // The fingerprint of the demonstration schedule installed with the program.
+    static constexpr std::uint64_t kDemonstrationFingerprint = 0x80b886652ed18fa0ULL;
 
     // Reads and checks the bytes of a table: "" when every row is sound,
     // which are then in `rows`; otherwise what is wrong and, where it is a
