@@ -46,6 +46,18 @@ bool ScriptedPrompts::AskOkCancel(const QString& text) {
     return Take(okCancelAnswers, false);
 }
 
+int ScriptedPrompts::RunDialog(QDialog& dialog) {
+    dialogsShown << dialog.windowTitle();
+    dialog.setResult(QDialog::Rejected);
+    if (dialogDrivers.empty()) return dialog.result();
+    const std::function<void(QDialog&)> drive = std::move(dialogDrivers.front());
+    dialogDrivers.pop_front();
+    dialog.show();
+    drive(dialog);
+    if (dialog.isVisible()) dialog.reject();
+    return dialog.result();
+}
+
 ReplaceAnswer ScriptedPrompts::AskReplaceCase(const QString& path) {
     casesAskedAbout << path;
     return Take(replaceAnswers, ReplaceAnswer::Cancel);

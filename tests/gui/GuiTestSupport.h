@@ -1,9 +1,11 @@
 #pragma once
 // Window test fixtures: answers for the user's dialogs, a recorder of
 // numbered errors, and a fresh settings and documents folder per test.
+#include <QDialog>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -44,6 +46,12 @@ public:
     QStringList casesAskedAbout;
     ReplaceAnswer AskReplaceCase(const QString& path) override;
     int saveQuestions = 0;
+    // Modal dialogs: each is shown and handed to the next driver, which
+    // works it as the user does and closes it; with no driver left it is
+    // closed unseen, as by Cancel.  Their captions are kept.
+    std::deque<std::function<void(QDialog&)>> dialogDrivers;
+    QStringList dialogsShown;
+    int RunDialog(QDialog& dialog) override;
 };
 
 // A fresh home folder (documents and settings) for one test, restored after.

@@ -32,6 +32,8 @@ double EarnedIncome(const CalcRun& run, const ParentColumn& p) {
 
 }  // namespace
 
+int PovertyLevelOf(int persons) { return persons >= 1 && persons <= 20 ? kPovertyLevels[persons] : 0; }
+
 const char* FilingStatusName(int index) { return index >= 0 && index < 5 ? kFilingStatusNames[index] : nullptr; }
 
 // ---- Lines 1 and 2 ----

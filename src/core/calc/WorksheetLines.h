@@ -70,6 +70,8 @@ void AdjustmentsLine13(CalcRun& run, const ParentColumn& p);
 void AdjustedIncomeLine14(CalcRun& run, const std::string& prefix, const ParentColumn& p);
 
 // ---- Lines 14 and 14b ----
+// The HHS poverty level of a household of `persons` (0 outside 1 to 20).
+int PovertyLevelOf(int persons);
 void HouseholdPovertyLevel(CalcRun& run, const std::string& prefix, const ParentColumn& p);
 void CashMedicalMaximumLine14b(CalcRun& run, const ParentColumn& p);
 void PovertyLevelNotice(CalcRun& run, const std::string& prefix, const ParentColumn& p);

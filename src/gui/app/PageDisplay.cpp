@@ -25,8 +25,12 @@
 #include "app/TfrmMain.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
+#include "calc/LineDialogs.h"
 #include "calc/SupportTable.h"
 #include "calc/Worksheets.h"
+#include "dialogs/CalculatorDlg.h"
+#include "dialogs/ChildCareDlg.h"
+#include "dialogs/LineDialogFactory.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Answers.h"
@@ -367,20 +371,55 @@ void TfrmMain::CloseCallouts() {
     openCallout_.clear();
 }
 
-// The line dialogs arrive with their own issue; until then a dialog button
-// recalculates the case the way a dialog's return does.
+// A worksheet button opens the line dialog of its code on the answers of
+// the screen page (a short form's are first moved to the long form's page);
+// when the dialog closes, by any button, the case is recalculated.  The
+// child care dialog's "Refresh" stores its fields and is shown again with
+// the values the recalculation leaves.
 void TfrmMain::DialogDispatch(int code) {
+    if (!answers_) return;
     StorePage();
-    const bool sole = code <= 20 || code == 50 || code == 51;
-    const bool split = (code >= 21 && code <= 40) || code == 52 || code == 53;
-    if (sole) SoleLongToCalc(*answers_);
-    if (split) SplitLongToCalc(*answers_);
+    PrepareLineDialog(*answers_, code);
+    const DialogContext context{*answers_, code, *prompts_};
+    bool changed = false;
+    for (bool again = true; again;) {
+        const std::unique_ptr<TLineDialog> dialog = CreateLineDialog(context, this);
+        if (!dialog) break;
+        again = prompts_->RunDialog(*dialog) == TfrmChildCareDlg::Refresh;
+        changed = changed || dialog->CaseChanged();
+        if (again) RecalculateAfterLineDialog(code);
+    }
+    RecalculateAfterLineDialog(code);
+    if (changed) SetModified(true);
+    UpdateMenuItems();
+}
+
+void TfrmMain::RecalculateAfterLineDialog(int code) {
+    TransferBeforeRecalculation(*answers_, code);
     RunCalculate();
-    if (code <= 20) SoleCalcToLong(*answers_);
-    else if (code <= 40) SplitCalcToLong(*answers_);
-    else if (code == 50 || code == 51) Calc15(*answers_);
-    else if (code == 52 || code == 53) Calc16(*answers_);
+    TransferAfterRecalculation(*answers_, code);
     FillPage();
+}
+
+// The annualizer fills the focused field of the worksheet: an editable
+// field bound to a slot (with the focus in a menu, the field last entered).
+// Accepting works the amount out from what the dialog shows.
+void TfrmMain::AnnualizerClick() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !pnlMainForm_->isAncestorOf(focus)) focus = lastField_.data();
+    auto* edit = qobject_cast<QLineEdit*>(focus);
+    if (!answers_ || !IsScreenPage(currentPage_) || !edit || !pnlMainForm_->isAncestorOf(edit) || edit->isReadOnly())
+        return;
+    const int tag = TagOf(edit);
+    const int kind = static_cast<int>(KindOfTag(tag));
+    if (kind == static_cast<int>(FieldKind::Unbound)) return;
+    StorePage();
+    TfrmCalculatorDlg dialog(kind, this);
+    if (prompts_->RunDialog(dialog) == QDialog::Accepted) {
+        answers_->SetText(currentPage_, SlotOfEditTag(tag), AnnualizedSlotText(kind, dialog.Annual()));
+        SetModified(true);
+    }
+    RecalculatePage();
     UpdateMenuItems();
 }
 

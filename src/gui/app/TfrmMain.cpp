@@ -366,7 +366,9 @@ void TfrmMain::BuildMenus() {
         connect(action, &QAction::triggered, this, &TfrmMain::OverrideClick);
     }
     mnuAnnualizer_ = AddAction(options, QStringLiteral("&Annualizer"), QKeySequence(QStringLiteral("Ctrl+Alt+A")));
-    mnuAnnualizer_->setEnabled(false);  // the annualizer comes with the line dialogs
+    mnuAnnualizer_->setObjectName(QStringLiteral("mnuAnnualizer"));
+    connect(mnuAnnualizer_, &QAction::triggered, this, &TfrmMain::AnnualizerClick);
+    caseCommands_.push_back(mnuAnnualizer_);
     mnuCalculator_ = AddAction(options, QStringLiteral("Ca&lculator"), QKeySequence(QStringLiteral("Ctrl+Alt+C")));
     connect(mnuCalculator_, &QAction::triggered, this, &TfrmMain::CalculatorClick);
     QAction* check = AddAction(options, QStringLiteral("C&heck Worksheet"));

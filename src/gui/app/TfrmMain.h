@@ -65,6 +65,9 @@ public:
     void ScrollOnEnter(QWidget* sender);
     void OverrideClick();
     void DialogDispatch(int code);
+    // Options > Annualizer and the field pop-up: a periodic amount made
+    // annual in the focused field.
+    void AnnualizerClick();
     void CalloutDispatch(QPushButton* button);
     void UpdateMenuItems();
 
@@ -105,6 +108,7 @@ public:
     QAction* OverrideAction() const { return mnuOverride_; }
     QAction* CancelOverrideAction() const { return mnuCancelOverride_; }
     QAction* ZoomAction() const { return mnuZoom_; }
+    QAction* AnnualizerAction() const { return mnuAnnualizer_; }
     QAction* ShowTreeAction() const { return mnuShowTree_; }
     QMenu* FieldPopup() const { return fieldPopup_; }
     QComboBox* RecentFilesBox() const { return cmbxOpenRecent_; }
@@ -133,6 +137,8 @@ private:
     // Destroys the page's controls without leaving (storing) the focused field.
     void ClearPage();
     void RecalculatePage();
+    // The recalculation after a line dialog of `code` has closed.
+    void RecalculateAfterLineDialog(int code);
     // Reads what was typed into a number field; false when the user chose
     // to put back the field's previous value.
     bool AcceptEntry(QLineEdit* edit);

@@ -1,6 +1,7 @@
 #include "app/UserPrompts.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -50,6 +51,8 @@ bool DialogPrompts::AskOkCancel(const QString& text) {
     return QMessageBox::warning(parent_, QStringLiteral("QUILL10"), text, QMessageBox::Ok | QMessageBox::Cancel,
                                 QMessageBox::Ok) == QMessageBox::Ok;
 }
+
+int UserPrompts::RunDialog(QDialog& dialog) { return dialog.exec(); }
 
 ReplaceAnswer DialogPrompts::AskReplaceCase(const QString& path) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"),

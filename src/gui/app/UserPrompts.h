@@ -3,6 +3,7 @@
 // goes through one object, so tests can answer for the user.
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 namespace quill10::gui {
@@ -30,6 +31,8 @@ public:
     virtual bool AskOkCancel(const QString& text) = 0;
     // The case `path` exists: Replace, Choose Another Name or Cancel.
     virtual ReplaceAnswer AskReplaceCase(const QString& path) = 0;
+    // Shows a modal dialog (a line dialog) and returns its result.
+    virtual int RunDialog(QDialog& dialog);
 };
 
 // The real dialogs, parented to `parent`.

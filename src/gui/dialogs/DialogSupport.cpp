@@ -1,0 +1,214 @@
+#include "dialogs/DialogSupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "calc/LineDialogs.h"
+#include "screen/ControlBinding.h"
+#include "screen/PageLayout.h"
+#include "store/Misc.h"
+
+namespace quill10::gui {
+
+namespace {
+
+constexpr const char* kHelpSite = "https://www.velmora.com";
+
+HelpOpener& CurrentHelpOpener() {
+    static HelpOpener opener = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); };
+    return opener;
+}
+
+// Runs `leave` when the field loses the focus (not when a menu or another
+// window takes it for a moment).
+class LeaveWatcher : public QObject {
+public:
+    LeaveWatcher(QLineEdit* edit, std::function<void()> leave) : QObject(edit), leave_(std::move(leave)) {
+        edit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) leave_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> leave_;
+};
+
+// A click on a check box's text ticks or unticks the box.
+class TextClick : public QObject {
+public:
+    TextClick(QLabel* label, QCheckBox* box) : QObject(label), box_(box) { label->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonRelease ||
+            static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton || !box_->isEnabled())
+            return false;
+        box_->setFocus(Qt::MouseFocusReason);
+        box_->toggle();
+        return true;
+    }
+
+private:
+    QCheckBox* box_;
+};
+
+}  // namespace
+
+QString HelpAddress(const char* path) { return QString::fromLatin1(kHelpSite) + QString::fromLatin1(path); }
+
+HelpOpener SetHelpOpener(HelpOpener opener) {
+    HelpOpener previous = CurrentHelpOpener();
+    CurrentHelpOpener() = std::move(opener);
+    return previous;
+}
+
+QString QOf(const std::string& text) { return QString::fromStdString(text); }
+std::string StdOf(const QString& text) { return text.toStdString(); }
+
+TLineDialog::TLineDialog(const QString& name, const QString& caption, HelpPage help, QWidget* parent)
+    : QDialog(parent), help_(help) {
+    setObjectName(name);
+    setWindowTitle(caption);
+    setModal(true);
+    setStyleSheet(WorksheetStyleSheet());
+    if (help.topic != 0) setProperty(kHelpProperty, help.topic);
+    auto* outer = new QVBoxLayout(this);
+    body_ = new QVBoxLayout;
+    outer->addLayout(body_);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    buttons_ = row;
+    outer->addLayout(row);
+    QPushButton* helpButton = NewButton(QStringLiteral("?"), QStringLiteral("btnHelp"));
+    helpButton->setProperty("HelpButton", true);
+    helpButton->setFixedWidth(helpButton->sizeHint().height() + 8);
+    connect(helpButton, &QPushButton::clicked, this, [this] { CurrentHelpOpener()(HelpAddress(help_.path)); });
+    row->addWidget(helpButton);
+}
+
+QPushButton* TLineDialog::AddButton(const QString& caption, const QString& name, std::function<void()> onClick) {
+    QPushButton* button = NewButton(caption, name);
+    connect(button, &QPushButton::clicked, this, std::move(onClick));
+    buttons_->insertWidget(buttons_->count() - 1, button);
+    return button;
+}
+
+void TLineDialog::AddAcceptAndCancel(std::function<void()> write, const QString& acceptCaption) {
+    AddButton(acceptCaption, QStringLiteral("btnAccept"), [this, write = std::move(write)] {
+        write();
+        MarkCaseChanged();
+        accept();
+    });
+    AddButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), [this] { reject(); });
+}
+
+QLabel* NewHeading(const QString& text) {
+    auto* label = new QLabel(text);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    label->setFont(font);
+    label->setWordWrap(true);
+    return label;
+}
+
+QGroupBox* NewGroup(const QString& title, QFormLayout*& form) {
+    auto* group = new QGroupBox(title);
+    form = new QFormLayout(group);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    return group;
+}
+
+QLineEdit* NewField(const QString& name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setMinimumWidth(140);
+    return edit;
+}
+
+// No button is the default: Enter in a field does not close the dialog
+// with what was worked out before the entry.
+QPushButton* NewButton(const QString& caption, const QString& name) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+QComboBox* NewFrequencyList() {
+    auto* list = new QComboBox;
+    list->setObjectName(QStringLiteral("cmbxFrequency"));
+    for (const Frequency& frequency : kFrequencies) list->addItem(QString::fromLatin1(frequency.name));
+    return list;
+}
+
+QWidget* NewWrappedCheckBox(const QString& name, const QString& text, QCheckBox*& box) {
+    auto* line = new QWidget;
+    auto* layout = new QHBoxLayout(line);
+    layout->setContentsMargins(0, 0, 0, 0);
+    box = new QCheckBox;
+    box->setObjectName(name);
+    box->setAccessibleName(text);
+    auto* label = new QLabel(text);
+    label->setObjectName(name + QStringLiteral("Text"));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    new TextClick(label, box);
+    layout->addWidget(box, 0, Qt::AlignTop);
+    layout->addWidget(label, 1);
+    return line;
+}
+
+void FormatOnLeaving(QLineEdit* edit, std::function<std::string(const std::string&)> format) {
+    new LeaveWatcher(edit, [edit, format = std::move(format)] {
+        if (edit->isReadOnly()) return;
+        const QString text = QOf(format(StdOf(edit->text())));
+        if (text != edit->text()) edit->setText(text);
+    });
+}
+
+std::string MoneyFieldText(const std::string& slotText) { return CurrencyText(Str2Float_2(slotText)); }
+
+void MakeMoneyField(QLineEdit* edit) { FormatOnLeaving(edit, MoneyFieldText); }
+
+void MakePercentField(QLineEdit* edit) {
+    FormatOnLeaving(edit, [](const std::string& text) { return PercentFieldText(Str2Float_P(text)); });
+}
+
+void ShowOverrideState(QLineEdit* edit, bool overridden) {
+    SetStyle(edit, overridden ? kEditOverridden : kEditOverrideable);
+    edit->setReadOnly(!overridden);
+}
+
+bool IsOverriddenField(const QLineEdit* edit) { return !edit->isReadOnly(); }
+
+void OfferOverride(QLineEdit* edit, std::function<void()> toggle) {
+    edit->setContextMenuPolicy(Qt::ActionsContextMenu);
+    for (const char* caption : {"Override", "Cancel Override"}) {
+        auto* action = new QAction(QString::fromLatin1(caption), edit);
+        QObject::connect(action, &QAction::triggered, edit, toggle);
+        edit->addAction(action);
+    }
+}
+
+}  // namespace quill10::gui

@@ -1,0 +1,108 @@
+#pragma once
+// What the line dialogs share: the answers and dialog code they work on,
+// the bottom row of buttons with the help button, fields rewritten when they
+// are left, and overrideable fields with their right-click commands.
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QFormLayout;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+
+namespace quill10 {
+class TAnswer;
+}
+
+namespace quill10::gui {
+
+class UserPrompts;
+
+// What a line dialog works on: the case's answers, the dialog code (the Tag
+// of the worksheet button that opened it) and the user's prompts.
+struct DialogContext {
+    TAnswer& answers;
+    int code;
+    UserPrompts& prompts;
+};
+
+// The help page a dialog's "?" opens, with its help topic number (0 when
+// the page has none).
+struct HelpPage {
+    int topic;
+    const char* path;
+};
+
+// The address of a help page on the maker's help site.
+QString HelpAddress(const char* path);
+// Opens an address in the user's browser; tests put in their own opener.
+using HelpOpener = std::function<void(const QString& address)>;
+HelpOpener SetHelpOpener(HelpOpener opener);
+
+QString QOf(const std::string& text);
+std::string StdOf(const QString& text);
+
+// A modal line dialog: a column of contents above a row of buttons that
+// ends with "?".  Result codes beyond Accepted are the dialog's own.
+class TLineDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    TLineDialog(const QString& name, const QString& caption, HelpPage help, QWidget* parent);
+    // True once the dialog has changed the case: accepted, or an override
+    // flag flipped (which stays flipped even when the dialog is cancelled).
+    bool CaseChanged() const { return caseChanged_; }
+    HelpPage Help() const { return help_; }
+
+protected:
+    void MarkCaseChanged() { caseChanged_ = true; }
+    QVBoxLayout* Body() const { return body_; }
+    // A button of the bottom row, placed before "?".
+    QPushButton* AddButton(const QString& caption, const QString& name, std::function<void()> onClick);
+    // "Accept" (or `acceptCaption`) writes through `write`, marks the case
+    // changed and closes; "Cancel" closes and writes nothing.
+    void AddAcceptAndCancel(std::function<void()> write, const QString& acceptCaption = QStringLiteral("Accept"));
+
+private:
+    HelpPage help_;
+    QVBoxLayout* body_;
+    QBoxLayout* buttons_;
+    bool caseChanged_ = false;
+};
+
+// A bold heading line.
+QLabel* NewHeading(const QString& text);
+QGroupBox* NewGroup(const QString& title, QFormLayout*& form);
+QLineEdit* NewField(const QString& name);
+QPushButton* NewButton(const QString& caption, const QString& name);
+// A list of the estimator's and annualizer's frequencies.
+QComboBox* NewFrequencyList();
+// A check box whose long text wraps: a line holding the box and its text,
+// which ticks the box when clicked.  The box carries the text as its
+// accessible name.
+QWidget* NewWrappedCheckBox(const QString& name, const QString& text, QCheckBox*& box);
+
+// Rewrites the field through `format` each time the user leaves it.
+void FormatOnLeaving(QLineEdit* edit, std::function<std::string(const std::string&)> format);
+// Money fields show the currency text of their amount; percentage fields
+// their number with two decimals and "%".
+void MakeMoneyField(QLineEdit* edit);
+void MakePercentField(QLineEdit* edit);
+std::string MoneyFieldText(const std::string& slotText);
+
+// An overrideable field: editable and red while its slot is overridden,
+// read-only and shaded otherwise.
+void ShowOverrideState(QLineEdit* edit, bool overridden);
+bool IsOverriddenField(const QLineEdit* edit);
+// Right-clicking the field offers "Override" and "Cancel Override"; both
+// run `toggle`.
+void OfferOverride(QLineEdit* edit, std::function<void()> toggle);
+
+}  // namespace quill10::gui
