@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools libqt6opengl6-dev libgl-dev
   fonts-dejavu-core
+  libreoffice-writer-nogui poppler-utils fonts-liberation2
 )
 
 missing=()

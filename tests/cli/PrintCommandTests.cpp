@@ -2,10 +2,13 @@
 // writes and what it says when a template is missing.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -16,6 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using quill10::test::CliRun;
 using quill10::test::RunCli;
+using quill10::test::RunProgram;
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream file(path, std::ios::binary);
@@ -27,6 +31,18 @@ std::string ReadFile(const fs::path& path) {
 void WriteFile(const fs::path& path, const std::string& content) {
     fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << content;
+}
+
+// The text of slot page:slot in a client file's text.
+std::string SlotOf(const std::string& clientFile, int page, int slot) {
+    std::vector<std::string> lines;
+    std::istringstream in(clientFile);
+    for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('\r')));
+    auto slotsOf = [](int p) { return p == 0 || p == 7 || p == 15 || p == 16 ? 301 : p == 32 || p == 52 ? 576 : 101; };
+    size_t at = 2;  // the program's name and version
+    for (int p = 0; p < page; ++p) at += 1 + 2 * slotsOf(p);
+    at += 1 + 2 * static_cast<size_t>(slot);
+    return at < lines.size() ? lines[at] : "";
 }
 
 class PrintCommandTest : public ::testing::Test {
@@ -104,6 +120,54 @@ TEST_F(PrintCommandTest, AMissingTemplateIsNamedAndTheRestPrinted) {
     EXPECT_EQ(none.status, 1) << none.output;
     EXPECT_NE(none.output.find("no page could be printed"), std::string::npos) << none.output;
     EXPECT_FALSE(fs::exists(folder / "none.rtf"));
+}
+
+// The statutory and the annotated version of the sole/shared worksheet as
+// one PDF: twelve pages, each line's figures on the line of the page that
+// bears its number.
+TEST_F(PrintCommandTest, TwelvePagesConvertedByLibreOfficeShowTheCase) {
+    const std::string sample = Sample("sole-father-pays.q10");
+    ASSERT_EQ(RunCli("calc " + sample + " -o " + Out("calculated.q10") + " --today 2019-03-07").status, 0);
+    const std::string calculated = ReadFile(folder / "calculated.q10");
+    CliRun run = RunCli("print " + sample + " --pages 1-6,18-23 -o " + Out("case.pdf") + " --today 2019-03-07");
+    ASSERT_EQ(run.status, 0) << run.output;
+
+    CliRun info = RunProgram("pdfinfo", Out("case.pdf"));
+    ASSERT_EQ(info.status, 0) << "pdfinfo (Debian package poppler-utils) reads the PDF: " << info.output;
+    std::smatch pages;
+    ASSERT_TRUE(std::regex_search(info.output, pages, std::regex("Pages:\\s+(\\d+)"))) << info.output;
+    EXPECT_EQ(pages[1], "12");
+
+    CliRun text = RunProgram("pdftotext", "-layout " + Out("case.pdf") + " -");
+    ASSERT_EQ(text.status, 0) << text.output;
+    const struct {
+        const char* line;  // how the printed line begins
+        std::vector<std::pair<int, int>> figures;
+    } lines[] = {
+        {"Father's name", {{1, 50}, {1, 51}}},  // the names, on the caption of page 1
+        {"1a.", {{1, 19}, {1, 20}}},            // the incomes
+        {"17.", {{3, 14}}},                     // the basic combined obligation
+        {"28.", {{6, 23}, {6, 24}}},            // the final figures, with and without insurance
+    };
+    for (const auto& expected : lines) {
+        std::vector<std::string> figures;
+        for (auto [page, slot] : expected.figures) {
+            figures.push_back(SlotOf(calculated, page, slot));
+            ASSERT_FALSE(figures.back().empty()) << page << ":" << slot;
+        }
+        int found = 0;
+        std::istringstream printed(text.output);
+        for (std::string line; std::getline(printed, line);) {
+            const size_t start = line.find_first_not_of(" \f");
+            if (start == std::string::npos || line.compare(start, std::strlen(expected.line), expected.line) != 0)
+                continue;
+            bool all = true;
+            for (const std::string& figure : figures) all = all && line.find(figure) != std::string::npos;
+            found += all;
+        }
+        EXPECT_EQ(found, 2) << expected.line << " with " << ::testing::PrintToString(figures) << " in\n"
+                            << text.output;
+    }
 }
 
 }  // namespace

@@ -86,7 +86,9 @@ def field_code(field, conversion):
     if conversion == "C" or field.kind == PERCENT or (field.kind == MONEY and field.decimals == 4):
         return "%", "r"
     if field.kind in (MONEY, WHOLE):
-        return "$", "l" if field.align == "left" else "r"
+        # A money field the screen aligns left shows a text of the builder's
+        # ("No", "Yes" or an amount): it prints as stored.
+        return ("*", "l") if field.align == "left" else ("$", "r")
     if field.kind == COUNT:
         return "*", "r"
     return "*", {"right": "r", "center": "c"}.get(field.align, "l")
