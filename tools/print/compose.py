@@ -134,23 +134,25 @@ class Converter:
 
     # Fixed-place rows of the short forms (deviation options, decree table).
     def table_cells(self, row):
+        """(screen x, cell) of each control of a fixed-place row: boxes and
+        their Yes/No texts narrow, amounts as wide as a column."""
         out = []
         for x, control, w in sorted(row.items, key=lambda item: item[0]):
             if getattr(control, "hidden", False):
                 continue
             if isinstance(control, vlp.Box):
-                width = 300
-            elif isinstance(control, vlp.Field) and (control.width or 126) <= 50:
-                width = 560
+                width = 260
+            elif isinstance(control, vlp.Field) and (control.width or vlp.COLUMN_W) <= 50:
+                width = 420
             elif isinstance(control, vlp.Field) and control.kind == vlp.PERCENT:
-                width = 800
+                width = 700
             else:
-                width = self.layout.column
+                width = self.layout.column - (100 if self.narrow else 0)
             out.append((x, self.value(control, width)))
         return out
 
     def convert_table(self, row, following):
-        cells = [self.number_cell(row.number), self.caption_cell(row.caption, row.indent)]
+        cells = [self.number_cell(row.number), self.caption_cell(row.caption, row.indent // 2)]
         return [PrintedRow(cells + [cell for _, cell in self.table_cells(row)], self.layout)]
 
     def convert_headers(self, row, following):
