@@ -58,6 +58,8 @@ constexpr CatalogueEntry kCatalogue[] = {
     {1701, "1701-The support scheduler could not hand its table back to the case. Close the scheduler again, then save the case. "},
     {1704, "1704-The support scheduler table of this case could not be loaded. The rows may be damaged: check them before relying on the balances. "},
     {1705, "1705-The support scheduler table could not be kept with the case. Save the case again before closing it. "},
+    {1706, "1706-A row of the support scheduler has no date, so the balance and interest of that row and the rows below it are not worked out. Enter the row's date, or delete the row. "},
+    {1707, "1707-A date in the support scheduler cannot be read, so the balance and interest of that row and the rows below it are not worked out. Write the date as month/day/year, for example 3/15/2019. "},
     {1800, "1800-Error messages go here"},
     {1803, "1803-The check report CheckWorksheet.txt could not be written in the client-file folder. Check that the folder exists and may be written, or choose another one under Options, Default Locations. "},
     {1900, "1900-Error messages go here"},

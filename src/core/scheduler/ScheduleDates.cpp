@@ -1,0 +1,105 @@
+#include "scheduler/ScheduleDates.h"
+
+#include <array>
+#include <cctype>
+
+namespace quill10 {
+
+namespace {
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// Splits `text` into exactly three runs of digits separated by `separator`;
+// `widths` receives how many digits each run had.
+bool ThreeNumbers(std::string_view text, char separator, std::array<int, 3>& numbers, std::array<size_t, 3>& widths) {
+    size_t part = 0;
+    size_t i = 0;
+    while (part < 3) {
+        const size_t start = i;
+        int value = 0;
+        while (i < text.size() && IsDigit(text[i]) && i - start < 4) value = value * 10 + (text[i++] - '0');
+        if (i == start) return false;
+        numbers[part] = value;
+        widths[part] = i - start;
+        ++part;
+        if (part < 3) {
+            if (i >= text.size() || text[i] != separator) return false;
+            ++i;
+        }
+    }
+    return i == text.size();
+}
+
+std::string_view Trimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::optional<Date> Valid(const Date& date) {
+    if (!IsValidDate(date)) return std::nullopt;
+    return date;
+}
+
+int DaysInMonth(int year, int month) {
+    for (int day = 31; day > 28; --day)
+        if (IsValidDate(Date{year, month, day})) return day;
+    return 28;
+}
+
+}  // namespace
+
+std::optional<Date> ParseScheduleDate(std::string_view text) {
+    std::array<int, 3> numbers{};
+    std::array<size_t, 3> widths{};
+    if (!ThreeNumbers(Trimmed(text), '/', numbers, widths)) return std::nullopt;
+    if (widths[0] > 2 || widths[1] > 2 || (widths[2] != 2 && widths[2] != 4)) return std::nullopt;
+    const int year = widths[2] == 2 ? 2000 + numbers[2] : numbers[2];
+    return Valid(Date{year, numbers[0], numbers[1]});
+}
+
+std::optional<Date> ParseIsoScheduleDate(std::string_view text) {
+    std::array<int, 3> numbers{};
+    std::array<size_t, 3> widths{};
+    if (!ThreeNumbers(Trimmed(text), '-', numbers, widths)) return std::nullopt;
+    if (widths[0] != 4 || widths[1] > 2 || widths[2] > 2) return std::nullopt;
+    return Valid(Date{numbers[0], numbers[1], numbers[2]});
+}
+
+std::string ScheduleDateText(const Date& date) {
+    return std::to_string(date.month) + "/" + std::to_string(date.day) + "/" + std::to_string(date.year);
+}
+
+// The civil-calendar day count of Howard Hinnant's days_from_civil.
+long DayNumber(const Date& date) {
+    const long y = date.year - (date.month <= 2 ? 1 : 0);
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const long yearOfEra = y - era * 400;
+    const long monthFromMarch = date.month > 2 ? date.month - 3 : date.month + 9;
+    const long dayOfYear = (153 * monthFromMarch + 2) / 5 + date.day - 1;
+    const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+    return era * 146097 + dayOfEra - 719468;
+}
+
+Date DateOfDayNumber(long day) {
+    day += 719468;
+    const long era = (day >= 0 ? day : day - 146096) / 146097;
+    const long dayOfEra = day - era * 146097;
+    const long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const long monthFromMarch = (5 * dayOfYear + 2) / 153;
+    const int dayOfMonth = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+    const int month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+    const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+    return Date{year, month, dayOfMonth};
+}
+
+Date AddMonths(const Date& date, int months) {
+    const int index = date.year * 12 + (date.month - 1) + months;
+    const int year = index / 12;
+    const int month = index % 12 + 1;
+    const int last = DaysInMonth(year, month);
+    return Date{year, month, date.day < last ? date.day : last};
+}
+
+}  // namespace quill10
