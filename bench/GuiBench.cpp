@@ -24,6 +24,9 @@ public:
     bool AskYesNo(const QString&) override { return false; }
     bool AskOkCancel(const QString&) override { return false; }
     ReplaceAnswer AskReplaceCase(const QString&) override { return ReplaceAnswer::Cancel; }
+    QString AskText(const QString&, const QString&) override { return {}; }
+    QStringList ChooseFilesToOpen(const QString&, const QString&, const QString&) override { return {}; }
+    void PrintDocument(const QString&, QTextDocument&) override {}
 };
 
 struct Window {

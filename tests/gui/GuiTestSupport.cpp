@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include <QDir>
+#include <QTextDocument>
 #include <QStandardPaths>
 
 namespace quill10::gui::test {
@@ -40,6 +41,18 @@ bool ScriptedPrompts::AskYesNo(const QString& text) {
     questions << text;
     return Take(yesNoAnswers, false);
 }
+
+QString ScriptedPrompts::AskText(const QString& title, const QString&) {
+    questionsAsked << title;
+    return Take(texts, QString());
+}
+
+QStringList ScriptedPrompts::ChooseFilesToOpen(const QString& title, const QString&, const QString&) {
+    questionsAsked << title;
+    return Take(fileLists, QStringList());
+}
+
+void ScriptedPrompts::PrintDocument(const QString&, QTextDocument& document) { printed << document.toPlainText(); }
 
 bool ScriptedPrompts::AskOkCancel(const QString& text) {
     questions << text;

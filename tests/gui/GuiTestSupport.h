@@ -39,6 +39,14 @@ public:
     std::deque<bool> okCancelAnswers;
     QStringList questions;
     bool AskYesNo(const QString& text) override;
+    // Texts typed for AskText ("" when empty); files chosen for
+    // ChooseFilesToOpen; the plain text of every printed document.
+    std::deque<QString> texts;
+    std::deque<QStringList> fileLists;
+    QStringList printed;
+    QString AskText(const QString& title, const QString& label) override;
+    QStringList ChooseFilesToOpen(const QString& title, const QString& folder, const QString& filter) override;
+    void PrintDocument(const QString& title, QTextDocument& document) override;
     bool AskOkCancel(const QString& text) override;
     // The question about replacing an existing case: answered from
     // `replaceAnswers` (Cancel when empty); the paths asked about are kept.

@@ -6,16 +6,19 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QCheckBox>
 #include <filesystem>
 
 #include "app/TfrmAttachment.h"
+#include "app/TfrmCompare.h"
 #include "app/TfrmMain.h"
 #include "calc/CalcEnvironment.h"
 #include "files/FileAccess.h"
 #include "files/NewCase.h"
+#include "scenarios/ScenarioComparison.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Answers.h"
@@ -358,6 +361,69 @@ void TfrmMain::DefaultLocationClick(int tag) {
     }
     folder = IncludeTrailingPathDelimiter(chosen.toStdString());
     environment_->clientFolder = settings_.folders.clientFiles;
+}
+
+QString TfrmMain::SaveAsScenarioClick() {
+    Commit();
+    const std::string current = environment_->currentFileName;
+    if (current.empty() || IsUntitledName(current)) {
+        prompts_->Inform(QStringLiteral("Save the case first: a scenario is saved beside it, named after it."));
+        return {};
+    }
+    const QString name = prompts_->AskText(QStringLiteral("Save As Scenario"),
+                                           QStringLiteral("Scenario name (for example \"imputed income\"):"));
+    if (name.isEmpty()) return {};
+    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
+        prompts_->Warn(QStringLiteral("A scenario name cannot hold \"/\" or \"\\\"."));
+        return {};
+    }
+    const QString path = Q(ScenarioFileName(current, name.toStdString()));
+    if (QFileInfo::exists(path) && !prompts_->AskYesNo(QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+                                                           .arg(QDir::toNativeSeparators(path))))
+        return {};
+    answers_->SetText(1, 100, std::to_string(std::max(0, currentPage_)));
+    StorePage();
+    std::string error;
+    if (!WriteClientFile(path.toStdString(), *answers_, grid_, error)) {
+        prompts_->Warn(QStringLiteral("The scenario could not be saved: %1").arg(Q(error)));
+        return {};
+    }
+    AddToRecentFiles(path);
+    return path;
+}
+
+void TfrmMain::CompareScenariosClick() {
+    Commit();
+    const QStringList others = prompts_->ChooseFilesToOpen(
+        QStringLiteral("Compare Scenarios: choose one to five cases to compare with the open case"),
+        Q(settings_.folders.clientFiles), kClientFilter);
+    if (others.isEmpty()) return;
+    if (others.size() > static_cast<int>(kMaxScenarios) - 1) {
+        prompts_->Warn(QStringLiteral("Choose at most %1 cases to compare with the open case.").arg(kMaxScenarios - 1));
+        return;
+    }
+    // The open case is compared as it stands on screen, saved or not.
+    QTemporaryDir scratch;
+    const QString openCase = scratch.filePath(QFileInfo(CurrentFileName()).fileName().isEmpty()
+                                                  ? QStringLiteral("Untitled.q10")
+                                                  : QFileInfo(CurrentFileName()).fileName());
+    StorePage();
+    std::string error;
+    if (!scratch.isValid() || !WriteClientFile(openCase.toStdString(), *answers_, grid_, error)) {
+        prompts_->Warn(QStringLiteral("The open case could not be prepared for the comparison: %1").arg(Q(error)));
+        return;
+    }
+    std::vector<std::string> files{openCase.toStdString()};
+    for (const QString& other : others) files.push_back(other.toStdString());
+    ScenarioComparison comparison = CompareScenarios(files, settings_.folders.program);
+    comparison.columns.front().file = CurrentFileName().isEmpty() ? "Untitled.q10" : CurrentFileName().toStdString();
+    TfrmCompare window(std::move(comparison), *prompts_, this);
+    if (ShowCompare) ShowCompare(window);
+    else window.exec();
+    if (!window.FileToOpen().isEmpty()) {
+        if (!AskToSaveChanges()) return;
+        OpenFile(window.FileToOpen());
+    }
 }
 
 void TfrmMain::CheckWorksheetClick() {

@@ -332,8 +332,11 @@ void TfrmMain::BuildMenus() {
     // Ctrl+A stays "select all" in a field; Save As takes the platform's Ctrl+Shift+S.
     QAction* saveAs = AddAction(file, QStringLiteral("Save &As"), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     connect(saveAs, &QAction::triggered, this, [this] { SaveAsClick(); });
+    QAction* saveScenario = AddAction(file, QStringLiteral("Save As &Scenario..."));
+    connect(saveScenario, &QAction::triggered, this, &TfrmMain::SaveAsScenarioClick);
     caseCommands_.push_back(save);
     caseCommands_.push_back(saveAs);
+    caseCommands_.push_back(saveScenario);
     AddAction(file, QStringLiteral("&Preview/Print"), QKeySequence(QStringLiteral("Ctrl+Alt+P")))->setEnabled(false);
     AddAction(file, QStringLiteral("Print &Form on Screen"), QKeySequence(QStringLiteral("Ctrl+P")))->setEnabled(false);
     connect(AddAction(file, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q"))), &QAction::triggered, this,
@@ -347,6 +350,9 @@ void TfrmMain::BuildMenus() {
     connect(AddAction(split, QStringLiteral("&Long")), &QAction::triggered, this, [this] { DisplayAPage(700); });
     connect(AddAction(split, QStringLiteral("&Short")), &QAction::triggered, this, [this] { DisplayAPage(1600); });
     AddAction(display, QStringLiteral("S&upport Scheduler"))->setEnabled(false);
+    QAction* compare = AddAction(display, QStringLiteral("&Compare Scenarios..."));
+    connect(compare, &QAction::triggered, this, &TfrmMain::CompareScenariosClick);
+    caseCommands_.push_back(compare);
     display->addSeparator();
     // On a small screen the tree can be hidden to give the worksheet the room.
     QAction* tree = AddAction(display, QStringLiteral("&Tree of Worksheets"));
@@ -620,9 +626,16 @@ void TfrmMain::CalculatorClick() {
 }
 
 void TfrmMain::ShowAbout() {
+    QString schedule;
+    try {
+        schedule = Q(environment_->Table().Description());
+    } catch (const std::exception& error) {
+        schedule = QStringLiteral("Support schedule: ") + Q(error.what());
+    }
     QMessageBox::about(this, QStringLiteral("About QUILL10"),
                        QStringLiteral("<b>QUILL10</b> version 10.14<br>Ohio child support computation worksheets"
-                                      "<br>Velmora"));
+                                      "<br>Velmora<p>%1</p>")
+                           .arg(schedule.toHtmlEscaped()));
 }
 
 }  // namespace quill10::gui

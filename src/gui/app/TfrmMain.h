@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -32,6 +33,8 @@ class TAnswer;
 }  // namespace quill10
 
 namespace quill10::gui {
+
+class TfrmCompare;
 
 // Window width, tree panel width and zoom for a screen width.
 struct WindowPlacement {
@@ -82,6 +85,11 @@ public:
     void ImportClick(int tag);  // 0 WQ7, 1 WQ8
     void DefaultLocationClick(int tag);
     void CheckWorksheetClick();
+    // Saves a copy of the open case beside it as "case - scenario.q10";
+    // the original stays open.  The copy's path, or "" when nothing was saved.
+    QString SaveAsScenarioClick();
+    // The open case and the client files the user chooses, side by side.
+    void CompareScenariosClick();
     void InsertToday();
     void CalculatorClick();
     void ApplyZoom(double factor);
@@ -113,6 +121,8 @@ public:
     QMenu* FieldPopup() const { return fieldPopup_; }
     QComboBox* RecentFilesBox() const { return cmbxOpenRecent_; }
     double ZoomFactor() const { return settings_.zoomFactor; }
+    // Runs the comparison window in place of its own event loop (tests).
+    std::function<void(TfrmCompare&)> ShowCompare;
     // The close sequence without closing the window: commit, save prompt,
     // settings, temporary files.  False when the user cancels.
     bool CloseSequence();

@@ -4,6 +4,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QTextDocument>
+#include <QPrinter>
+#include <QPrintDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -68,6 +72,22 @@ ReplaceAnswer DialogPrompts::AskReplaceCase(const QString& path) {
     if (box.clickedButton() == replace) return ReplaceAnswer::Replace;
     if (box.clickedButton() == other) return ReplaceAnswer::OtherName;
     return ReplaceAnswer::Cancel;
+}
+
+QString DialogPrompts::AskText(const QString& title, const QString& label) {
+    return QInputDialog::getText(parent_, title, label).trimmed();
+}
+
+QStringList DialogPrompts::ChooseFilesToOpen(const QString& title, const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileNames(parent_, title, folder, filter);
+}
+
+void DialogPrompts::PrintDocument(const QString& title, QTextDocument& document) {
+    QPrinter printer;
+    printer.setDocName(title);
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setWindowTitle(title);
+    if (dialog.exec() == QDialog::Accepted) document.print(&printer);
 }
 
 }  // namespace quill10::gui

@@ -2,8 +2,10 @@
 // Every question the main window asks the user and every message it shows
 // goes through one object, so tests can answer for the user.
 #include <QString>
+#include <QStringList>
 
 class QDialog;
+class QTextDocument;
 class QWidget;
 
 namespace quill10::gui {
@@ -31,6 +33,12 @@ public:
     virtual bool AskOkCancel(const QString& text) = 0;
     // The case `path` exists: Replace, Choose Another Name or Cancel.
     virtual ReplaceAnswer AskReplaceCase(const QString& path) = 0;
+    // A line of text (a scenario's name), or "" when the user cancels.
+    virtual QString AskText(const QString& title, const QString& label) = 0;
+    // Several existing files chosen, or none when the user cancels.
+    virtual QStringList ChooseFilesToOpen(const QString& title, const QString& folder, const QString& filter) = 0;
+    // Prints a document through the print dialog.
+    virtual void PrintDocument(const QString& title, QTextDocument& document) = 0;
     // Shows a modal dialog (a line dialog) and returns its result.
     virtual int RunDialog(QDialog& dialog);
 };
@@ -48,6 +56,9 @@ public:
     bool AskYesNo(const QString& text) override;
     bool AskOkCancel(const QString& text) override;
     ReplaceAnswer AskReplaceCase(const QString& path) override;
+    QString AskText(const QString& title, const QString& label) override;
+    QStringList ChooseFilesToOpen(const QString& title, const QString& folder, const QString& filter) override;
+    void PrintDocument(const QString& title, QTextDocument& document) override;
 
 private:
     QWidget* parent_;
