@@ -9,6 +9,8 @@
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
 #include "files/ClientFile.h"
+#include "scheduler/ArrearsFiller.h"
+#include "scheduler/Scheduler.h"
 #include "store/Answers.h"
 #include "store/Regional.h"
 
@@ -25,12 +27,15 @@ struct Sample {
     const char* fileName;
     int screenPage;
     std::vector<Entry> entries;
+    // Also saved under this name with five years of arrears in the scheduler.
+    const char* withArrears = nullptr;
 };
 
 const Sample kSamples[] = {
     {"sole-father-pays.q10", 0,
      {{0, "John Doe"}, {1, "Mary Doe"}, {2, "DR-2019-0101"}, {3, "2"}, {4, "X"}, {5, "X"}, {7, ""},
-      {10, "60,000.00"}, {11, "40,000.00"}, {43, "1,200.00"}, {71, "1,800.00"}}},
+      {10, "60,000.00"}, {11, "40,000.00"}, {43, "1,200.00"}, {71, "1,800.00"}},
+     "sole-father-pays-arrears.q10"},
     {"sole-mother-pays.q10", 0,
      {{0, "Robert Smith"}, {1, "Linda Smith"}, {2, "DR-2019-0102"}, {3, "1"}, {4, "X"}, {6, "X"}, {7, ""},
       {10, "32,500.00"}, {11, "71,250.00"}, {30, "420.00"}, {49, "6,000.00"}}},
@@ -49,6 +54,24 @@ const Sample kSamples[] = {
      {{252, "Tom White"}, {253, "Jane White"}, {1, "DR-2019-0106"}, {2, "2"}, {244, "X"}, {4, "X"}, {6, ""},
       {7, "48,000.00"}, {8, "24,000.00"}}},
 };
+
+// 130 rows: $500 due on the 1st of every month of 2015 to 2019 and $450
+// paid on the 15th of every month from January 2015 to October 2020, at the
+// statutory rate of each year.
+SchedulerGrid ArrearsSchedule(const std::string& programFolder) {
+    std::string problem;
+    const InterestRateTable rates = LoadInterestRates(programFolder, problem);
+    if (!problem.empty()) std::cerr << problem << '\n';
+    SchedulerGrid grid;
+    const InterestSettings settings;
+    AppendSeries(grid, {SeriesKind::Dues, "Support order", 500, {2015, 1, 1}, {2019, 12, 1}, Frequency::Monthly, {}},
+                 rates, settings.defaultRate);
+    AppendSeries(grid, {SeriesKind::Payments, "Payment received", 450, {2015, 1, 15}, {2020, 10, 15},
+                        Frequency::Monthly, {}},
+                 rates, settings.defaultRate);
+    RecomputeSchedule(grid, 0, settings);
+    return grid;
+}
 
 }  // namespace
 
@@ -84,6 +107,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::cout << path << '\n';
+        if (!sample.withArrears) continue;
+        const std::string arrears = (std::filesystem::path(argv[1]) / sample.withArrears).string();
+        if (!WriteClientFile(arrears, answers, ArrearsSchedule(argv[2]), error)) {
+            std::cerr << error << '\n';
+            return 1;
+        }
+        std::cout << arrears << '\n';
     }
     return 0;
 }

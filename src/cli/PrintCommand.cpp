@@ -26,7 +26,10 @@ int PrintCase(const TAnswer& answers, const std::string& programFolder, const st
               const std::string& output, std::ostream& messages) {
     const std::filesystem::path folder(programFolder);
     const TemplateFolders folders{(folder / "RTF").string(), (folder / "DAT").string()};
-    const PrintDocument document = AssemblePrintDocument(answers, folders, ProgramFillState(), pages);
+    return WritePrintDocument(AssemblePrintDocument(answers, folders, ProgramFillState(), pages), output, messages);
+}
+
+int WritePrintDocument(const PrintDocument& document, const std::string& output, std::ostream& messages) {
     for (const std::string& problem : document.problems) messages << "quill10-cli: " << problem << '\n';
     if (document.pages.empty()) {
         messages << "quill10-cli: no page could be printed, so " << output << " was not written\n";

@@ -9,6 +9,7 @@
 namespace quill10 {
 
 class TAnswer;
+struct PrintDocument;
 
 enum class PrintFormat { Rtf, Pdf };
 
@@ -27,5 +28,9 @@ std::optional<std::vector<int>> PrintPagesOf(const std::string& list, std::strin
 // not be read or written.
 int PrintCase(const TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
               const std::string& output, std::ostream& messages);
+
+// Writes an assembled print document to `output` as PrintCase does, with
+// its problems reported on `messages`; the same exit status.
+int WritePrintDocument(const PrintDocument& document, const std::string& output, std::ostream& messages);
 
 }  // namespace quill10

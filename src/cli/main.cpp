@@ -4,6 +4,7 @@
 //   quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]
 //   quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
+//   quill10-cli schedule IN.q10 [--csv OUT.csv]
 //   quill10-cli compare A.q10 B.q10 ... [--csv]
 //
 // Every command also takes --program-dir DIR (the folder holding table.txt;
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "PrintCommand.h"
+#include "ScheduleCommand.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
 #include "calc/Headlines.h"
@@ -28,6 +30,8 @@
 #include "files/FileAccess.h"
 #include "files/NewCase.h"
 #include "files/ProgramFolder.h"
+#include "files/SafeSave.h"
+#include "scheduler/ScheduleCsv.h"
 #include "scenarios/ScenarioComparison.h"
 #include "files/Settings.h"
 #include "store/Answers.h"
@@ -44,6 +48,7 @@ constexpr const char* kUsage =
     "  quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]\n"
     "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]\n"
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
+    "  quill10-cli schedule IN.q10 [--csv OUT.csv]\n"
     "  quill10-cli compare A.q10 B.q10 ... [--csv] [--today YYYY-MM-DD]\n"
     "  quill10-cli --version\n"
     "options for every command: --program-dir DIR (the folder holding table.txt)\n";
@@ -74,7 +79,8 @@ Arguments ParseArguments(int argc, char** argv) {
     args.command = argv[1];
     for (int i = 2; i < argc; ++i) {
         std::string word = argv[i];
-        if (kValued.count(word)) {
+        // schedule --csv names the file to write; compare --csv is a switch.
+        if (kValued.count(word) || (word == "--csv" && args.command == "schedule")) {
             if (i + 1 >= argc) throw UsageError(word + " needs a value");
             args.options[word] = argv[++i];
         } else if (kFlags.count(word)) {
@@ -210,12 +216,31 @@ int RunPrint(const Arguments& args, const std::string& programFolder) {
     const std::optional<std::string> list = Option(args, "--pages");
     if (!output || !list) throw UsageError("print needs --pages LIST and -o OUT.rtf or OUT.pdf");
     if (!PrintFormatOf(*output)) throw UsageError("print writes OUT.rtf or OUT.pdf, not " + *output);
+    if (NamesSchedulerPage(*list)) {
+        if (*list != "32") throw UsageError("page 32, the support scheduler, is printed on its own: --pages 32");
+        ClientFileContents contents = ReadCase(input, programFolder);
+        return PrintSchedule(*contents.answers, contents.grid, programFolder, input, *output, std::cerr);
+    }
     std::string error;
     const std::optional<std::vector<int>> pages = PrintPagesOf(*list, error);
     if (!pages) throw UsageError(error);
     ClientFileContents contents = ReadCase(input, programFolder);
     CalculateOrFail(*contents.answers);
     return PrintCase(*contents.answers, programFolder, *pages, *output, std::cerr);
+}
+
+// The support scheduler table of a case with its totals and year-by-year
+// summary; with --csv the table is also written as CSV.
+int RunSchedule(const Arguments& args, const std::string& programFolder) {
+    const std::string input = TheOnlyInput(args);
+    const std::optional<std::string> csv = Option(args, "--csv");
+    if (csv && SameFile(*csv, input)) throw UsageError("--csv names the case file " + *csv);
+    const ClientFileContents contents = ReadCase(input, programFolder);
+    std::cout << ScheduleReport(contents.grid);
+    std::string error;
+    if (csv && !SaveFileAtomically(*csv, ScheduleCsvText(contents.grid), error))
+        throw FileError("cannot write " + *csv + ": " + error);
+    return 0;
 }
 
 // Two to six cases side by side, as a text table or CSV on stdout.  A file
@@ -270,6 +295,7 @@ int main(int argc, char** argv) {
         if (args.command == "summary") return RunSummary(args, programFolder);
         if (args.command == "compare") return RunCompare(args, programFolder);
         if (args.command == "print") return RunPrint(args, programFolder);
+        if (args.command == "schedule") return RunSchedule(args, programFolder);
         if (args.command == "import") return RunImport(args, programFolder);
         throw UsageError("unknown command \"" + args.command + "\"");
     } catch (const UsageError& error) {
