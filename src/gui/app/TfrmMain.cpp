@@ -305,7 +305,10 @@ void TfrmMain::BuildTree() {
         item->setData(0, Qt::UserRole, screen.tag);
     }
     new QTreeWidgetItem(TreeView1_, {QStringLiteral("Preview/Print A Worksheet")});
-    new QTreeWidgetItem(TreeView1_, {QStringLiteral("Support Scheduler")});
+    auto* scheduler = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Support Scheduler")});
+    connect(TreeView1_, &QTreeWidget::itemClicked, this, [this, scheduler](QTreeWidgetItem* item) {
+        if (item == scheduler) SupportSchedulerClick();
+    });
     TreeView1_->expandAll();
     connect(TreeView1_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         const QVariant tag = item->data(0, Qt::UserRole);
@@ -349,7 +352,8 @@ void TfrmMain::BuildMenus() {
     QMenu* split = display->addMenu(QStringLiteral("S&plit Worksheet"));
     connect(AddAction(split, QStringLiteral("&Long")), &QAction::triggered, this, [this] { DisplayAPage(700); });
     connect(AddAction(split, QStringLiteral("&Short")), &QAction::triggered, this, [this] { DisplayAPage(1600); });
-    AddAction(display, QStringLiteral("S&upport Scheduler"))->setEnabled(false);
+    connect(AddAction(display, QStringLiteral("S&upport Scheduler")), &QAction::triggered, this,
+            &TfrmMain::SupportSchedulerClick);
     QAction* compare = AddAction(display, QStringLiteral("&Compare Scenarios..."));
     connect(compare, &QAction::triggered, this, &TfrmMain::CompareScenariosClick);
     caseCommands_.push_back(compare);
@@ -380,8 +384,10 @@ void TfrmMain::BuildMenus() {
     QAction* check = AddAction(options, QStringLiteral("C&heck Worksheet"));
     connect(check, &QAction::triggered, this, &TfrmMain::CheckWorksheetClick);
     caseCommands_.push_back(check);
-    AddAction(options, QStringLiteral("Set &Interest Threshold..."))->setEnabled(false);
-    AddAction(options, QStringLiteral("Se&t Default Interest Rate..."))->setEnabled(false);
+    connect(AddAction(options, QStringLiteral("Set &Interest Threshold...")), &QAction::triggered, this,
+            &TfrmMain::InterestThresholdClick);
+    connect(AddAction(options, QStringLiteral("Se&t Default Interest Rate...")), &QAction::triggered, this,
+            &TfrmMain::DefaultInterestRateClick);
     QMenu* locations = options->addMenu(QStringLiteral("&Default Locations"));
     for (int tag = 0; tag < 7; ++tag)
         connect(AddAction(locations, QString::fromLatin1(kFolderCaptions[tag])), &QAction::triggered, this,

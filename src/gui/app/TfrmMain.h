@@ -85,6 +85,10 @@ public:
     void ImportClick(int tag);  // 0 WQ7, 1 WQ8
     void DefaultLocationClick(int tag);
     void CheckWorksheetClick();
+    // The support scheduler window and the two interest settings.
+    void SupportSchedulerClick();
+    void InterestThresholdClick();
+    void DefaultInterestRateClick();
     // Saves a copy of the open case beside it as "case - scenario.q10";
     // the original stays open.  The copy's path, or "" when nothing was saved.
     QString SaveAsScenarioClick();
@@ -120,6 +124,9 @@ public:
     QAction* ShowTreeAction() const { return mnuShowTree_; }
     QMenu* FieldPopup() const { return fieldPopup_; }
     QComboBox* RecentFilesBox() const { return cmbxOpenRecent_; }
+    // The case's support scheduler table, which the scheduler window edits.
+    SchedulerGrid& SchedulerTable() { return grid_; }
+    UserPrompts& Prompts() { return *prompts_; }
     double ZoomFactor() const { return settings_.zoomFactor; }
     // Runs the comparison window in place of its own event loop (tests).
     std::function<void(TfrmCompare&)> ShowCompare;
