@@ -42,6 +42,7 @@ TfrmCalculatorDlg::TfrmCalculatorDlg(int fieldKind, QWidget* parent)
     form->addRow(calculate);
     AddAcceptAndCancel([this] { Calculate(); }, QStringLiteral("Accept Calculated Amount"));
     lblEstimatedIncome_->setText(QStringLiteral("Calculated Amount = ") + QOf(CurrencyText(annual_)));
+    edtAmount_->setFocus();
 }
 
 void TfrmCalculatorDlg::Calculate() {

@@ -21,6 +21,8 @@ constexpr HelpPage kHelp{1006, "/help/quill10/special_considerations/child_care_
 
 enum class FieldType { Money, Count, FilingStatus, Repealed, Box };
 enum Place { FirstColumn, SecondColumn, Options };
+// The tax liabilities follow the box that chooses them.
+constexpr int kLiabilitiesAfter = 12;
 
 // The dialog's fields in slot order: slot base + offset.  Overrideable
 // fields hold what the calculation works out unless the user overrides them.
@@ -83,21 +85,26 @@ TfrmChildCareDlg::TfrmChildCareDlg(const DialogContext& context, QWidget* parent
     QFormLayout* options = nullptr;
     Body()->addWidget(
         NewGroup(QStringLiteral(" Calculation Options (you must check one of the first three checkboxes below) "), options));
+    auto* liabilities = new QFormLayout;
+    liabilities->setContentsMargins(28, 0, 0, 0);
+    liabilities->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
 
     for (int row = 0; row < kFieldCount; ++row) {
         const FieldRow& f = kFields[row];
         QWidget* field = BuildField(row);
         if (f.type == FieldType::Box) options->addRow(field);
-        else if (f.place == Options) options->addRow(QString::fromLatin1(f.label), field);
+        else if (f.place == Options) liabilities->addRow(QString::fromLatin1(f.label), field);
         else forms[f.place]->addRow(QString::fromLatin1(f.label), field);
+        if (f.offset == kLiabilitiesAfter) options->addRow(liabilities);
     }
 
-    AddAcceptAndCancel([this] { Write(); });
+    AddAccept([this] { Write(); });
     AddButton(QStringLiteral("Refresh"), QStringLiteral("btnRefresh"), [this] {
         Write();
         MarkCaseChanged();
         done(Refresh);
     });
+    AddCancel();
     Fill();
 }
 

@@ -89,6 +89,7 @@ TLineDialog::TLineDialog(const QString& name, const QString& caption, HelpPage h
     setObjectName(name);
     setWindowTitle(caption);
     setModal(true);
+    setMinimumWidth(460);
     setStyleSheet(WorksheetStyleSheet());
     if (help.topic != 0) setProperty(kHelpProperty, help.topic);
     auto* outer = new QVBoxLayout(this);
@@ -112,13 +113,19 @@ QPushButton* TLineDialog::AddButton(const QString& caption, const QString& name,
     return button;
 }
 
-void TLineDialog::AddAcceptAndCancel(std::function<void()> write, const QString& acceptCaption) {
+void TLineDialog::AddAccept(std::function<void()> write, const QString& acceptCaption) {
     AddButton(acceptCaption, QStringLiteral("btnAccept"), [this, write = std::move(write)] {
         write();
         MarkCaseChanged();
         accept();
     });
-    AddButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), [this] { reject(); });
+}
+
+void TLineDialog::AddCancel() { AddButton(QStringLiteral("Cancel"), QStringLiteral("btnCancel"), [this] { reject(); }); }
+
+void TLineDialog::AddAcceptAndCancel(std::function<void()> write, const QString& acceptCaption) {
+    AddAccept(std::move(write), acceptCaption);
+    AddCancel();
 }
 
 QLabel* NewHeading(const QString& text) {

@@ -68,6 +68,8 @@ protected:
     QPushButton* AddButton(const QString& caption, const QString& name, std::function<void()> onClick);
     // "Accept" (or `acceptCaption`) writes through `write`, marks the case
     // changed and closes; "Cancel" closes and writes nothing.
+    void AddAccept(std::function<void()> write, const QString& acceptCaption = QStringLiteral("Accept"));
+    void AddCancel();
     void AddAcceptAndCancel(std::function<void()> write, const QString& acceptCaption = QStringLiteral("Accept"));
 
 private:

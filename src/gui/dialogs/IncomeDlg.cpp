@@ -54,6 +54,7 @@ TfrmIncomeDlg::TfrmIncomeDlg(const DialogContext& context, QWidget* parent)
     const int frequency = Str2Int(answers_.Text(page, slots_.frequency));
     cmbxFrequency_->setCurrentIndex(frequency >= 0 && frequency < kFrequencyCount ? frequency : -1);
     ShowEstimate();
+    edtAmount_->setFocus();
 }
 
 // The estimate is worked out again when the dialog is shown, unless the

@@ -48,6 +48,7 @@ TfrmLocalTaxDlg::TfrmLocalTaxDlg(const DialogContext& context, QWidget* parent)
     ShowOverrideState(edtTaxableIncome_, overridden);
     edtTaxRate_->setText(QOf(PercentFieldText(Str2Float_P(answers_.Text(page, slots_.rate)))));
     Calculate();
+    edtTaxRate_->setFocus();
 }
 
 void TfrmLocalTaxDlg::Calculate() {

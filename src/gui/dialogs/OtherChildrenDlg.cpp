@@ -50,6 +50,7 @@ TfrmOtherChildrenDlg::TfrmOtherChildrenDlg(const DialogContext& context, QWidget
     for (QLineEdit* edit : {edtNoOfChildren_, edtExemption_, edtSupportReceived_})
         connect(edit, &QLineEdit::textChanged, this, &TfrmOtherChildrenDlg::Recalculate);
     Recalculate();
+    edtNoOfChildren_->setFocus();
 }
 
 // Runs on every change of the three fields; a field's message waits until

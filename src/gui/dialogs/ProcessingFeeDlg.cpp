@@ -32,6 +32,7 @@ TfrmProcessingFeeDlg::TfrmProcessingFeeDlg(const DialogContext& context, QWidget
 
     edtPercentage_->setText(QOf(ProcessingPercentText(answers_.Text(slots_.page, slots_.percentage))));
     edtFlatFee_->setText(QOf(MoneyFieldText(answers_.Text(slots_.page, slots_.flatFee))));
+    edtPercentage_->setFocus();
 }
 
 void TfrmProcessingFeeDlg::Write() {
