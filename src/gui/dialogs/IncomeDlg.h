@@ -19,7 +19,6 @@ class TfrmIncomeDlg : public TLineDialog {
 
 public:
     TfrmIncomeDlg(const DialogContext& context, QWidget* parent = nullptr);
-    double Estimate() const { return estimate_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
