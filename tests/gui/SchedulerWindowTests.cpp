@@ -359,6 +359,31 @@ private slots:
                  true);
     }
 
+    void datesAndAmountsFitTheirColumnsWithoutScrollingSideways() {
+        window->resize(1024, 700);
+        Open();
+        EnterRow(QStringLiteral("12/31/2019"), QStringLiteral("Order"), QStringLiteral("99999.99"), {},
+                 QStringLiteral("10"));
+        EnterRow(QStringLiteral("12/31/2020"), QStringLiteral("Paid"), {}, QStringLiteral("99999.99"));
+        int columns = 0;
+        for (int c = 0; c < kSchedulerColumnCount; ++c) columns += Grid()->columnWidth(c);
+        QVERIFY2(columns <= Grid()->viewport()->width(), qPrintable(QString::number(columns)));
+        for (int row = 0; row < 2; ++row) {
+            for (int c : {kColDate, kColDue, kColPaid, kColBalance, kColRate, kColInterest, kColBalanceWithInterest}) {
+                const QModelIndex index = Grid()->model()->index(row, c);
+                const QFontMetrics metrics(index.data(Qt::FontRole).value<QFont>());
+                QVERIFY2(metrics.horizontalAdvance(index.data().toString()) <= Grid()->columnWidth(c) - 12,
+                         qPrintable(index.data().toString()));
+            }
+        }
+        const QFont header = Grid()->model()->headerData(0, Qt::Horizontal, Qt::FontRole).value<QFont>();
+        QVERIFY(header.pointSize() <= kHeaderPoints);
+        for (int c = 0; c < kSchedulerColumnCount; ++c) {
+            const QString title = Grid()->model()->headerData(c, Qt::Horizontal).toString();
+            QVERIFY2(QFontMetrics(header).horizontalAdvance(title) <= Grid()->columnWidth(c), qPrintable(title));
+        }
+    }
+
     void navigationButtonsAndPopupShortcutsMoveCopyAndPasteRows() {
         Open();
         EnterRow(QStringLiteral("1/1/2019"), QStringLiteral("A"), QStringLiteral("100"), {});

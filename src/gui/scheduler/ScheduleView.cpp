@@ -39,7 +39,7 @@ QVariant ScheduleModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole: return QString::fromStdString(DrawnCellText(index.column(), cell));
         case Qt::EditRole: return QString::fromStdString(cell);
-        case Qt::FontRole: return PointFont(kCellPoints, false);
+        case Qt::FontRole: return PointFont(cellPoints_, false);
         case Qt::TextAlignmentRole:
             return static_cast<int>((LeftAligned(index.column()) ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter);
         case Qt::BackgroundRole:
@@ -52,7 +52,7 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= kSchedulerColumnCount) return {};
     switch (role) {
         case Qt::DisplayRole: return QString::fromLatin1(kSchedulerColumnTitles[static_cast<size_t>(section)]);
-        case Qt::FontRole: return PointFont(kHeaderPoints, true);
+        case Qt::FontRole: return PointFont(headerPoints_, true);
         case Qt::TextAlignmentRole: return static_cast<int>(Qt::AlignCenter);
         default: return {};
     }
@@ -61,6 +61,36 @@ QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int
 void ScheduleModel::Refresh() {
     beginResetModel();
     endResetModel();
+}
+
+void ScheduleModel::SetPoints(int cellPoints, int headerPoints) {
+    cellPoints_ = cellPoints;
+    headerPoints_ = headerPoints;
+    Refresh();
+}
+
+int FittingPoints(int most, bool bold, const std::array<int, kSchedulerColumnCount>& widths,
+                  const std::array<const char*, kSchedulerColumnCount>& samples) {
+    constexpr int kLeast = 8;
+    for (int points = most; points > kLeast; --points) {
+        const QFontMetrics metrics(PointFont(points, bold));
+        bool fits = true;
+        for (size_t c = 0; c < samples.size() && fits; ++c)
+            fits = metrics.horizontalAdvance(QString::fromLatin1(samples[c])) <= widths[c] - kLeftIndent - kRightIndent;
+        if (fits) return points;
+    }
+    return kLeast;
+}
+
+void MakeRoom(std::array<int, kSchedulerColumnCount>& widths, int points, bool bold,
+              const std::array<const char*, kSchedulerColumnCount>& samples) {
+    const QFontMetrics metrics(PointFont(points, bold));
+    for (size_t c = 0; c < samples.size(); ++c) {
+        const int needed = metrics.horizontalAdvance(QString::fromLatin1(samples[c])) + kLeftIndent + kRightIndent;
+        if (c == kColDescription || widths[c] >= needed) continue;
+        widths[kColDescription] -= needed - widths[c];
+        widths[c] = needed;
+    }
 }
 
 void ScheduleDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {

@@ -43,6 +43,7 @@ TfrmArrearsFiller::TfrmArrearsFiller(SeriesKind kind, SchedulerGrid& table, Tfrm
     : QDialog(parent), kind_(kind), table_(table), main_(main) {
     setObjectName(QStringLiteral("frmArrearsFiller"));
     setWindowTitle(QStringLiteral("Payment/Due Date Scheduler"));
+    setMinimumWidth(560);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     edtDescription_ = AddField(form, "edtDescription", "Short description of payment due or payment made:", this);

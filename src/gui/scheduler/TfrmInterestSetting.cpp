@@ -49,6 +49,7 @@ TfrmInterestSetting::TfrmInterestSetting(const InterestSettingTexts& texts, doub
     : QDialog(parent), texts_(texts), setting_(setting) {
     setObjectName(QString::fromLatin1(texts.objectName));
     setWindowTitle(QString::fromLatin1(texts.caption));
+    setMinimumWidth(440);
     auto* layout = new QVBoxLayout(this);
     auto* explanation = new QLabel(QString::fromLatin1(texts.explanation), this);
     explanation->setWordWrap(true);

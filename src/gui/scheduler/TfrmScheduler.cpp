@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
 #include <QUrl>
@@ -139,15 +140,18 @@ void TfrmScheduler::BuildPanel(QVBoxLayout* layout) {
     layout->addLayout(panel);
 }
 
+// Two rows: moving through and changing rows, with the series; then the
+// commands on the whole table.
 void TfrmScheduler::BuildButtons(QVBoxLayout* layout) {
     auto* row = new QHBoxLayout;
-    auto addButton = [this, row](const Command& command) {
+    auto* tableRow = new QHBoxLayout;
+    auto addButton = [this](QHBoxLayout* into, const Command& command) {
         auto* button = new QPushButton(QString::fromLatin1(command.caption), this);
         button->setObjectName(QString::fromLatin1(command.name));
         connect(button, &QPushButton::clicked, this, [this, run = command.run] { Run(run); });
-        row->addWidget(button);
+        into->addWidget(button);
     };
-    for (const Command& command : kNavigation) addButton(command);
+    for (const Command& command : kNavigation) addButton(row, command);
     auto* series = new QGroupBox(QStringLiteral("Series"), this);
     auto* seriesRow = new QHBoxLayout(series);
     for (int kind : {1, 2}) {
@@ -160,17 +164,20 @@ void TfrmScheduler::BuildButtons(QVBoxLayout* layout) {
         seriesRow->addWidget(button);
     }
     row->addWidget(series);
-    for (const Command& command : kTableCommands) addButton(command);
+    row->addStretch();
+    for (const Command& command : kTableCommands) addButton(tableRow, command);
     auto* close = new QPushButton(QStringLiteral("Close Scheduler"), this);
     close->setObjectName(QStringLiteral("btnClose"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    row->addWidget(close);
+    tableRow->addWidget(close);
+    tableRow->addStretch();
     auto* help = new QPushButton(QStringLiteral("?"), this);
     help->setObjectName(QStringLiteral("btnHelp"));
     connect(help, &QPushButton::clicked, this, &TfrmScheduler::HelpOnClick);
-    row->addWidget(help);
+    tableRow->addWidget(help);
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
     layout->addLayout(row);
+    layout->addLayout(tableRow);
 }
 
 void TfrmScheduler::BuildTable(QVBoxLayout* layout) {
@@ -220,15 +227,29 @@ void TfrmScheduler::BuildPopup() {
 }
 
 // The main window's width; its height less 50, at most 850.  The columns
-// share the width in ninths: Date 3/4, Description 1 3/4, Rate % 1/2.
+// share the table's width in ninths: Date 3/4, Description 1 3/4, Rate %
+// 1/2, so that all nine show without scrolling sideways.  The text is as
+// large as the widest date, rate and amount let it be.
 void TfrmScheduler::SizeToMainWindow() {
     resize(main_.width(), std::min(main_.height() - 50, kMostHeight));
-    const int unit = width() / kSchedulerColumnCount - 2;
+    const QMargins margins = layout()->contentsMargins();
+    const int table = width() - margins.left() - margins.right() - 2 * grdSchedule_->frameWidth() -
+                      style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grdSchedule_);
+    const int unit = table / kSchedulerColumnCount - 2;
     const double shares[kSchedulerColumnCount] = {0.75, 1.75, 1, 1, 1, 0.5, 1, 1, 1};
+    std::array<int, kSchedulerColumnCount> widths{};
+    for (size_t c = 0; c < widths.size(); ++c) widths[c] = static_cast<int>(unit * shares[c]);
+    static constexpr std::array<const char*, kSchedulerColumnCount> kWidestCells = {
+        "12/31/2019", "", "$99,999.99", "$99,999.99", "($99,999.99)", "10.00%", "$9,999.99", "$9,999.99",
+        "($99,999.99)"};
+    const int cellPoints = FittingPoints(kCellPoints, false, widths, kWidestCells);
+    const int headerPoints = FittingPoints(kHeaderPoints, true, widths, kSchedulerColumnTitles);
+    MakeRoom(widths, cellPoints, false, kWidestCells);
+    MakeRoom(widths, headerPoints, true, kSchedulerColumnTitles);
+    model_->SetPoints(cellPoints, headerPoints);
     for (int c = 0; c < kSchedulerColumnCount; ++c) {
-        const int columnWidth = static_cast<int>(unit * shares[c]);
-        grdSchedule_->setColumnWidth(c, columnWidth);
-        grdSummary_->setColumnWidth(c, columnWidth);
+        grdSchedule_->setColumnWidth(c, widths[static_cast<size_t>(c)]);
+        grdSummary_->setColumnWidth(c, widths[static_cast<size_t>(c)]);
     }
 }
 
