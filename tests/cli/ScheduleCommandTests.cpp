@@ -101,4 +101,25 @@ TEST_F(ScheduleCommandTest, RefusesAMissingCaseAndACsvOverTheCase) {
     EXPECT_FALSE(fs::exists(folder / "no"));
 }
 
+TEST_F(ScheduleCommandTest, PrintsPage32OnItsOwnAsTheSchedulersPrintout) {
+    const fs::path rtf = folder / "arrears.rtf";
+    const CliRun run = RunCli("print " + Sample("sole-father-pays-arrears.q10") + " --pages 32 -o " + rtf.string() +
+                              " --today 2019-03-07");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const std::string text = ReadFile(rtf);
+    EXPECT_EQ(Count(text, "\\page "), 3u);  // 62 + 62 + 6 rows and the totals, then the summary
+    EXPECT_EQ(Count(text, "Payment received"), 70u);
+    EXPECT_EQ(Count(text, "Support order"), 60u);
+    EXPECT_EQ(Count(text, "Year-by-Year Summary"), 1u);
+    EXPECT_NE(text.find("Total"), std::string::npos);
+    EXPECT_NE(text.find("   30,000.00"), std::string::npos);
+    EXPECT_NE(text.find("Printed: 3/7/2019"), std::string::npos);
+
+    const CliRun mixed = RunCli("print " + Sample("sole-father-pays-arrears.q10") + " --pages 1,32 -o " +
+                                (folder / "mixed.rtf").string());
+    EXPECT_EQ(mixed.status, 2) << mixed.output;
+    EXPECT_NE(mixed.output.find("printed on its own"), std::string::npos) << mixed.output;
+    EXPECT_FALSE(fs::exists(folder / "mixed.rtf"));
+}
+
 }  // namespace

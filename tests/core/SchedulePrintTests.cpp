@@ -135,5 +135,48 @@ TEST(SchedulePrintout, JoinsEveryPrintedPageIntoOneDocument) {
     EXPECT_EQ(document.text.back(), '}');
 }
 
+TEST(SchedulePrintout, TheInstalledTemplatePrintsEverySlotOfAPrintedPage) {
+    // Every row's description names the row, so each must show up, in order.
+    SchedulerGrid grid;
+    grid.rows.clear();
+    for (int r = 0; r < 124; ++r) {
+        SchedulerRow row = EntryRow(ScheduleDateText(AddMonths(Date{2015, 1, 1}, r)), "row" + std::to_string(r) + ";",
+                                    r, 0.5, std::to_string(r % 10));
+        for (int c : {kColBalance, kColInterest, kColTotalInterest, kColBalanceWithInterest})
+            row[static_cast<size_t>(c)] = DollarText(r * 1000 + c);
+        grid.rows.push_back(row);
+    }
+    test::FixedToday today(Date{2019, 3, 7});
+    auto answers = test::NewStore();
+    FillState state;
+    const std::string program = test::ProgramFolder();
+    const PrintDocument document =
+        AssembleSchedulePrintout(*answers, grid, TemplateFolders{program + "/RTF", program + "/DAT"}, state, "case.q10");
+    ASSERT_TRUE(document.problems.empty()) << document.problems.front();
+    // Two full pages, the totals on a third, the summary (11 years) on a fourth.
+    EXPECT_EQ(document.pages.size(), 4u);
+    size_t breaks = 0;
+    for (size_t at = document.text.find("\\page "); at != std::string::npos; at = document.text.find("\\page ", at + 1))
+        ++breaks;
+    EXPECT_EQ(breaks, 3u);
+    EXPECT_EQ(document.text.find("/*"), std::string::npos);  // no variable left unfilled
+    EXPECT_EQ(document.text.find("/$"), std::string::npos);
+    size_t at = 0;
+    for (int r = 0; r < 124; ++r) {
+        const SchedulerRow& row = grid.rows[static_cast<size_t>(r)];
+        for (const std::string& text : {row[kColDate], row[kColDescription], std::to_string(r % 10) + ".00%",
+                                        GroupedText(r * 1000 + 8, 2) + "\\cell"}) {
+            at = document.text.find(text, at);
+            ASSERT_NE(at, std::string::npos) << "row " << r << ": " << text;
+        }
+    }
+    // 0 + 1 + ... + 123 due, 124 x 0.50 paid, after the last row.
+    for (const char* text : {"Total", "   7,626.00", "       62.00", "Support Scheduler - Year-by-Year Summary",
+                             "case.q10", "3/7/2019", "Total Interest"}) {
+        at = document.text.find(text, at);
+        EXPECT_NE(at, std::string::npos) << text;
+    }
+}
+
 }  // namespace
 }  // namespace quill10

@@ -506,6 +506,24 @@ private slots:
         QCOMPARE(file.readAll().toStdString(), ScheduleCsvText(scheduler->Table()));
     }
 
+    void previewAndPrintWritesThePrintoutIntoTheClientFolderAndOpensIt() {
+        Open();
+        EnterWorkedExample();
+        Click(scheduler.get(), "btnPrint");
+        const QString printout = QDir(QString::fromStdString(window->CurrentSettings().folders.clientFiles))
+                                     .filePath(QStringLiteral("Support Scheduler.RTF"));
+        QFile file(printout);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.startsWith("{\\rtf1"));
+        QVERIFY(text.contains("Review"));
+        QVERIFY(text.contains("   1,016.44"));
+        QVERIFY(text.contains("Year-by-Year Summary"));
+        QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(printout)});
+        QVERIFY(prompts->warnings.isEmpty());
+        QCOMPARE(window->SchedulerTable(), scheduler->Table());
+    }
+
     void helpOpensTheSchedulerPage() {
         Open();
         Click(scheduler.get(), "btnHelp");

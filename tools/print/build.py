@@ -18,6 +18,7 @@ sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, "..", "layout"))
 
 import compose  # noqa: E402
+import page32  # noqa: E402
 import recorder  # noqa: E402
 import slots  # noqa: E402
 from sheets import SHEETS  # noqa: E402
@@ -104,6 +105,8 @@ def main():
                 failed = True
                 print("Page%d.rtf: slots not printed: %s" % (number, missing))
             print("Page%d.rtf: %d answers" % (number, len(placed(page))))
+    page32.write(RTF_FOLDER, DAT_FOLDER)  # the support scheduler's page, laid out on its own
+    print("Page32.rtf: %d rows of %d cells" % (page32.ROWS, page32.COLUMNS))
     return 1 if failed else 0
 
 
