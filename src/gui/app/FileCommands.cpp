@@ -394,6 +394,7 @@ QString TfrmMain::SaveAsScenarioClick() {
 
 void TfrmMain::CompareScenariosClick() {
     Commit();
+    EnsureFolder(settings_.folders.clientFiles);  // the file dialog opens there
     const QStringList others = prompts_->ChooseFilesToOpen(
         QStringLiteral("Compare Scenarios: choose one to five cases to compare with the open case"),
         Q(settings_.folders.clientFiles), kClientFilter);

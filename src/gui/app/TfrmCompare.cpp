@@ -38,6 +38,7 @@ TfrmCompare::TfrmCompare(ScenarioComparison comparison, UserPrompts& prompts, QW
     auto* open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::ActionRole);
     open->setObjectName(QStringLiteral("btnOpen"));
     open->setToolTip(QStringLiteral("Make the selected column the open case"));
+    open->setAutoDefault(false);  // Enter never swaps the open case
     auto* csv = buttons->addButton(QStringLiteral("Save as &CSV..."), QDialogButtonBox::ActionRole);
     auto* print = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
