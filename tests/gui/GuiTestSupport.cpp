@@ -1,6 +1,10 @@
 #include "GuiTestSupport.h"
 
+#include "store/Answers.h"
+
 #include <QDir>
+#include <QFile>
+#include <QtTest>
 #include <QTextDocument>
 #include <QStandardPaths>
 
@@ -98,5 +102,42 @@ ErrorLog::~ErrorLog() { SetErrorHandler(previous_); }
 
 QString ProgramFolder() { return QStringLiteral(QUILL10_PROGRAM_DIR); }
 QString SampleCase(const QString& name) { return ProgramFolder() + "/samples/" + name; }
+
+void StartWindow(std::unique_ptr<FreshHome>& home, std::unique_ptr<ScriptedPrompts>& prompts,
+                 std::unique_ptr<TfrmMain>& window) {
+    home = std::make_unique<FreshHome>();
+    prompts = std::make_unique<ScriptedPrompts>();
+    window = std::make_unique<TfrmMain>(ProgramFolder(), prompts.get());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    window->StartUp({}, false);
+}
+
+QLineEdit* FieldOf(const TfrmMain& window, int slot) {
+    auto* edit = qobject_cast<QLineEdit*>(window.FindField(QStringLiteral("edt%1").arg(slot)));
+    if (!edit) qFatal("no field edt%d on the page", slot);
+    return edit;
+}
+
+void TypeInto(const TfrmMain& window, int slot, const QString& text) {
+    QLineEdit* edit = FieldOf(window, slot);
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+QString SlotText(TfrmMain& window, int page, int slot) {
+    return QString::fromStdString(window.Answers().Text(page, slot));
+}
+
+QString CopySample(const FreshHome& home, const QString& name, const QString& sample) {
+    const QString path = home.Path() + "/" + name;
+    QFile::remove(path);
+    QFile::copy(SampleCase(sample), path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
 
 }  // namespace quill10::gui::test

@@ -3,6 +3,7 @@
 // numbered errors, and a fresh settings and documents folder per test.
 #include <QDialog>
 #include <QStringList>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <deque>
 #include <functional>
@@ -88,5 +89,19 @@ private:
 
 QString ProgramFolder();
 QString SampleCase(const QString& name);
+
+// ---- The window as every window test starts it ----
+
+// A fresh home, scripted prompts and the main window, shown, active and
+// started on a new case: what each test begins with.
+void StartWindow(std::unique_ptr<FreshHome>& home, std::unique_ptr<ScriptedPrompts>& prompts,
+                 std::unique_ptr<TfrmMain>& window);
+// The edit box of a slot on the page shown (the test stops when there is none).
+QLineEdit* FieldOf(const TfrmMain& window, int slot);
+// Types into a field and leaves it with Tab, as a user does.
+void TypeInto(const TfrmMain& window, int slot, const QString& text);
+QString SlotText(TfrmMain& window, int page, int slot);
+// A copy of a sample case in the fresh home, readable and writable by its owner.
+QString CopySample(const FreshHome& home, const QString& name, const QString& sample);
 
 }  // namespace quill10::gui::test

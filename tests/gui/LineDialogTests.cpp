@@ -84,20 +84,9 @@ private:
     QStringList helpOpened;
     HelpOpener previousOpener;
 
-    QLineEdit* Edit(int slot) {
-        auto* edit = qobject_cast<QLineEdit*>(window->FindField(QStringLiteral("edt%1").arg(slot)));
-        if (!edit) qFatal("no field edt%d on the page", slot);
-        return edit;
-    }
-    void TypeInto(int slot, const QString& text) {
-        QLineEdit* edit = Edit(slot);
-        edit->setFocus();
-        QTRY_VERIFY(edit->hasFocus());
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
-    QString Slot(int page, int slot) { return QString::fromStdString(window->Answers().Text(page, slot)); }
+    QLineEdit* Edit(int slot) { return FieldOf(*window, slot); }
+    void TypeInto(int slot, const QString& text) { test::TypeInto(*window, slot, text); }
+    QString Slot(int page, int slot) { return SlotText(*window, page, slot); }
     // A slot's amount or rate, however the calculation last wrote it.
     double Money(int page, int slot) { return Str2Float_2(window->Answers().Text(page, slot)); }
     double Rate(int page, int slot) { return Str2Float_P(window->Answers().Text(page, slot)); }
@@ -126,12 +115,7 @@ private:
 
 private slots:
     void init() {
-        home = std::make_unique<FreshHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        window = std::make_unique<TfrmMain>(ProgramFolder(), prompts.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->StartUp({}, false);
+        StartWindow(home, prompts, window);
         helpOpened.clear();
         previousOpener = SetHelpOpener([this](const QString& address) { helpOpened << address; });
     }

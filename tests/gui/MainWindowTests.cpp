@@ -35,37 +35,14 @@ private:
     std::unique_ptr<ScriptedPrompts> prompts;
     std::unique_ptr<TfrmMain> window;
 
-    QLineEdit* Edit(int slot) {
-        auto* edit = qobject_cast<QLineEdit*>(window->FindField(QStringLiteral("edt%1").arg(slot)));
-        if (!edit) qFatal("no field edt%d on the page", slot);
-        return edit;
-    }
-    // Types into a field and leaves it with Tab, as a user does.
-    void TypeInto(int slot, const QString& text) {
-        QLineEdit* edit = Edit(slot);
-        edit->setFocus();
-        QTRY_VERIFY(edit->hasFocus());
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
-    QString Slot(int page, int slot) { return QString::fromStdString(window->Answers().Text(page, slot)); }
-    QString WriteSample(const QString& name, const QString& sample) {
-        const QString path = home->Path() + "/" + name;
-        QFile::remove(path);
-        QFile::copy(SampleCase(sample), path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        return path;
-    }
+    QLineEdit* Edit(int slot) { return FieldOf(*window, slot); }
+    void TypeInto(int slot, const QString& text) { test::TypeInto(*window, slot, text); }
+    QString Slot(int page, int slot) { return SlotText(*window, page, slot); }
+    QString WriteSample(const QString& name, const QString& sample) { return CopySample(*home, name, sample); }
 
 private slots:
     void init() {
-        home = std::make_unique<FreshHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        window = std::make_unique<TfrmMain>(ProgramFolder(), prompts.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->StartUp({}, false);
+        StartWindow(home, prompts, window);
     }
     void cleanup() {
         window->SetModified(false);

@@ -22,29 +22,12 @@ private:
     std::unique_ptr<ScriptedPrompts> prompts;
     std::unique_ptr<TfrmMain> window;
 
-    QString WriteSample(const QString& name, const QString& sample) {
-        const QString path = home->Path() + "/" + name;
-        QFile::copy(SampleCase(sample), path);
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
-        return path;
-    }
-    void TypeInto(int slot, const QString& text) {
-        auto* edit = qobject_cast<QLineEdit*>(window->FindField(QStringLiteral("edt%1").arg(slot)));
-        QVERIFY(edit);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
-    }
+    QString WriteSample(const QString& name, const QString& sample) { return CopySample(*home, name, sample); }
+    void TypeInto(int slot, const QString& text) { test::TypeInto(*window, slot, text); }
 
 private slots:
     void init() {
-        home = std::make_unique<FreshHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        window = std::make_unique<TfrmMain>(ProgramFolder(), prompts.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->StartUp({}, false);
+        StartWindow(home, prompts, window);
     }
     void cleanup() {
         window->SetModified(false);

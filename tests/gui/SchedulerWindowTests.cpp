@@ -133,12 +133,7 @@ private:
 
 private slots:
     void init() {
-        home = std::make_unique<FreshHome>();
-        prompts = std::make_unique<ScriptedPrompts>();
-        window = std::make_unique<TfrmMain>(ProgramFolder(), prompts.get());
-        window->show();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->StartUp({}, false);
+        StartWindow(home, prompts, window);
         opened.urls.clear();
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &opened, "open");
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &opened, "open");

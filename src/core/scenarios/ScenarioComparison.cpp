@@ -116,8 +116,6 @@ int DecimalsOf(const std::string& text) {
     return point == std::string::npos ? 0 : static_cast<int>(text.size() - point - 1);
 }
 
-std::string FileNameOf(const std::string& path) { return FileNameOnly(path); }
-
 // ---- Text table --------------------------------------------------------------
 
 std::string Cell(const ScenarioComparison& c, size_t column, size_t row) {
@@ -198,7 +196,7 @@ ScenarioComparison CompareScenarios(const std::vector<std::string>& files, const
         std::optional<ClientFileContents> contents = ReadClientFile(file, environment, error);
         std::vector<std::pair<std::string, std::string>> figures;
         if (!contents) {
-            column.error = "cannot read " + FileNameOf(file) + ": " + error;
+            column.error = "cannot read " + FileNameOnly(file) + ": " + error;
         } else {
             try {
                 contents->answers->Calculate();
@@ -229,7 +227,7 @@ ScenarioComparison CompareScenarios(const std::vector<std::string>& files, const
 std::string ComparisonText(const ScenarioComparison& c) {
     std::vector<std::vector<std::string>> table;
     std::vector<std::string> header{"Line"};
-    for (const ScenarioColumn& column : c.columns) header.push_back(FileNameOf(column.file));
+    for (const ScenarioColumn& column : c.columns) header.push_back(FileNameOnly(column.file));
     table.push_back(header);
     std::vector<std::string> worksheets{"Worksheet"};
     for (const ScenarioColumn& column : c.columns) worksheets.push_back(column.error.empty() ? column.worksheet : column.error);
@@ -256,8 +254,8 @@ std::string ComparisonCsv(const ScenarioComparison& c) {
     std::string out;
     std::vector<std::string> header{"Line"};
     for (size_t column = 0; column < c.columns.size(); ++column) {
-        header.push_back(FileNameOf(c.columns[column].file));
-        if (column > 0) header.push_back("Difference to " + FileNameOf(c.columns[0].file));
+        header.push_back(FileNameOnly(c.columns[column].file));
+        if (column > 0) header.push_back("Difference to " + FileNameOnly(c.columns[0].file));
     }
     AppendCsvRow(out, header);
     std::vector<std::string> worksheets{"Worksheet"};
