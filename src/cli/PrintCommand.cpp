@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "PdfExport.h"
+#include "print/PdfExport.h"
 #include "print/PrvwSend.h"
 #include "store/Misc.h"
 

@@ -31,6 +31,15 @@ inline constexpr PrintGroup kPrintGroups[] = {
     {"Split, Short Form", 16, 1},
 };
 inline constexpr size_t kPrintGroupCount = std::size(kPrintGroups);
+// The groups by position in kPrintGroups.
+enum PrintGroupIndex : size_t {
+    kSoleAnnotated,
+    kSoleStatutory,
+    kSoleShort,
+    kSplitAnnotated,
+    kSplitStatutory,
+    kSplitShort,
+};
 inline constexpr int kMostPagesInGroup = 7;
 inline constexpr int kSchedulerTemplate = 32;
 

@@ -1,4 +1,4 @@
-#include "PdfExport.h"
+#include "print/PdfExport.h"
 
 #include <array>
 #include <cctype>
@@ -165,7 +165,7 @@ bool ConvertRtfToPdf(const std::string& rtf, const std::string& pdfPath, std::st
     std::optional<std::string> soffice = FindSoffice();
     if (!soffice) {
         error = std::string("LibreOffice, which writes the PDF, is not installed: install the Debian package ") +
-                kLibreOfficePackage + " (apt-get install " + kLibreOfficePackage + "), or write OUT.rtf instead";
+                kLibreOfficePackage + " (apt-get install " + kLibreOfficePackage + "), or save the print document as RTF instead";
         return false;
     }
     WorkFolder work;
