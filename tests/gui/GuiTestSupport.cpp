@@ -100,6 +100,23 @@ ErrorLog::ErrorLog() {
 
 ErrorLog::~ErrorLog() { SetErrorHandler(previous_); }
 
+bool RecordingLauncher::StartProgram(const QString& program, const QStringList& arguments, const QString& folder) {
+    programs.append({program, arguments, folder});
+    return succeed;
+}
+
+bool RecordingLauncher::OpenUrl(const QUrl& url) {
+    urls.append(url);
+    return succeed;
+}
+
+QString RecordingLauncher::LastFile() const {
+    if (!programs.isEmpty()) return QDir(programs.last().folder).filePath(programs.last().arguments.last());
+    return urls.isEmpty() ? QString() : urls.last().toLocalFile();
+}
+
+RecordingLauncher& LauncherOf(TfrmMain& window) { return dynamic_cast<RecordingLauncher&>(window.Launcher()); }
+
 QString ProgramFolder() { return QStringLiteral(QUILL10_PROGRAM_DIR); }
 QString SampleCase(const QString& name) { return ProgramFolder() + "/samples/" + name; }
 
@@ -108,6 +125,7 @@ void StartWindow(std::unique_ptr<FreshHome>& home, std::unique_ptr<ScriptedPromp
     home = std::make_unique<FreshHome>();
     prompts = std::make_unique<ScriptedPrompts>();
     window = std::make_unique<TfrmMain>(ProgramFolder(), prompts.get());
+    window->SetLauncher(std::make_unique<RecordingLauncher>());
     window->show();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
     window->StartUp({}, false);

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -12,6 +13,7 @@
 
 #include "app/TfrmMain.h"
 #include "app/UserPrompts.h"
+#include "app/ProgramLauncher.h"
 #include "store/Misc.h"
 
 namespace quill10::gui::test {
@@ -62,6 +64,28 @@ public:
     QStringList dialogsShown;
     int RunDialog(QDialog& dialog) override;
 };
+
+// Keeps what the window would have started (the word processor, the
+// desktop's default program) instead of starting it.
+class RecordingLauncher : public ProgramLauncher {
+public:
+    struct Started {
+        QString program;
+        QStringList arguments;
+        QString folder;
+    };
+    QList<Started> programs;
+    QList<QUrl> urls;
+    bool succeed = true;
+
+    bool StartProgram(const QString& program, const QStringList& arguments, const QString& folder) override;
+    bool OpenUrl(const QUrl& url) override;
+    // The file last handed to a program: its argument in its working
+    // folder, or the local file of the last address opened.
+    QString LastFile() const;
+};
+// The window's recording launcher (every test window has one).
+RecordingLauncher& LauncherOf(TfrmMain& window);
 
 // A fresh home folder (documents and settings) for one test, restored after.
 class FreshHome {

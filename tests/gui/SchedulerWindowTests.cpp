@@ -514,7 +514,7 @@ private slots:
         QVERIFY(text.contains("Review"));
         QVERIFY(text.contains("   1,016.44"));
         QVERIFY(text.contains("Year-by-Year Summary"));
-        QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(printout)});
+        QCOMPARE(LauncherOf(*window).LastFile(), printout);
         QVERIFY(prompts->warnings.isEmpty());
         QCOMPARE(window->SchedulerTable(), scheduler->Table());
     }

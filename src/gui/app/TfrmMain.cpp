@@ -31,8 +31,10 @@
 #include <QVBoxLayout>
 
 #include "app/FlowLayout.h"
+#include "app/ProgramLauncher.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Headlines.h"
+#include "dialogs/DialogSupport.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Answers.h"
@@ -136,6 +138,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
         prompts = ownPrompts_.get();
     }
     prompts_ = prompts;
+    launcher_ = std::make_unique<ProgramLauncher>();
 
     // Start-up, part 1: defaults, folders, a new case, the settings file.
     settings_ = Settings{};
@@ -197,6 +200,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     const std::string iniPath = IncludeTrailingPathDelimiter(settings_.folders.settings) + kSettingsFileName;
     for (const std::string& problem : ReadINI(iniPath, settings_)) prompts_->Warn(Q(problem));
     FallBackToInstalledLayouts();
+    ChooseWordProcessor(UsualWordProcessorPlaces());
     environment_->clientFolder = settings_.folders.clientFiles;
     RefreshRecentFiles();
     qApp->installEventFilter(this);
@@ -234,7 +238,7 @@ void TfrmMain::BuildRibbon() {
         const char* name;
         const char* caption;
         int help;
-        std::function<void()> command;  // empty: not available yet
+        std::function<void()> command;
         bool needsCase = false;         // disabled while no case is shown (after Close)
     };
     const RibbonButton buttons[] = {
@@ -242,7 +246,7 @@ void TfrmMain::BuildRibbon() {
         {"btnOpen", "Open", 1052, [this] { OpenClick(); }},
         {"btnSave", "Save", 1053, [this] { SaveClick(); }, true},
         {"btnSaveAs", "Save As", 1054, [this] { SaveAsClick(); }, true},
-        {"btnPrint", "Print", 1055, {}, true},
+        {"btnPrint", "Print", 1055, [this] { QuickPrintClick(); }, true},
         {"btnCheck", "Check", 1056, [this] { CheckWorksheetClick(); }, true},
         {"btnClose", "Close", 1057, [this] { CloseClick(); }},
         {"btnExit", "Exit", 1050, [this] { close(); }},
@@ -254,9 +258,8 @@ void TfrmMain::BuildRibbon() {
         button->setProperty(kHelpProperty, b.help);
         button->setFocusPolicy(Qt::NoFocus);
         ribbon->addWidget(button);
-        if (b.command) connect(button, &QToolButton::clicked, this, b.command);
-        else button->setEnabled(false);  // printing comes with the print documents
-        if (b.needsCase && b.command) caseCommands_.push_back(button);
+        connect(button, &QToolButton::clicked, this, b.command);
+        if (b.needsCase) caseCommands_.push_back(button);
     }
     cmbxOpenRecent_ = new QComboBox;
     cmbxOpenRecent_->setObjectName(QStringLiteral("cmbxOpenRecent"));
@@ -304,10 +307,11 @@ void TfrmMain::BuildTree() {
         auto* item = new QTreeWidgetItem(worksheet, {QString::fromLatin1(screen.form)});
         item->setData(0, Qt::UserRole, screen.tag);
     }
-    new QTreeWidgetItem(TreeView1_, {QStringLiteral("Preview/Print A Worksheet")});
+    auto* print = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Preview/Print A Worksheet")});
     auto* scheduler = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Support Scheduler")});
-    connect(TreeView1_, &QTreeWidget::itemClicked, this, [this, scheduler](QTreeWidgetItem* item) {
+    connect(TreeView1_, &QTreeWidget::itemClicked, this, [this, print, scheduler](QTreeWidgetItem* item) {
         if (item == scheduler) SupportSchedulerClick();
+        if (item == print) PreviewPrintClick();
     });
     TreeView1_->expandAll();
     connect(TreeView1_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
@@ -340,8 +344,15 @@ void TfrmMain::BuildMenus() {
     caseCommands_.push_back(save);
     caseCommands_.push_back(saveAs);
     caseCommands_.push_back(saveScenario);
-    AddAction(file, QStringLiteral("&Preview/Print"), QKeySequence(QStringLiteral("Ctrl+Alt+P")))->setEnabled(false);
-    AddAction(file, QStringLiteral("Print &Form on Screen"), QKeySequence(QStringLiteral("Ctrl+P")))->setEnabled(false);
+    file->addSeparator();
+    QAction* preview = AddAction(file, QStringLiteral("&Preview/Print"), QKeySequence(QStringLiteral("Ctrl+Alt+P")));
+    connect(preview, &QAction::triggered, this, &TfrmMain::PreviewPrintClick);
+    QAction* quickPrint = AddAction(file, QStringLiteral("Print &Form on Screen"), QKeySequence(QStringLiteral("Ctrl+P")));
+    connect(quickPrint, &QAction::triggered, this, &TfrmMain::QuickPrintClick);
+    QAction* pdf = AddAction(file, QStringLiteral("Save as &PDF..."));
+    connect(pdf, &QAction::triggered, this, &TfrmMain::SaveAsPdfClick);
+    for (QAction* command : {preview, quickPrint, pdf}) caseCommands_.push_back(command);
+    file->addSeparator();
     connect(AddAction(file, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q"))), &QAction::triggered, this,
             &QWidget::close);
 
@@ -392,7 +403,14 @@ void TfrmMain::BuildMenus() {
     for (int tag = 0; tag < 7; ++tag)
         connect(AddAction(locations, QString::fromLatin1(kFolderCaptions[tag])), &QAction::triggered, this,
                 [this, tag] { DefaultLocationClick(tag); });
-    for (const char* caption : {"Force &Word", "Fo&rce WordPad", "Fi&nd Word"}) AddAction(options, QString::fromLatin1(caption))->setEnabled(false);
+    mnuForceWord_ = AddAction(options, QStringLiteral("Force &Word"));
+    mnuForceWordPad_ = AddAction(options, QStringLiteral("Fo&rce WordPad"));
+    for (QAction* force : {mnuForceWord_, mnuForceWordPad_}) force->setCheckable(true);
+    // The ticks follow the settings: UpdateMenuItems sets them after each command.
+    connect(mnuForceWord_, &QAction::triggered, this, &TfrmMain::ForceWordClick);
+    connect(mnuForceWordPad_, &QAction::triggered, this, &TfrmMain::ForceWordPadClick);
+    mnuFindWord_ = AddAction(options, QStringLiteral("Fi&nd Word"));
+    connect(mnuFindWord_, &QAction::triggered, this, &TfrmMain::FindWordClick);
     connect(AddAction(options, QStringLiteral("Shrink &Font")), &QAction::triggered, this, &TfrmMain::ShowShrinkFontDialog);
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
@@ -462,6 +480,9 @@ void TfrmMain::UpdateMenuItems() {
     }
     SetOverrideCommands(caseShown_ && edit && style == kEditOverrideable, caseShown_ && edit && style == kEditOverridden);
     mnuZoom_->setEnabled(caseShown_ && currentPage_ != -1);
+    mnuForceWord_->setChecked(settings_.forceWord);
+    mnuForceWordPad_->setChecked(settings_.forceWordPad);
+    mnuFindWord_->setText(settings_.wordPath.empty() ? QStringLiteral("Fi&nd Word") : QStringLiteral("Find Word: FOUND"));
     const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
     setWindowTitle((name.isEmpty() ? QString() : name + QStringLiteral("[*] - ")) + QStringLiteral("QUILL10"));
     setWindowModified(modified_);
@@ -630,6 +651,10 @@ void TfrmMain::CalculatorClick() {
                                   "Install one of them (for example: apt-get install galculator) and try again.")
                        .arg(names.join(QStringLiteral(", "))));
 }
+
+void TfrmMain::SetLauncher(std::unique_ptr<ProgramLauncher> launcher) { launcher_ = std::move(launcher); }
+
+void TfrmMain::ShowHelpPage(const char* path) { OpenHelpPage(path); }
 
 void TfrmMain::ShowAbout() {
     QString schedule;

@@ -9,10 +9,13 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/UserPrompts.h"
 #include "files/Settings.h"
+#include "print/PrvwSend.h"
+#include "print/WordProcessor.h"
 #include "scheduler/SchedulerGrid.h"
 
 class QAction;
@@ -35,6 +38,7 @@ class TAnswer;
 namespace quill10::gui {
 
 class TfrmCompare;
+class ProgramLauncher;
 
 // Window width, tree panel width and zoom for a screen width.
 struct WindowPlacement {
@@ -95,6 +99,27 @@ public:
     // The open case and the client files the user chooses, side by side.
     void CompareScenariosClick();
     void InsertToday();
+    // ---- Printing ----
+    // Preview/Print: the pages chosen in "Select A Form" to the word processor.
+    void PreviewPrintClick();
+    // Print Form on Screen: the worksheet on screen without the dialog.
+    void QuickPrintClick();
+    void SaveAsPdfClick();
+    void FindWordClick();
+    void ForceWordClick();
+    void ForceWordPadClick();
+    // The start-up choice of the word processor, Writer looked for in `places`.
+    void ChooseWordProcessor(const WordProcessorPlaces& places);
+    WordProcessor CurrentWordProcessor() const { return wordProcessor_; }
+    // Starts the word processor on `file`, working in `folder`; a failure
+    // is reported (error 11550) and false returned.
+    bool StartWordProcessor(const QString& file, const QString& folder);
+    // Prints the support scheduler table through page 32.
+    void PrintSchedule(const SchedulerGrid& table, const PageMargins& margins);
+    // Shows a help page ("/help/quill10/...").
+    void ShowHelpPage(const char* path);
+    ProgramLauncher& Launcher() { return *launcher_; }
+    void SetLauncher(std::unique_ptr<ProgramLauncher> launcher);
     void CalculatorClick();
     void ApplyZoom(double factor);
 
@@ -122,6 +147,9 @@ public:
     QAction* ZoomAction() const { return mnuZoom_; }
     QAction* AnnualizerAction() const { return mnuAnnualizer_; }
     QAction* ShowTreeAction() const { return mnuShowTree_; }
+    QAction* ForceWordAction() const { return mnuForceWord_; }
+    QAction* ForceWordPadAction() const { return mnuForceWordPad_; }
+    QAction* FindWordAction() const { return mnuFindWord_; }
     QMenu* FieldPopup() const { return fieldPopup_; }
     QComboBox* RecentFilesBox() const { return cmbxOpenRecent_; }
     // The case's support scheduler table, which the scheduler window edits.
@@ -191,8 +219,24 @@ private:
     void ShowZoomDialog();
     void ShowShrinkFontDialog();
     void ShowAbout();
+    // Printing: recalculation, assembly and hand-off.
+    void RecalculateForPrint();
+    std::optional<quill10::PrintSelection> AskPrintSelection();
+    void RunPrintJob(const quill10::PrintSelection& selection, const PageMargins& margins);
+    PrintDocument SelectionDocument(const quill10::PrintSelection& selection);
+    PrintDocument ScheduleDocument(const SchedulerGrid& table);
+    // Reports the problems of an assembly; false when no page went in.
+    bool Usable(const PrintDocument& document);
+    // Writes the document to `path` (with the margins when the default
+    // program shows it) and starts the word processor on it.
+    bool HandOff(const PrintDocument& document, const std::string& path, const PageMargins& margins);
+    std::string SearchForWord();
+    QString WordProgram() const;
 
     std::unique_ptr<UserPrompts> ownPrompts_;
+    std::unique_ptr<ProgramLauncher> launcher_;
+    WordProcessor wordProcessor_ = WordProcessor::Word;
+    WordProcessorPlaces wordPlaces_;
     UserPrompts* prompts_ = nullptr;
     std::shared_ptr<CalcEnvironment> environment_;
     std::unique_ptr<TAnswer> answers_;
@@ -227,6 +271,9 @@ private:
     QAction* mnuShowTree_ = nullptr;
     QAction* mnuAnnualizer_ = nullptr;
     QAction* mnuCalculator_ = nullptr;
+    QAction* mnuForceWord_ = nullptr;
+    QAction* mnuForceWordPad_ = nullptr;
+    QAction* mnuFindWord_ = nullptr;
     std::array<QAction*, 9> mnuRecent_{};
     QMenu* fieldPopup_ = nullptr;
     QAction* popOverride_ = nullptr;

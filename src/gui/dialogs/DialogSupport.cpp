@@ -75,6 +75,8 @@ private:
 
 QString HelpAddress(const char* path) { return QString::fromLatin1(kHelpSite) + QString::fromLatin1(path); }
 
+void OpenHelpPage(const char* path) { CurrentHelpOpener()(HelpAddress(path)); }
+
 HelpOpener SetHelpOpener(HelpOpener opener) {
     HelpOpener previous = CurrentHelpOpener();
     CurrentHelpOpener() = std::move(opener);

@@ -45,6 +45,8 @@ QString HelpAddress(const char* path);
 // Opens an address in the user's browser; tests put in their own opener.
 using HelpOpener = std::function<void(const QString& address)>;
 HelpOpener SetHelpOpener(HelpOpener opener);
+// Opens a help page ("/help/quill10/...") through the opener.
+void OpenHelpPage(const char* path);
 
 QString QOf(const std::string& text);
 std::string StdOf(const QString& text);

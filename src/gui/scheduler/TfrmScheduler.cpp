@@ -512,24 +512,7 @@ void TfrmScheduler::PasteReplaceRow() {
 void TfrmScheduler::PrintSchedulerOnClick() {
     DropUndatedRow();
     SaveStringGrid();
-    const Folders& folders = main_.CurrentSettings().folders;
-    const PrintDocument document = AssembleSchedulePrintout(
-        main_.Answers(), table_, TemplateFolders{folders.templates, folders.tabs}, ProgramFillState(),
-        Std(main_.CurrentFileName()));
-    QStringList problems;
-    for (const std::string& problem : document.problems) problems << Q(problem);
-    if (!problems.isEmpty()) main_.Prompts().Warn(problems.join(QLatin1Char('\n')));
-    if (document.pages.empty()) return;
-    std::error_code ec;
-    std::filesystem::create_directories(folders.clientFiles, ec);
-    const std::string path = IncludeTrailingPathDelimiter(folders.clientFiles) + kSchedulePrintoutName;
-    std::string error;
-    if (!WriteSendFile(path, document.text, error)) {
-        main_.Prompts().Warn(QStringLiteral("The scheduler printout could not be written: ") + Q(error));
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))))
-        main_.Prompts().Warn(QStringLiteral("No program could be started to show %1.").arg(Q(path)));
+    main_.PrintSchedule(table_, MarginsForScreen(main_.CurrentPage()));
 }
 
 void TfrmScheduler::ImportCsvClick() {

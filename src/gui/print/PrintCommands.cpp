@@ -1,0 +1,220 @@
+// The main window's print commands: Preview/Print through the selection
+// dialog, quick print of the worksheet on screen, Save as PDF, and the
+// hand-off of the print document to the word processor with its menu
+// commands (Force Word, Force WordPad, Find Word).
+#include <QApplication>
+#include <QDir>
+#include <QProgressDialog>
+#include <QUrl>
+#include <chrono>
+#include <filesystem>
+#include <future>
+
+#include "app/ProgramLauncher.h"
+#include "app/TfrmMain.h"
+#include "help/HelpTopics.h"
+#include "print/PdfExport.h"
+#include "print/TfrmSelectedForms.h"
+#include "scheduler/SendSched.h"
+#include "store/Answers.h"
+#include "store/Misc.h"
+
+namespace quill10::gui {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+std::string Std(const QString& text) { return text.toStdString(); }
+
+// Runs `work` on a worker thread while a modal progress window with `label`
+// keeps the window painted; the result of `work`.
+template <typename Work>
+auto WhileShowingProgress(QWidget* parent, const QString& label, Work work) {
+    QProgressDialog progress(label, QString(), 0, 0, parent);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.show();
+    auto result = std::async(std::launch::async, std::move(work));
+    while (result.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return result.get();
+}
+
+}  // namespace
+
+// ---- The word processor ----
+
+void TfrmMain::ChooseWordProcessor(const WordProcessorPlaces& places) {
+    wordPlaces_ = places;
+    wordProcessor_ = StartUpChoice(settings_, WordPresent(places), [this] { return SearchForWord(); });
+}
+
+std::string TfrmMain::SearchForWord() {
+    QProgressDialog progress(QStringLiteral("Looking for LibreOffice Writer"), QString(), 0, 100, this);
+    progress.setWindowTitle(QStringLiteral("Find Word"));
+    progress.setMinimumDuration(0);
+    progress.setValue(0);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const std::string found = FindWordProgram(wordPlaces_.searchRoots, [&progress](int step) {
+        if (step >= 0) progress.setValue(step);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    QApplication::beep();
+    QApplication::restoreOverrideCursor();
+    return found;
+}
+
+void TfrmMain::FindWordClick() {
+    settings_.wordPath = SearchForWord();
+    UpdateMenuItems();
+}
+
+void TfrmMain::ForceWordClick() {
+    wordProcessor_ = quill10::ForceWordClick(settings_, wordProcessor_);
+    UpdateMenuItems();
+}
+
+void TfrmMain::ForceWordPadClick() {
+    wordProcessor_ = quill10::ForceWordPadClick(settings_, wordProcessor_);
+    UpdateMenuItems();
+}
+
+QString TfrmMain::WordProgram() const {
+    if (!settings_.wordPath.empty() && WordPresent({{settings_.wordPath}, {}})) return Q(settings_.wordPath);
+    for (const std::string& path : wordPlaces_.fixedPaths)
+        if (WordPresent({{path}, {}})) return Q(path);
+    return QString::fromLatin1(kWordProgramName.data(), static_cast<int>(kWordProgramName.size()));
+}
+
+bool TfrmMain::StartWordProcessor(const QString& file, const QString& folder) {
+    const QString name = QFileInfo(file).fileName();
+    const bool started = wordProcessor_ == WordProcessor::Word
+                             ? launcher_->StartProgram(WordProgram(), {name}, folder)
+                             : launcher_->OpenUrl(QUrl::fromLocalFile(QDir(folder).filePath(name)));
+    if (!started) {
+        const QString program = wordProcessor_ == WordProcessor::Word
+                                    ? WordProgram()
+                                    : QStringLiteral("the desktop's default program for RTF files");
+        ErrorMessage(11550, Std(QStringLiteral("%1 could not be started on \"%2\".")
+                                    .arg(program, QDir::toNativeSeparators(QDir(folder).filePath(name)))));
+    }
+    return started;
+}
+
+bool TfrmMain::HandOff(const PrintDocument& document, const std::string& path, const PageMargins& margins) {
+    const std::string text =
+        wordProcessor_ == WordProcessor::WordPad ? WithPageMargins(document.text, margins) : document.text;
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    std::string error;
+    if (!WriteSendFile(path, text, error)) {
+        prompts_->Warn(QStringLiteral("The print document \"%1\" could not be written: %2\nNothing was sent to the "
+                                      "word processor; check the send folder (Options > Default Locations).")
+                           .arg(QDir::toNativeSeparators(Q(path)), Q(error)));
+        return false;
+    }
+    return StartWordProcessor(Q(path), Q(folder));
+}
+
+// ---- Assembling the print document ----
+
+void TfrmMain::RecalculateForPrint() {
+    Commit();
+    if (currentPage_ == 0 || currentPage_ == 7 || currentPage_ == 15 || currentPage_ == 16) {
+        StorePage();
+        RecalculatePage();
+    } else {
+        RunCalculate();
+    }
+}
+
+bool TfrmMain::Usable(const PrintDocument& document) {
+    QStringList problems;
+    for (const std::string& problem : document.problems) problems << Q(problem);
+    if (!problems.isEmpty()) prompts_->Warn(problems.join(QLatin1Char('\n')));
+    return !document.pages.empty();
+}
+
+PrintDocument TfrmMain::ScheduleDocument(const SchedulerGrid& table) {
+    const Folders& folders = settings_.folders;
+    return AssembleSchedulePrintout(*answers_, table, TemplateFolders{folders.templates, folders.tabs},
+                                    ProgramFillState(), Std(CurrentFileName()));
+}
+
+PrintDocument TfrmMain::SelectionDocument(const PrintSelection& selection) {
+    const Folders& folders = settings_.folders;
+    return AssemblePrintDocument(*answers_, TemplateFolders{folders.templates, folders.tabs}, ProgramFillState(),
+                                 AssemblyOrder(selection));
+}
+
+void TfrmMain::PrintSchedule(const SchedulerGrid& table, const PageMargins& margins) {
+    const PrintDocument document = ScheduleDocument(table);
+    if (!Usable(document)) return;
+    HandOff(document, IncludeTrailingPathDelimiter(settings_.folders.clientFiles) + kSchedulePrintoutName, margins);
+}
+
+void TfrmMain::RunPrintJob(const quill10::PrintSelection& selection, const PageMargins& margins) {
+    RecalculateForPrint();
+    if (selection.scheduler) {
+        PrintSchedule(grid_, margins);
+        return;
+    }
+    if (AssemblyOrder(selection).empty()) {
+        prompts_->Inform(QStringLiteral("No page was chosen, so nothing was printed."));
+        return;
+    }
+    const PrintDocument document = SelectionDocument(selection);
+    if (!Usable(document)) return;
+    HandOff(document, SendFileName(settings_.folders.send), margins);
+}
+
+std::optional<quill10::PrintSelection> TfrmMain::AskPrintSelection() {
+    if (!caseShown_) return std::nullopt;
+    TfrmSelectedForms dialog(this);
+    dialog.ShowTabOf(currentPage_);
+    dialog.helpRequested = [this] { ShowHelpPage(kPrintHelpPage); };
+    if (prompts_->RunDialog(dialog) != QDialog::Accepted) return std::nullopt;
+    return dialog.Selection();
+}
+
+void TfrmMain::PreviewPrintClick() {
+    if (const std::optional<quill10::PrintSelection> selection = AskPrintSelection())
+        RunPrintJob(*selection, MarginsForSelection(*selection));
+}
+
+void TfrmMain::QuickPrintClick() {
+    if (!caseShown_) return;
+    if (const std::optional<quill10::PrintSelection> selection = QuickPrintSelection(currentPage_))
+        RunPrintJob(*selection, MarginsForScreen(currentPage_));
+}
+
+// Save as PDF: the pages chosen in the selection dialog, converted by
+// LibreOffice into a PDF file the user names.
+void TfrmMain::SaveAsPdfClick() {
+    const std::optional<quill10::PrintSelection> selection = AskPrintSelection();
+    if (!selection) return;
+    RecalculateForPrint();
+    if (!selection->scheduler && AssemblyOrder(*selection).empty()) {
+        prompts_->Inform(QStringLiteral("No page was chosen, so no PDF was written."));
+        return;
+    }
+    const PrintDocument document = selection->scheduler ? ScheduleDocument(grid_) : SelectionDocument(*selection);
+    if (!Usable(document)) return;
+    const std::string caseName = StripExtension(FileNameOnly(Std(CurrentFileName())));
+    const QString proposed = QDir(Q(settings_.folders.clientFiles))
+                                 .filePath(Q((caseName.empty() ? std::string("Untitled") : caseName) + ".pdf"));
+    const QString path = prompts_->ChooseFileToSave(QStringLiteral("Save as PDF"), proposed,
+                                                    QStringLiteral("PDF documents (*.pdf)"));
+    if (path.isEmpty()) return;
+    const std::string rtf = SendFileBytes(document.text);
+    const std::string target = Std(path);
+    std::string error;
+    const bool written = WhileShowingProgress(this, QStringLiteral("Writing the PDF with LibreOffice..."),
+                                              [&] { return ConvertRtfToPdf(rtf, target, error); });
+    if (!written)
+        prompts_->Warn(QStringLiteral("The PDF \"%1\" was not written: %2")
+                           .arg(QDir::toNativeSeparators(path), Q(error)));
+}
+
+}  // namespace quill10::gui

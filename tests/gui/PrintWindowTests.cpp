@@ -1,0 +1,284 @@
+// Printing from the window: the click rules of "Select A Form", the print
+// jobs handed to the word processor, the word processor choice and its
+// menu commands, Save as PDF.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QUrl>
+#include <QtTest>
+#include <filesystem>
+
+#include "GuiTestSupport.h"
+#include "app/ProgramLauncher.h"
+#include "print/TfrmSelectedForms.h"
+#include "scheduler/SendSched.h"
+#include "store/Answers.h"
+
+using namespace quill10;
+using namespace quill10::gui;
+using namespace quill10::gui::test;
+
+namespace {
+
+QStringList Ticked(const TfrmSelectedForms& dialog) {
+    QStringList names;
+    for (const QCheckBox* box : dialog.findChildren<QCheckBox*>())
+        if (box->isChecked()) names << box->objectName();
+    names.sort();
+    return names;
+}
+
+void Click(TfrmSelectedForms& dialog, const QString& name) {
+    auto* box = dialog.findChild<QCheckBox*>(name);
+    QVERIFY2(box, qPrintable(name));
+    box->click();
+}
+
+QByteArray ReadFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class PrintWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<FreshHome> home;
+    std::unique_ptr<ScriptedPrompts> prompts;
+    std::unique_ptr<TfrmMain> window;
+    RecordingLauncher* launcher = nullptr;
+
+    QString SendFolder() const { return QString::fromStdString(window->CurrentSettings().folders.send); }
+    // The next "Select A Form" is answered by clicking `boxes` and Ok.
+    void ChooseInDialog(const QStringList& boxes) {
+        prompts->dialogDrivers.push_back([boxes](QDialog& dialog) {
+            auto& forms = dynamic_cast<TfrmSelectedForms&>(dialog);
+            for (const QString& box : boxes) Click(forms, box);
+            forms.findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
+        });
+    }
+    void OpenSample(const QString& sample) {
+        QVERIFY(window->OpenFile(CopySample(*home, QStringLiteral("case.q10"), sample)));
+    }
+    QString StartedFile() const { return launcher->LastFile(); }
+
+private slots:
+    void init() {
+        StartWindow(home, prompts, window);
+        launcher = &LauncherOf(*window);
+    }
+    void cleanup() {
+        window->SetModified(false);
+        window.reset();
+        prompts.reset();
+        home.reset();
+    }
+
+    void clickRulesOfTheSelectionDialog_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QStringList>("ticked");
+        QTest::addColumn<QList<int>>("pages");
+        QTest::newRow("All Pages ticks its group") << QStringList{"cbxSole_A_All"}
+            << QStringList{"cbxSole_A_1", "cbxSole_A_2", "cbxSole_A_3", "cbxSole_A_4", "cbxSole_A_5", "cbxSole_A_6", "cbxSole_A_All"}
+            << QList<int>{1, 2, 3, 4, 5, 6};
+        QTest::newRow("All Pages wins over a cleared page") << QStringList{"cbxSole_A_All", "cbxSole_A_3"}
+            << QStringList{"cbxSole_A_1", "cbxSole_A_2", "cbxSole_A_4", "cbxSole_A_5", "cbxSole_A_6", "cbxSole_A_All"}
+            << QList<int>{1, 2, 3, 4, 5, 6};
+        QTest::newRow("clearing All Pages clears its pages") << QStringList{"cbxSplit_S_All", "cbxSplit_S_All"}
+            << QStringList{} << QList<int>{};
+        QTest::newRow("Single Page clears its tab's pages") << QStringList{"cbxSole_A_1", "cbxSole_S_All", "cbxSole_Short"}
+            << QStringList{"cbxSole_Short"} << QList<int>{15};
+        QTest::newRow("a page clears its tab's Single Page") << QStringList{"cbxSplit_Short", "cbxSplit_A_7"}
+            << QStringList{"cbxSplit_A_7"} << QList<int>{14};
+        QTest::newRow("the other tab's Single Page leaves pages") << QStringList{"cbxSole_A_2", "cbxSplit_Short"}
+            << QStringList{"cbxSole_A_2", "cbxSplit_Short"} << QList<int>{2, 16};
+        QTest::newRow("the scheduler clears both tabs") << QStringList{"cbxSole_A_All", "cbxSplit_Short", "cbxScheduler"}
+            << QStringList{"cbxScheduler"} << QList<int>{};
+        QTest::newRow("a page clears the scheduler") << QStringList{"cbxScheduler", "cbxSplit_S_2"}
+            << QStringList{"cbxSplit_S_2"} << QList<int>{26};
+        QTest::newRow("All Pages clears the scheduler") << QStringList{"cbxScheduler", "cbxSole_S_All"}
+            << QStringList{"cbxSole_S_1", "cbxSole_S_2", "cbxSole_S_3", "cbxSole_S_4", "cbxSole_S_5", "cbxSole_S_6", "cbxSole_S_All"}
+            << QList<int>{18, 19, 20, 21, 22, 23};
+        QTest::newRow("a second click on Single Page clears it") << QStringList{"cbxSplit_Short", "cbxSplit_Short"}
+            << QStringList{} << QList<int>{};
+    }
+    void clickRulesOfTheSelectionDialog() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QStringList, ticked);
+        QFETCH(QList<int>, pages);
+        TfrmSelectedForms dialog;
+        for (const QString& name : clicks) Click(dialog, name);
+        QCOMPARE(Ticked(dialog), ticked);
+        const std::vector<int> order = AssemblyOrder(dialog.Selection());
+        QCOMPARE(QList<int>(order.begin(), order.end()), pages);
+    }
+
+    void checkAllTicksEveryWorksheetBoxWithoutTheRules() {
+        TfrmSelectedForms dialog;
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.Tabs()->setFocus();
+        QTest::keyClick(dialog.Tabs(), Qt::Key_A, Qt::ControlModifier);
+        const QStringList ticked = Ticked(dialog);
+        QCOMPARE(ticked.size(), dialog.findChildren<QCheckBox*>().size() - 1);
+        QVERIFY(ticked.contains("cbxSole_Short") && ticked.contains("cbxSplit_A_7"));
+        QVERIFY(!ticked.contains("cbxScheduler"));
+        QCOMPARE(dialog.Tabs()->actions().first()->text(), QStringLiteral("Check All - Testing Only"));
+    }
+
+    void dialogOpensOnTheTabOfTheWorksheetOnScreen() {
+        for (const auto& [tag, tab] : {std::pair{1600, 1}, {700, 1}, {1500, 0}, {0, 0}}) {
+            window->DisplayAPage(tag);
+            int shownTab = -1;
+            prompts->dialogDrivers.push_back([&shownTab](QDialog& dialog) {
+                auto& forms = dynamic_cast<TfrmSelectedForms&>(dialog);
+                shownTab = forms.Tabs()->currentIndex();
+                QCOMPARE(Ticked(forms), QStringList());
+            });
+            window->PreviewPrintClick();
+            QCOMPARE(shownTab, tab);
+        }
+        QCOMPARE(prompts->dialogsShown.last(), QStringLiteral("Select A Form"));
+        QVERIFY(launcher->programs.isEmpty() && launcher->urls.isEmpty());  // Cancel prints nothing
+    }
+
+    void previewPrintHandsTheChosenPagesToWriter() {
+        OpenSample(QStringLiteral("sole-father-pays.q10"));
+        window->ChooseWordProcessor({{}, {}});  // neither present nor found: the default program
+        QVERIFY(window->CurrentWordProcessor() == WordProcessor::WordPad);
+        window->ForceWordClick();
+        QVERIFY(window->CurrentWordProcessor() == WordProcessor::Word);
+        ChooseInDialog({QStringLiteral("cbxSole_A_All"), QStringLiteral("cbxSole_S_All")});
+        window->PreviewPrintClick();
+        QCOMPARE(launcher->programs.size(), 1);
+        const RecordingLauncher::Started started = launcher->programs.first();
+        QCOMPARE(started.arguments, QStringList{QStringLiteral("send_temp.RTF")});  // the name alone, in the send folder
+        QCOMPARE(QDir(started.folder).canonicalPath(), QDir(SendFolder()).canonicalPath());
+        const QByteArray rtf = ReadFile(StartedFile());
+        QCOMPARE(rtf.count("\\'b7"), 1);  // one document: later pages joined after the marker
+        QVERIFY(rtf.contains("Sole Residential Parent or Shared Parenting"));
+        QVERIFY(!rtf.contains("\\margl1080"));  // Writer keeps the templates' own margins
+
+        // A second print while send_temp.RTF is still there takes a numbered name.
+        ChooseInDialog({QStringLiteral("cbxSole_Short")});
+        window->PreviewPrintClick();
+        QCOMPARE(launcher->programs.size(), 2);
+        QVERIFY(QRegularExpression(QStringLiteral("^send_temp([0-9]|[1-9][0-9]|[1-9][0-9][0-9])\\.rtf$"))
+                    .match(launcher->programs.last().arguments.last()).hasMatch());
+        // Closing the program deletes both.
+        QVERIFY(window->CloseSequence());
+        QCOMPARE(QDir(SendFolder()).entryList({QStringLiteral("send_temp*")}, QDir::Files), QStringList());
+    }
+
+    void quickPrintToTheDefaultProgramWritesTheMarginsOfTheForm() {
+        OpenSample(QStringLiteral("split.q10"));
+        window->ForceWordPadClick();
+        QVERIFY(window->CurrentWordProcessor() == WordProcessor::WordPad);
+        window->DisplayAPage(1600);
+        window->QuickPrintClick();
+        QCOMPARE(launcher->urls.size(), 1);
+        const QByteArray shortForm = ReadFile(StartedFile());
+        QVERIFY(shortForm.contains("\\margl720\\margr720\\margt576\\margb360"));
+        QCOMPARE(shortForm.count("\\'b7"), 1);
+        QVERIFY(shortForm.contains("Split Parental"));
+
+        window->DisplayAPage(700);
+        window->QuickPrintClick();
+        QCOMPARE(launcher->urls.size(), 2);
+        const QByteArray longForm = ReadFile(StartedFile());
+        QVERIFY(longForm.contains("\\margl1080\\margr1080\\margt576\\margb360"));
+        QCOMPARE(longForm.count("\\page"), 6);  // seven pages of the split annotated version
+    }
+
+    void schedulerBoxPrintsTheSchedulerIntoTheClientFolder() {
+        OpenSample(QStringLiteral("sole-father-pays-arrears.q10"));
+        window->ForceWordPadClick();
+        ChooseInDialog({QStringLiteral("cbxSole_A_All"), QStringLiteral("cbxScheduler")});
+        window->PreviewPrintClick();
+        QCOMPARE(launcher->urls.size(), 1);
+        QCOMPARE(QFileInfo(StartedFile()).fileName(), QString::fromLatin1(kSchedulePrintoutName));
+        QVERIFY(ReadFile(StartedFile()).contains("\\margl720\\margr720"));  // narrow, as for a single page
+    }
+
+    void wordProcessorChoiceAtStartUpAndByTheForceCommands() {
+        QTemporaryDir places;
+        QVERIFY(QDir(places.path()).mkpath("opt/office/program"));
+        const QString writer = places.path() + "/opt/office/program/soffice";
+        QFile program(writer);
+        QVERIFY(program.open(QIODevice::WriteOnly));
+        program.write("#!/bin/sh\n");
+        program.close();
+        program.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+        // Present at a fixed place: Word, no search.
+        Settings& settings = window->CurrentSettings();
+        settings.forceWord = settings.forceWordPad = false;
+        settings.wordPath.clear();
+        window->ChooseWordProcessor({{writer.toStdString()}, {"/nonexistent"}});
+        QVERIFY(window->CurrentWordProcessor() == WordProcessor::Word);
+        QVERIFY(!window->ForceWordAction()->isChecked());
+        QCOMPARE(window->FindWordAction()->text(), QStringLiteral("Fi&nd Word"));
+
+        // Found only by the search: Word, forced from now on, the menu says FOUND.
+        window->ChooseWordProcessor({{}, {(places.path() + "/usr").toStdString(), (places.path() + "/opt").toStdString()}});
+        window->UpdateMenuItems();
+        QVERIFY(window->CurrentWordProcessor() == WordProcessor::Word);
+        QVERIFY(window->ForceWordAction()->isChecked());
+        QCOMPARE(window->FindWordAction()->text(), QStringLiteral("Find Word: FOUND"));
+        QCOMPARE(QString::fromStdString(window->CurrentSettings().wordPath), writer);
+        // ... and it is the program started.
+        OpenSample(QStringLiteral("sole-short-form.q10"));
+        window->DisplayAPage(1500);
+        window->QuickPrintClick();
+        QCOMPARE(launcher->programs.last().program, writer);
+
+        // Force WordPad from the menu: ticked, Force Word cleared; off again picks Word.
+        window->ForceWordPadAction()->trigger();
+        QVERIFY(window->CurrentWordProcessor() == WordProcessor::WordPad);
+        QVERIFY(window->ForceWordPadAction()->isChecked());
+        QVERIFY(!window->ForceWordAction()->isChecked());
+        window->ForceWordPadAction()->trigger();
+        QVERIFY(window->CurrentWordProcessor() == WordProcessor::Word);
+        QVERIFY(!window->ForceWordPadAction()->isChecked());
+
+        // Force WordPad survives the next start.
+        window->ForceWordPadAction()->trigger();
+        window->ChooseWordProcessor({{writer.toStdString()}, {}});
+        QVERIFY(window->CurrentWordProcessor() == WordProcessor::WordPad);
+    }
+
+    void aWordProcessorThatCannotStartIsReported() {
+        OpenSample(QStringLiteral("sole-short-form.q10"));
+        window->DisplayAPage(1500);
+        launcher->succeed = false;
+        ErrorLog errors;
+        window->QuickPrintClick();
+        QCOMPARE(errors.codes, std::vector<int>{11550});
+        QVERIFY(QFile::exists(StartedFile()));  // the file stays where it was written
+    }
+
+    void saveAsPdfWritesTheChosenPages() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) QFAIL("pdftotext (poppler-utils) is needed");
+        OpenSample(QStringLiteral("sole-short-form.q10"));
+        ChooseInDialog({QStringLiteral("cbxSole_Short")});
+        const QString pdf = home->Path() + "/short form.pdf";
+        prompts->filesToSave = {pdf};
+        window->SaveAsPdfClick();
+        QCOMPARE(prompts->warnings, QStringList());
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished(60000));
+        const QString content = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(content.contains(QStringLiteral("Sole Residential Parent")), qPrintable(content.left(400)));
+        QVERIFY(launcher->programs.isEmpty() && launcher->urls.isEmpty());  // no word processor involved
+    }
+};
+
+QTEST_MAIN(PrintWindowTest)
+#include "PrintWindowTests.moc"
