@@ -1,0 +1,23 @@
+#include "help/DataSource.h"
+
+#include <algorithm>
+
+namespace quill10 {
+
+std::span<const DataSourceRow> DataSourceTable(int screenPage) {
+    switch (screenPage) {
+        case 0: return CreateSoleSharedDataSourceStr();
+        case 7: return CreateSplitDataSourceStr();
+        case 15: return CreateSoleSharedDataSourceShortStr();
+        case 16: return CreateSplitDataSourceShortStr();
+        default: return {};
+    }
+}
+
+std::string_view DataSourceText(int screenPage, int tag) {
+    const auto table = DataSourceTable(screenPage);
+    const auto row = std::find_if(table.begin(), table.end(), [tag](const DataSourceRow& r) { return r.tag == tag; });
+    return row == table.end() ? std::string_view{} : std::string_view{row->text};
+}
+
+}  // namespace quill10
