@@ -84,7 +84,12 @@ protected:
 
 TEST_F(FindWordTest, SearchesTheSecondRootWhenTheFirstHasNothing) {
     Touch("usr/share/doc/soffice.txt");
+    fs::create_directories(root_ / "usr/lib/nogui/program");
+    Touch("usr/lib/nogui/program/soffice");  // headless only: no window plugin beside it
     Touch("opt/office/program/SOFFICE");
+    Touch("opt/office/program/libvclplug_gen.so");
+    for (const char* program : {"usr/lib/nogui/program/soffice", "opt/office/program/SOFFICE"})
+        fs::permissions(root_ / program, fs::perms::owner_exec, fs::perm_options::add);
     fs::create_directory_symlink(root_ / "opt", root_ / "opt/other/loop");  // a folder loop is not followed
     std::vector<int> steps;
     const std::string found = FindWordProgram({(root_ / "usr").string(), (root_ / "opt").string()},
@@ -96,10 +101,19 @@ TEST_F(FindWordTest, SearchesTheSecondRootWhenTheFirstHasNothing) {
 TEST_F(FindWordTest, FindsNothingInFoldersWithoutIt) {
     Touch("usr/share/doc/readme");
     EXPECT_EQ(FindWordProgram({(root_ / "usr").string(), (root_ / "missing").string()}), "");
-    const WordProcessorPlaces places{{(root_ / "usr/share/doc/readme").string(), (root_ / "nothing").string()}, {}};
+}
+
+TEST_F(FindWordTest, WriterIsPresentWhenExecutableBesideAWindowPlugin) {
+    Touch("opt/office/program/soffice");
+    const WordProcessorPlaces places{{(root_ / "nothing").string(), (root_ / "opt/office/program/soffice").string()}, {}};
     EXPECT_FALSE(WordPresent(places));  // not executable
-    fs::permissions(root_ / "usr/share/doc/readme", fs::perms::owner_exec, fs::perm_options::add);
+    fs::permissions(root_ / "opt/office/program/soffice", fs::perms::owner_exec, fs::perm_options::add);
+    EXPECT_FALSE(WordPresent(places));  // headless only
+    Touch("opt/office/program/libvclplug_gtk3lo.so");
     EXPECT_TRUE(WordPresent(places));
+    // Through a link, as /usr/bin/soffice is: the plugin is looked for beside the real program.
+    fs::create_directory_symlink(root_ / "opt/office/program", root_ / "usr/share/doc/bin");
+    EXPECT_TRUE(WordPresent({{(root_ / "usr/share/doc/bin/soffice").string()}, {}}));
 }
 
 TEST(PageMarginsTest, ChosenByTheDialogOrTheScreen) {

@@ -124,6 +124,7 @@ void StartWindow(std::unique_ptr<FreshHome>& home, std::unique_ptr<ScriptedPromp
                  std::unique_ptr<TfrmMain>& window) {
     home = std::make_unique<FreshHome>();
     prompts = std::make_unique<ScriptedPrompts>();
+    TfrmMain::SetStartUpWordPlaces({});  // no Writer and no search: the default program
     window = std::make_unique<TfrmMain>(ProgramFolder(), prompts.get());
     window->SetLauncher(std::make_unique<RecordingLauncher>());
     window->show();

@@ -215,6 +215,9 @@ private slots:
         program.write("#!/bin/sh\n");
         program.close();
         program.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile plugin(places.path() + "/opt/office/program/libvclplug_gen.so");  // Writer with a window
+        QVERIFY(plugin.open(QIODevice::WriteOnly));
+        plugin.close();
 
         // Present at a fixed place: Word, no search.
         Settings& settings = window->CurrentSettings();

@@ -23,6 +23,20 @@ bool IsExecutableFile(const std::string& path) {
                fs::perms::none;
 }
 
+// LibreOffice shows documents only when its program folder holds a window
+// plugin (libvclplug_*); the build without one (libreoffice-writer-nogui)
+// converts to PDF but would open the print document where nobody sees it.
+bool ShowsDocuments(const std::string& program) {
+    std::error_code ec;
+    const fs::path folder = fs::canonical(program, ec).parent_path();
+    if (ec) return false;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        if (it->path().filename().string().starts_with("libvclplug_")) return true;
+    return false;
+}
+
+bool IsWriter(const std::string& path) { return IsExecutableFile(path) && ShowsDocuments(path); }
+
 bool IsWordProgramName(const fs::path& path) {
     const std::string name = path.filename().string();
     if (name.size() != kWordProgramName.size()) return false;
@@ -40,7 +54,8 @@ std::string SearchBelow(const std::string& root, const std::function<void(int)>&
          !ec && it != end; it.increment(ec)) {
         if (progress && ++visited % kEntriesBetweenRepaints == 0) progress(-1);
         std::error_code typeError;
-        if (IsWordProgramName(it->path()) && it->is_regular_file(typeError)) return it->path().string();
+        if (IsWordProgramName(it->path()) && it->is_regular_file(typeError) && IsWriter(it->path().string()))
+            return it->path().string();
     }
     return {};
 }
@@ -56,7 +71,7 @@ WordProcessorPlaces UsualWordProcessorPlaces() {
 
 bool WordPresent(const WordProcessorPlaces& places) {
     bool present = false;
-    for (const std::string& path : places.fixedPaths) present = IsExecutableFile(path) || present;  // all are tested
+    for (const std::string& path : places.fixedPaths) present = IsWriter(path) || present;  // all are tested
     return present;
 }
 

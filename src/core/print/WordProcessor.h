@@ -29,12 +29,14 @@ struct WordProcessorPlaces {
 // searches /usr and /opt.
 WordProcessorPlaces UsualWordProcessorPlaces();
 
-// True when one of the fixed places holds an executable program.
+// True when one of the fixed places holds Writer: an executable soffice
+// beside a window plugin (the headless-only LibreOffice cannot show the
+// print document, so it does not count).
 bool WordPresent(const WordProcessorPlaces& places);
 
 // Find Word: searches each root and every folder below it, depth first,
-// for a file named "soffice" (without regard to case); the first one found
-// ends the search.  `progress` is told 5 at the start, 50 before the
+// for Writer, a file named "soffice" (without regard to case) that WordPresent
+// would accept; the first one found ends the search.  `progress` is told 5 at the start, 50 before the
 // second root, 100 at the end, and -1 every few hundred entries so the
 // window can repaint.  "" when nothing was found.
 inline constexpr std::string_view kWordProgramName = "soffice";

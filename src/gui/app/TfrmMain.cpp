@@ -200,7 +200,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     const std::string iniPath = IncludeTrailingPathDelimiter(settings_.folders.settings) + kSettingsFileName;
     for (const std::string& problem : ReadINI(iniPath, settings_)) prompts_->Warn(Q(problem));
     FallBackToInstalledLayouts();
-    ChooseWordProcessor(UsualWordProcessorPlaces());
+    ChooseWordProcessorAtStartUp();
     environment_->clientFolder = settings_.folders.clientFiles;
     RefreshRecentFiles();
     qApp->installEventFilter(this);

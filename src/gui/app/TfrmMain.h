@@ -110,6 +110,9 @@ public:
     void ForceWordPadClick();
     // The start-up choice of the word processor, Writer looked for in `places`.
     void ChooseWordProcessor(const WordProcessorPlaces& places);
+    // Where windows created from now on look for Writer at start-up (the
+    // usual places unless set; tests set their own).
+    static void SetStartUpWordPlaces(const WordProcessorPlaces& places);
     WordProcessor CurrentWordProcessor() const { return wordProcessor_; }
     // Starts the word processor on `file`, working in `folder`; a failure
     // is reported (error 11550) and false returned.
@@ -231,6 +234,7 @@ private:
     // program shows it) and starts the word processor on it.
     bool HandOff(const PrintDocument& document, const std::string& path, const PageMargins& margins);
     std::string SearchForWord();
+    void ChooseWordProcessorAtStartUp();
     QString WordProgram() const;
 
     std::unique_ptr<UserPrompts> ownPrompts_;

@@ -40,9 +40,21 @@ auto WhileShowingProgress(QWidget* parent, const QString& label, Work work) {
     return result.get();
 }
 
+std::optional<WordProcessorPlaces>& StartUpWordPlaces() {
+    static std::optional<WordProcessorPlaces> places;
+    return places;
+}
+
 }  // namespace
 
 // ---- The word processor ----
+
+void TfrmMain::SetStartUpWordPlaces(const WordProcessorPlaces& places) { StartUpWordPlaces() = places; }
+
+void TfrmMain::ChooseWordProcessorAtStartUp() {
+    if (!StartUpWordPlaces()) StartUpWordPlaces() = UsualWordProcessorPlaces();
+    ChooseWordProcessor(*StartUpWordPlaces());
+}
 
 void TfrmMain::ChooseWordProcessor(const WordProcessorPlaces& places) {
     wordPlaces_ = places;
@@ -92,11 +104,16 @@ bool TfrmMain::StartWordProcessor(const QString& file, const QString& folder) {
                              ? launcher_->StartProgram(WordProgram(), {name}, folder)
                              : launcher_->OpenUrl(QUrl::fromLocalFile(QDir(folder).filePath(name)));
     if (!started) {
-        const QString program = wordProcessor_ == WordProcessor::Word
-                                    ? WordProgram()
-                                    : QStringLiteral("the desktop's default program for RTF files");
-        ErrorMessage(11550, Std(QStringLiteral("%1 could not be started on \"%2\".")
-                                    .arg(program, QDir::toNativeSeparators(QDir(folder).filePath(name)))));
+        const QString file = QDir::toNativeSeparators(QDir(folder).filePath(name));
+        const QString why =
+            wordProcessor_ == WordProcessor::Word
+                ? QStringLiteral("LibreOffice Writer (%1) could not be started on \"%2\". Install it with "
+                                 "\"apt-get install libreoffice-writer\", or choose Force WordPad.")
+                      .arg(WordProgram(), file)
+                : QStringLiteral("The desktop has no program that opens RTF files to show \"%1\". Install LibreOffice "
+                                 "Writer (apt-get install libreoffice-writer), then choose Find Word.")
+                      .arg(file);
+        ErrorMessage(11550, Std(why));
     }
     return started;
 }
