@@ -16,7 +16,7 @@ status=0
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$build" --output-on-failure -j 2 2>&1 | tee "$log" || status=$?
 
-for required in window_tests layout_tests print_window_tests; do
+for required in window_tests layout_tests print_window_tests help_window_tests; do
   if ! grep -qE "Test +#[0-9]+: $required \.+ +Passed" "$log"; then
     echo "FAILED: the window test program $required did not run and pass" >&2
     status=1

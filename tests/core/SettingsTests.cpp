@@ -44,6 +44,7 @@ TEST(SettingsFile, RoundTripKeepsEverySetting) {
     written.zoomFactor = 0.9;
     written.shrinkAmount = 1.5;
     written.recentFiles = {"/cases/a.q10", "/cases/b.q10"};
+    written.helpSite = "https://help.example.org";
     std::string error;
     ASSERT_TRUE(WriteINI(written, error)) << error;
 
@@ -52,7 +53,7 @@ TEST(SettingsFile, RoundTripKeepsEverySetting) {
     EXPECT_EQ(text.substr(0, text.find("\r\n")), "/cases/Jos\xE9/");  // Windows-1252
     EXPECT_NE(text.find("\r\nX\r\n\r\n/usr/bin/soffice\r\n 2.50000000000000E+0000\r\n 3.33333333333333E-0001\r\n"),
               std::string::npos);
-    EXPECT_NE(text.find("\r\n2\r\n/cases/a.q10\r\n/cases/b.q10\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\r\n2\r\n/cases/a.q10\r\n/cases/b.q10\r\nhttps://help.example.org\r\n"), std::string::npos);
 
     Settings read = DefaultSettings("/elsewhere");
     EXPECT_TRUE(ReadINI(path, read).empty());
@@ -68,6 +69,7 @@ TEST(SettingsFile, RoundTripKeepsEverySetting) {
     EXPECT_DOUBLE_EQ(read.zoomFactor, 0.9);
     EXPECT_DOUBLE_EQ(read.shrinkAmount, 1.5);
     EXPECT_EQ(read.recentFiles, written.recentFiles);
+    EXPECT_EQ(read.helpSite, written.helpSite);
 }
 
 TEST(SettingsFile, ShortOrEmptyLinesKeepTheDefaults) {
@@ -81,6 +83,7 @@ TEST(SettingsFile, ShortOrEmptyLinesKeepTheDefaults) {
     EXPECT_EQ(settings.folders.send, defaults.folders.send);
     EXPECT_DOUBLE_EQ(settings.zoomFactor, 1.0);
     EXPECT_TRUE(settings.recentFiles.empty());
+    EXPECT_EQ(settings.helpSite, "");  // no line after the recent files: the installed help
     // No file at all: nothing changes and nothing is wrong.
     Settings untouched = defaults;
     EXPECT_TRUE(ReadINI(folder.File("missing.ini"), untouched).empty());

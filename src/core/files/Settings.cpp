@@ -117,6 +117,7 @@ std::string FirstValueProblem(const Settings& settings) {
         if (!problem.empty()) return problem;
     }
     std::string problem = SettingsValueProblem("word processor path", settings.wordPath);
+    if (problem.empty()) problem = SettingsValueProblem("help site", settings.helpSite);
     for (size_t k = 0; problem.empty() && k < settings.recentFiles.size(); ++k)
         problem = SettingsValueProblem("recent file", settings.recentFiles[k]);
     return problem;
@@ -199,6 +200,10 @@ std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::st
         if (index >= lines.Size()) break;
         if (std::optional<std::string> recent = lines.Value(index, "recent file")) settings.recentFiles.push_back(*recent);
     }
+    // The help site follows the recent files.
+    const size_t helpSiteLine = kRecentCountLine + 1 + static_cast<size_t>(count.value_or(0));
+    if (helpSiteLine < lines.Size())
+        if (std::optional<std::string> site = lines.Value(helpSiteLine, "help site")) settings.helpSite = *site;
     return problems;
 }
 
@@ -212,6 +217,7 @@ std::string SettingsText(const Settings& settings) {
     for (const RealLine& r : kRealLines) add(Real23Text(settings.*r.value));
     add(std::to_string(settings.recentFiles.size()));
     for (const std::string& recent : settings.recentFiles) add(recent);
+    add(settings.helpSite);
     return EncodeTextFile(text);
 }
 

@@ -36,6 +36,9 @@ struct Settings {
     double zoomFactor = 1.0;
     double shrinkAmount = 0.0;
     std::vector<std::string> recentFiles;  // newest first, at most nine kept
+    // An office's own help site ("https://help.example.org"): help pages open
+    // there in the web browser.  Empty: the help installed with the program.
+    std::string helpSite;
 };
 
 // Where the user's documents and configuration live: on Linux from

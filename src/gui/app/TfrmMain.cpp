@@ -139,6 +139,8 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     }
     prompts_ = prompts;
     launcher_ = std::make_unique<ProgramLauncher>();
+    // The "?" buttons of the dialogs show their pages in this window's help.
+    previousHelpOpener_ = SetHelpOpener([this](const QString& path) { ShowHelpPage(path.toStdString()); });
 
     // Start-up, part 1: defaults, folders, a new case, the settings file.
     settings_ = Settings{};
@@ -207,7 +209,10 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     UpdateMenuItems();
 }
 
-TfrmMain::~TfrmMain() { qApp->removeEventFilter(this); }
+TfrmMain::~TfrmMain() {
+    qApp->removeEventFilter(this);
+    SetHelpOpener(previousHelpOpener_);
+}
 
 void TfrmMain::FallBackToInstalledLayouts() {
     const QString configured = Q(settings_.folders.vlp);
@@ -419,8 +424,7 @@ void TfrmMain::BuildMenus() {
     connect(mnuZoom_, &QAction::triggered, this, &TfrmMain::ShowZoomDialog);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    for (const char* caption : {"&Table Of Contents", "&ODJFS Health Expenditure Table", "&Help On Specific Lines", "&Instructional Video"})
-        AddAction(help, QString::fromLatin1(caption))->setEnabled(false);
+    BuildHelpMenu(help);
     connect(AddAction(help, QStringLiteral("&About")), &QAction::triggered, this, &TfrmMain::ShowAbout);
 }
 
@@ -436,10 +440,17 @@ void TfrmMain::BuildFieldPopup() {
     fieldPopup_->addAction(popOverride_);
     fieldPopup_->addAction(popCancelOverride_);
     popDataSource_ = WindowAction(QStringLiteral("Data Source"), QKeySequence(QStringLiteral("Ctrl+Alt+D")));
-    popDataSource_->setEnabled(false);  // the data-source explanations come with the help pages
+    connect(popDataSource_, &QAction::triggered, this, &TfrmMain::DataSourceClick);
     fieldPopup_->addAction(popDataSource_);
     popHelp_ = fieldPopup_->addAction(QStringLiteral("Help"));
-    popHelp_->setEnabled(false);
+    connect(popHelp_, &QAction::triggered, this, [this] { SpecialHelp(popHelp_); });
+    AddVideoItems(fieldPopup_->addMenu(QStringLiteral("Video")));
+    // F1: the help topic of the focused field or button.
+    connect(WindowAction(QStringLiteral("Help on the focused line"), QKeySequence::HelpContents), &QAction::triggered,
+            this, [this] { SpecialHelp(nullptr); });
+    buttonPopup_ = new QMenu(this);
+    popButtonHelp_ = buttonPopup_->addAction(QStringLiteral("Help"));
+    connect(popButtonHelp_, &QAction::triggered, this, [this] { SpecialHelp(popButtonHelp_); });
     QAction* today = WindowAction(QStringLiteral("Insert Today"), QKeySequence(QStringLiteral("Ctrl+T")));
     today->setObjectName(QStringLiteral("popInsertToday"));
     connect(today, &QAction::triggered, this, &TfrmMain::InsertToday);
@@ -541,7 +552,14 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             if (onPage && qobject_cast<QLineEdit*>(widget)) {
                 widget->setFocus();
                 UpdateMenuItems();
+                HelpOnPopup(widget);
                 fieldPopup_->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+                return true;
+            }
+            // A button with a help topic (the ribbon's, a worksheet's): its pop-up offers "Help".
+            if (qobject_cast<QAbstractButton*>(widget) && widget->window() == this && HelpContextOf(widget) != 0) {
+                HelpOnPopup(widget);
+                buttonPopup_->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
                 return true;
             }
             break;
@@ -653,8 +671,6 @@ void TfrmMain::CalculatorClick() {
 }
 
 void TfrmMain::SetLauncher(std::unique_ptr<ProgramLauncher> launcher) { launcher_ = std::move(launcher); }
-
-void TfrmMain::ShowHelpPage(const char* path) { OpenHelpPage(path); }
 
 void TfrmMain::ShowAbout() {
     QString schedule;

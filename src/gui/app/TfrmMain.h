@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "app/UserPrompts.h"
@@ -39,6 +40,7 @@ namespace quill10::gui {
 
 class TfrmCompare;
 class ProgramLauncher;
+class THelpWindow;
 
 // Window width, tree panel width and zoom for a screen width.
 struct WindowPlacement {
@@ -119,8 +121,24 @@ public:
     bool StartWordProcessor(const QString& file, const QString& folder);
     // Prints the support scheduler table through page 32.
     void PrintSchedule(const SchedulerGrid& table, const PageMargins& margins);
-    // Shows a help page ("/help/quill10/...").
-    void ShowHelpPage(const char* path);
+    // ---- Help ----
+    // Shows a help page ("/help/quill10/..."): in the help window, with
+    // `caseNote` above it; on the office's help site when the settings name
+    // one; a document (PDF) in the desktop's program for it.
+    void ShowHelpPage(std::string_view path, const QString& caseNote = {});
+    // The field pop-up's "Data Source": where the focused field's figure comes from.
+    void DataSourceClick();
+    // Help on a topic: a "Help On Specific Lines" item's topic, the topic
+    // recorded when a pop-up menu opened, or the focused control's (F1).
+    void SpecialHelp(QObject* sender);
+    // Records the help number of the control a pop-up menu opens on.
+    void HelpOnPopup(QWidget* component);
+    // Plays an installed instructional video (Tags 3 to 8).
+    void PlayVideo(int tag);
+    THelpWindow* HelpWindow() const;  // null until help was first shown
+    QMenu* ButtonPopup() const { return buttonPopup_; }
+    QAction* DataSourceAction() const { return popDataSource_; }
+    QAction* FieldHelpAction() const { return popHelp_; }
     ProgramLauncher& Launcher() { return *launcher_; }
     void SetLauncher(std::unique_ptr<ProgramLauncher> launcher);
     void CalculatorClick();
@@ -235,6 +253,11 @@ private:
     bool HandOff(const PrintDocument& document, const std::string& path, const PageMargins& margins);
     std::string SearchForWord();
     void ChooseWordProcessorAtStartUp();
+    void BuildHelpMenu(QMenu* help);
+    void AddVideoItems(QMenu* menu);
+    QString HelpFolder() const;
+    // The figures of a worksheet line for the help page opened on it.
+    QString CaseNoteFor(QWidget* field) const;
     QString WordProgram() const;
 
     std::unique_ptr<UserPrompts> ownPrompts_;
@@ -280,6 +303,11 @@ private:
     QAction* mnuFindWord_ = nullptr;
     std::array<QAction*, 9> mnuRecent_{};
     QMenu* fieldPopup_ = nullptr;
+    QMenu* buttonPopup_ = nullptr;  // the pop-up of buttons: "Help"
+    QAction* popButtonHelp_ = nullptr;
+    int popupHelpContext_ = 0;      // recorded when a pop-up menu opens
+    QPointer<QMainWindow> helpWindow_;  // the THelpWindow
+    std::function<void(const QString&)> previousHelpOpener_;
     QAction* popOverride_ = nullptr;
     QAction* popCancelOverride_ = nullptr;
     QAction* popDataSource_ = nullptr;

@@ -27,7 +27,7 @@ namespace {
 constexpr const char* kHelpSite = "https://www.velmora.com";
 
 HelpOpener& CurrentHelpOpener() {
-    static HelpOpener opener = [](const QString& address) { QDesktopServices::openUrl(QUrl(address)); };
+    static HelpOpener opener = [](const QString& path) { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHelpSite) + path)); };
     return opener;
 }
 
@@ -73,9 +73,8 @@ private:
 
 }  // namespace
 
-QString HelpAddress(const char* path) { return QString::fromLatin1(kHelpSite) + QString::fromLatin1(path); }
 
-void OpenHelpPage(const char* path) { CurrentHelpOpener()(HelpAddress(path)); }
+void OpenHelpPage(const char* path) { CurrentHelpOpener()(QString::fromLatin1(path)); }
 
 HelpOpener SetHelpOpener(HelpOpener opener) {
     HelpOpener previous = CurrentHelpOpener();
@@ -104,7 +103,7 @@ TLineDialog::TLineDialog(const QString& name, const QString& caption, HelpPage h
     QPushButton* helpButton = NewButton(QStringLiteral("?"), QStringLiteral("btnHelp"));
     helpButton->setProperty("HelpButton", true);
     helpButton->setFixedWidth(helpButton->sizeHint().height() + 8);
-    connect(helpButton, &QPushButton::clicked, this, [this] { CurrentHelpOpener()(HelpAddress(help_.path)); });
+    connect(helpButton, &QPushButton::clicked, this, [this] { OpenHelpPage(help_.path); });
     row->addWidget(helpButton);
 }
 

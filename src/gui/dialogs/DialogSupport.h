@@ -40,12 +40,11 @@ struct HelpPage {
     const char* path;
 };
 
-// The address of a help page on the maker's help site.
-QString HelpAddress(const char* path);
-// Opens an address in the user's browser; tests put in their own opener.
-using HelpOpener = std::function<void(const QString& address)>;
+// Shows a help page, named by its path on the help site
+// ("/help/quill10/..."): the main window puts in its help window (the maker's
+// site in the web browser until then); tests put in their own opener.
+using HelpOpener = std::function<void(const QString& pagePath)>;
 HelpOpener SetHelpOpener(HelpOpener opener);
-// Opens a help page ("/help/quill10/...") through the opener.
 void OpenHelpPage(const char* path);
 
 QString QOf(const std::string& text);

@@ -1,7 +1,7 @@
 #include "scheduler/TfrmArrearsFiller.h"
+#include "dialogs/DialogSupport.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,7 +22,7 @@ namespace {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-constexpr const char* kHelpPage = "https://www.velmora.com/help/quill10/display_menu/series_button.htm";
+constexpr const char* kHelpPage = "/help/quill10/display_menu/series_button.htm";
 
 QLineEdit* AddField(QFormLayout* form, const char* name, const char* label, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -144,6 +144,6 @@ void TfrmArrearsFiller::OkClick() {
     accept();
 }
 
-void TfrmArrearsFiller::HelpOnClick() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHelpPage))); }
+void TfrmArrearsFiller::HelpOnClick() { OpenHelpPage(kHelpPage); }
 
 }  // namespace quill10::gui

@@ -1,6 +1,6 @@
 #include "scheduler/TfrmInterestSetting.h"
+#include "dialogs/DialogSupport.h"
 
-#include <QDesktopServices>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,7 +23,7 @@ constexpr InterestSettingTexts kRateTexts = {
     "Enter the default interest rate below. This is the rate of interest charged to child support arrearages. The "
     "statutory interest rate on judgments is set by the Ohio Tax Commissioner annually. The statutory rate for 2016 "
     "is 3.00%.",
-    "https://www.velmora.com/help/quill10/display_menu/set_default_rate.htm",
+    "/help/quill10/display_menu/set_default_rate.htm",
 };
 
 constexpr InterestSettingTexts kThresholdTexts = {
@@ -35,7 +35,7 @@ constexpr InterestSettingTexts kThresholdTexts = {
     "amounts will not be added to the Interest column of the Schedule. \n\nFor example, a week-late payment "
     "generates a few cents in interest. In order to make the computation more realistic and avoid working with "
     "insignificant amounts, you can set a threshold below which interest will not be added. The default is $1.00.",
-    "https://www.velmora.com/help/quill10/options_menu/set_interest_threshold.htm",
+    "/help/quill10/options_menu/set_interest_threshold.htm",
 };
 
 }  // namespace
@@ -93,7 +93,7 @@ void TfrmInterestSetting::OkClick() {
     accept();
 }
 
-void TfrmInterestSetting::HelpOnClick() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(texts_.helpPage))); }
+void TfrmInterestSetting::HelpOnClick() { OpenHelpPage(texts_.helpPage); }
 
 TfrmInterestRate::TfrmInterestRate(double& defaultRate, QWidget* parent)
     : TfrmInterestSetting(kRateTexts, defaultRate, parent) {}

@@ -1,4 +1,5 @@
 #include "scheduler/TfrmScheduler.h"
+#include "dialogs/DialogSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -96,7 +97,7 @@ constexpr PopupItem kPopupItems[] = {
     {"Paste/Replace Row", "Shift+F11", &TfrmScheduler::PasteReplaceRow},
 };
 
-constexpr const char* kHelpPage = "https://www.velmora.com/help/quill10/display_menu/support_scheduler.htm";
+constexpr const char* kHelpPage = "/help/quill10/display_menu/support_scheduler.htm";
 
 }  // namespace
 
@@ -551,6 +552,6 @@ void TfrmScheduler::ExportCsvClick() {
         main_.Prompts().Warn(QStringLiteral("The table could not be exported: ") + Q(error));
 }
 
-void TfrmScheduler::HelpOnClick() { QDesktopServices::openUrl(QUrl(QString::fromLatin1(kHelpPage))); }
+void TfrmScheduler::HelpOnClick() { OpenHelpPage(kHelpPage); }
 
 }  // namespace quill10::gui
