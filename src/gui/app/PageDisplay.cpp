@@ -31,6 +31,7 @@
 #include "dialogs/CalculatorDlg.h"
 #include "dialogs/ChildCareDlg.h"
 #include "dialogs/LineDialogFactory.h"
+#include "help/HelpTopics.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Answers.h"
@@ -455,6 +456,8 @@ void TfrmMain::ShowZoomDialog() {
     show(slider->value());
     connect(slider, &QSlider::valueChanged, value, show);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelpPage(kZoomHelpPage); });
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(value);
@@ -493,6 +496,8 @@ void TfrmMain::ShowShrinkFontDialog() {
     for (int k = 0; k <= 6; ++k) list->addItem(QString::number(k * 0.5, 'f', 1));
     list->setCurrentRow(std::clamp(static_cast<int>(settings_.shrinkAmount / 0.5), 0, 6));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelpPage(kShrinkFontsHelpPage); });
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(list);
