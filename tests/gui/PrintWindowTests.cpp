@@ -106,6 +106,16 @@ private slots:
             << QList<int>{18, 19, 20, 21, 22, 23};
         QTest::newRow("a second click on Single Page clears it") << QStringList{"cbxSplit_Short", "cbxSplit_Short"}
             << QStringList{} << QList<int>{};
+        QTest::newRow("each audit appendix follows its worksheet") << QStringList{"cbxSplit_Audit", "cbxSole_A_1", "cbxSole_Audit"}
+            << QStringList{"cbxSole_A_1", "cbxSole_Audit", "cbxSplit_Audit"} << QList<int>{1, 33, 34};
+        QTest::newRow("the audit appendix goes with Single Page") << QStringList{"cbxSole_Audit", "cbxSole_Short"}
+            << QStringList{"cbxSole_Audit", "cbxSole_Short"} << QList<int>{15, 33};
+        QTest::newRow("Single Page stays beside the audit appendix") << QStringList{"cbxSplit_Short", "cbxSplit_Audit"}
+            << QStringList{"cbxSplit_Audit", "cbxSplit_Short"} << QList<int>{16, 34};
+        QTest::newRow("the scheduler clears the audit appendix") << QStringList{"cbxSplit_Audit", "cbxScheduler"}
+            << QStringList{"cbxScheduler"} << QList<int>{};
+        QTest::newRow("the audit appendix clears the scheduler") << QStringList{"cbxScheduler", "cbxSole_Audit"}
+            << QStringList{"cbxSole_Audit"} << QList<int>{33};
     }
     void clickRulesOfTheSelectionDialog() {
         QFETCH(QStringList, clicks);
@@ -128,6 +138,8 @@ private slots:
         const QStringList ticked = Ticked(dialog);
         QCOMPARE(ticked.size(), dialog.findChildren<QCheckBox*>().size() - 1);
         QVERIFY(ticked.contains("cbxSole_Short") && ticked.contains("cbxSplit_A_7"));
+        QVERIFY(ticked.contains("cbxSole_Audit") && ticked.contains("cbxSplit_Audit"));
+        QCOMPARE(dialog.Selection().audit, (std::array<bool, kAuditBoxCount>{true, true}));
         QVERIFY(!ticked.contains("cbxScheduler"));
         QCOMPARE(dialog.Tabs()->actions().first()->text(), QStringLiteral("Check All - Testing Only"));
     }
@@ -174,6 +186,20 @@ private slots:
         // Closing the program deletes both.
         QVERIFY(window->CloseSequence());
         QCOMPARE(QDir(SendFolder()).entryList({QStringLiteral("send_temp*")}, QDir::Files), QStringList());
+    }
+
+    void auditAppendixBoxPrintsTheAppendixAfterItsWorksheet() {
+        OpenSample(QStringLiteral("split.q10"));
+        window->ForceWordClick();
+        ChooseInDialog({QStringLiteral("cbxSplit_Audit"), QStringLiteral("cbxSplit_A_1")});
+        window->PreviewPrintClick();
+        QCOMPARE(launcher->programs.size(), 1);
+        const QByteArray rtf = ReadFile(StartedFile());
+        QCOMPARE(rtf.count("\\'b7"), 1);
+        QCOMPARE(rtf.count("\\page "), 1);
+        const qsizetype appendix = rtf.indexOf("Audit Appendix");
+        QVERIFY(appendix > rtf.indexOf("Split Parental Child Support Computation Worksheet\\par"));
+        QVERIFY(rtf.indexOf("Karen Brown", appendix) > appendix);  // the mother's signature line
     }
 
     void quickPrintToTheDefaultProgramWritesTheMarginsOfTheForm() {

@@ -28,6 +28,22 @@ std::optional<BoxOfPage> BoxOf(int templatePage) {
     return std::nullopt;
 }
 
+std::optional<size_t> AuditBoxOf(int page) {
+    for (size_t a = 0; a < kAuditBoxCount; ++a)
+        if (kAuditBoxes[a].page == page) return a;
+    return std::nullopt;
+}
+
+// Builds an audit appendix page and starts the document with it or joins it
+// after the pages before it.
+bool TakeAuditPage(const TAnswer& answers, int page, bool first, std::string& document) {
+    std::string appendix = AuditAppendixRtf(answers, page);
+    if (appendix.empty()) return false;
+    if (!first) return JoinPage(document, std::move(appendix));
+    document = std::move(appendix);
+    return true;
+}
+
 std::optional<int> PageNumber(std::string_view text) {
     int value = 0;
     auto result = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -55,18 +71,24 @@ std::vector<int> AssemblyOrder(const PrintSelection& selection) {
             if (choice.allPages || choice.pages[static_cast<size_t>(k)])
                 pages.push_back(kPrintGroups[g].firstTemplate + k);
         }
+        for (size_t a = 0; a < kAuditBoxCount; ++a)
+            if (kAuditBoxes[a].afterGroup == g && selection.audit[a]) pages.push_back(kAuditBoxes[a].page);
     }
     return pages;
 }
 
 bool SelectTemplatePages(const std::vector<int>& pages, PrintSelection& selection, std::string& error) {
     for (int page : pages) {
+        if (std::optional<size_t> audit = AuditBoxOf(page)) {
+            selection.audit[*audit] = true;
+            continue;
+        }
         std::optional<BoxOfPage> box = BoxOf(page);
         if (!box) {
             error = page == kSchedulerTemplate
                         ? "page 32 prints the support scheduler, which is printed from the scheduler window"
                         : "there is no worksheet page " + std::to_string(page) +
-                              " (the pages are 1-6, 8-16, 18-23 and 25-31)";
+                              " (the pages are 1-6, 8-16, 18-23 and 25-31, and the audit appendices 33 and 34)";
             return false;
         }
         selection.groups[box->group].pages[box->page] = true;
@@ -83,7 +105,7 @@ std::optional<std::vector<int>> ParsePageList(std::string_view whole, std::strin
         const size_t dash = item.find('-');
         std::optional<int> first = PageNumber(item.substr(0, dash));
         std::optional<int> last = dash == std::string_view::npos ? first : PageNumber(item.substr(dash + 1));
-        if (!first || !last || *first > *last || *last - *first > kSchedulerTemplate) {
+        if (!first || !last || *first > *last || *last - *first > kHighestPrintPage) {
             error = "cannot read the page list \"" + std::string(whole) + "\" (write it as 1-6,18-23 or 15)";
             return std::nullopt;
         }
@@ -98,8 +120,10 @@ PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolder
     PrintDocument document;
     TemplateFiller filler(answers, folders, state);
     for (int page : pages) {
-        const bool taken = document.pages.empty() ? filler.FirstPage(page, document.text)
-                                                  : filler.AppendPage(page, document.text);
+        const bool first = document.pages.empty();
+        const bool taken = IsAuditPage(page) ? TakeAuditPage(answers, page, first, document.text)
+                           : first           ? filler.FirstPage(page, document.text)
+                                             : filler.AppendPage(page, document.text);
         if (taken) document.pages.push_back(page);
     }
     document.problems = filler.Problems();

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "print/AuditAppendix.h"
 #include "print/TemplateFiller.h"
 
 namespace quill10 {
@@ -42,6 +43,20 @@ enum PrintGroupIndex : size_t {
 };
 inline constexpr int kMostPagesInGroup = 7;
 inline constexpr int kSchedulerTemplate = 32;
+inline constexpr int kHighestPrintPage = kSplitAuditPage;
+
+// The audit appendix boxes, one per worksheet: each appendix page is
+// printed right after the last group of its worksheet.
+struct AuditBox {
+    int page;
+    size_t afterGroup;
+};
+inline constexpr AuditBox kAuditBoxes[] = {
+    {kSoleSharedAuditPage, kSoleShort},
+    {kSplitAuditPage, kSplitShort},
+};
+inline constexpr size_t kAuditBoxCount = std::size(kAuditBoxes);
+enum AuditBoxIndex : size_t { kSoleSharedAudit, kSplitAudit };
 
 // The boxes of one group: "All Pages" and Page 1 .. Page 7 (a short form
 // has its "Single Page" box as its only page).
@@ -50,24 +65,27 @@ struct GroupChoice {
     std::array<bool, kMostPagesInGroup> pages{};
 };
 
-// The ticked boxes of the selection dialog, group by group as in kPrintGroups.
+// The ticked boxes of the selection dialog, group by group as in
+// kPrintGroups, and the audit appendix boxes as in kAuditBoxes.
 struct PrintSelection {
     std::array<GroupChoice, kPrintGroupCount> groups{};
+    std::array<bool, kAuditBoxCount> audit{};
     bool scheduler = false;
 };
 
-// The template pages of a selection in the order they are assembled: the
-// groups in their fixed order, each group's pages ascending; a group whose
-// "All Pages" box is ticked gives all of its pages whatever its page boxes
-// say.  The scheduler box is printed on its own and gives no pages here.
+// The pages of a selection in the order they are assembled: the groups in
+// their fixed order, each group's pages ascending; a group whose "All
+// Pages" box is ticked gives all of its pages whatever its page boxes say.
+// A worksheet's audit appendix follows the last group of that worksheet.
+// The scheduler box is printed on its own and gives no pages here.
 std::vector<int> AssemblyOrder(const PrintSelection& selection);
 
-// The selection that ticks the given template pages.  False with the
-// reason when a page is no worksheet template.
+// The selection that ticks the given pages (worksheet templates and the
+// audit appendices).  False with the reason when a page is neither.
 bool SelectTemplatePages(const std::vector<int>& pages, PrintSelection& selection, std::string& error);
 
-// Reads a page list such as "1-6,18-23" or "15": numbers and ranges
-// separated by commas.  Nothing, with the reason, when it cannot be read.
+// Reads a page list such as "1-6,18-23", "15" or "1-6,33": numbers and
+// ranges separated by commas.  Nothing, with the reason, when it cannot be read.
 std::optional<std::vector<int>> ParsePageList(std::string_view list, std::string& error);
 
 // The print document of some template pages, filled from the answers.
@@ -79,6 +97,7 @@ struct PrintDocument {
 
 // Fills the pages in the given order: the first page that can be loaded
 // starts the document with its whole header, every later one is appended.
+// The audit appendix pages are built from the answers, without a template.
 PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolders& folders, FillState& state,
                                     const std::vector<int>& pages);
 

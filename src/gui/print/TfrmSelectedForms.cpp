@@ -72,14 +72,25 @@ QWidget* TfrmSelectedForms::BuildWorksheetTab(WorksheetTab& tab, const QString& 
                                       prefix + QStringLiteral("_A"), pageCount));
     columns->addWidget(BuildPageGroup(tab.statutory, tab, QStringLiteral("Statutory Version (for filing)"),
                                       prefix + QStringLiteral("_S"), pageCount));
-    auto* shortForm = new QGroupBox(QStringLiteral("Short Form"));
-    auto* shortLayout = new QVBoxLayout(shortForm);
-    tab.single = NewBox(prefix + QStringLiteral("_Short"), QStringLiteral("Single Page"));
+    auto* lastColumn = new QVBoxLayout;
+    lastColumn->addWidget(BuildSingleBoxGroup(tab.single, QStringLiteral("Short Form"),
+                                              prefix + QStringLiteral("_Short"), QStringLiteral("Single Page")));
     connect(tab.single, &QCheckBox::clicked, this, [this, &tab] { SingleClicked(tab); });
-    shortLayout->addWidget(tab.single);
-    shortLayout->addStretch();
-    columns->addWidget(shortForm);
+    lastColumn->addWidget(BuildSingleBoxGroup(tab.audit, QStringLiteral("Audit Appendix"),
+                                              prefix + QStringLiteral("_Audit"), QStringLiteral("Audit Appendix")));
+    connect(tab.audit, &QCheckBox::clicked, this, &TfrmSelectedForms::AuditClicked);
+    lastColumn->addStretch();
+    columns->addLayout(lastColumn);
     return page;
+}
+
+QGroupBox* TfrmSelectedForms::BuildSingleBoxGroup(QCheckBox*& box, const QString& title, const QString& name,
+                                                  const QString& caption) {
+    auto* group = new QGroupBox(title);
+    auto* layout = new QVBoxLayout(group);
+    box = NewBox(name, caption);
+    layout->addWidget(box);
+    return group;
 }
 
 QGroupBox* TfrmSelectedForms::BuildPageGroup(GroupBoxes& group, WorksheetTab& tab, const QString& title,
@@ -114,19 +125,23 @@ void TfrmSelectedForms::AllClicked(WorksheetTab& tab, GroupBoxes& group, bool ti
 }
 
 // "Single Page" keeps its new state and clears every page and "All Pages"
-// box of its tab and the scheduler.
+// box of its tab and the scheduler; the audit appendix goes with the short
+// form as well as with the pages and keeps its state.
 void TfrmSelectedForms::SingleClicked(WorksheetTab& tab) {
     for (QCheckBox* box : BoxesOf(tab))
-        if (box != tab.single) box->setChecked(false);
+        if (box != tab.single && box != tab.audit) box->setChecked(false);
     scheduler_->setChecked(false);
 }
+
+// The audit appendix keeps its new state and clears the scheduler, which is printed on its own.
+void TfrmSelectedForms::AuditClicked() { scheduler_->setChecked(false); }
 
 void TfrmSelectedForms::SchedulerClicked() {
     for (QCheckBox* box : WorksheetBoxes()) box->setChecked(false);
 }
 
 std::vector<QCheckBox*> TfrmSelectedForms::BoxesOf(const WorksheetTab& tab) {
-    std::vector<QCheckBox*> boxes{tab.annotated.all, tab.statutory.all, tab.single};
+    std::vector<QCheckBox*> boxes{tab.annotated.all, tab.statutory.all, tab.single, tab.audit};
     for (const GroupBoxes* group : {&tab.annotated, &tab.statutory})
         boxes.insert(boxes.end(), group->pages.begin(), group->pages.end());
     return boxes;
@@ -162,6 +177,8 @@ PrintSelection TfrmSelectedForms::Selection() const {
         selection.groups[g].allPages = groups[g].all && groups[g].all->isChecked();
         for (size_t k = 0; k < groups[g].pages.size(); ++k) selection.groups[g].pages[k] = groups[g].pages[k]->isChecked();
     }
+    selection.audit[kSoleSharedAudit] = sole_.audit->isChecked();
+    selection.audit[kSplitAudit] = split_.audit->isChecked();
     selection.scheduler = scheduler_->isChecked();
     return selection;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // "Select A Form": which pages a print job prints.  Two worksheet tabs,
-// each with the annotated office version, the statutory version for filing
-// and the short form, and the support scheduler tab.  The boxes follow
-// click rules that keep a choice consistent: pages and the short form of a
-// tab exclude each other, and the scheduler is printed on its own.
+// each with the annotated office version, the statutory version for filing,
+// the short form and the audit appendix, and the support scheduler tab.
+// The boxes follow click rules that keep a choice consistent: pages and the
+// short form of a tab exclude each other, the audit appendix goes with
+// either, and the scheduler is printed on its own.
 #include <QDialog>
 #include <functional>
 #include <vector>
@@ -43,14 +44,17 @@ private:
         GroupBoxes annotated;
         GroupBoxes statutory;
         QCheckBox* single = nullptr;
+        QCheckBox* audit = nullptr;
     };
     QWidget* BuildWorksheetTab(WorksheetTab& tab, const QString& prefix, int pageCount);
+    QGroupBox* BuildSingleBoxGroup(QCheckBox*& box, const QString& title, const QString& name, const QString& caption);
     QGroupBox* BuildPageGroup(GroupBoxes& group, WorksheetTab& tab, const QString& title, const QString& prefix,
                               int pageCount);
     QCheckBox* NewBox(const QString& name, const QString& caption);
     void PageClicked(WorksheetTab& tab);
     void AllClicked(WorksheetTab& tab, GroupBoxes& group, bool ticked);
     void SingleClicked(WorksheetTab& tab);
+    void AuditClicked();
     void SchedulerClicked();
     std::vector<QCheckBox*> WorksheetBoxes() const;
     static std::vector<QCheckBox*> BoxesOf(const WorksheetTab& tab);
