@@ -37,6 +37,7 @@ int Snapshot(const QStringList& args) {
         std::fprintf(stderr, "quill10: PAGE must be 0, 7, 15 or 16\n");
         return 2;
     }
+    quill10::gui::TfrmMain::SetStartUpWordPlaces({});  // a snapshot prints nothing: no search for Writer
     quill10::gui::TfrmMain window(ProgramFolder());
     if (args.size() > 3 && !window.OpenFile(args[3])) return 1;
     window.DisplayAPage(page * 100);
