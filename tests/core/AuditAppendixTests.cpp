@@ -59,34 +59,6 @@ size_t Occurrences(const std::string& text, const std::string& part) {
     return count;
 }
 
-// Braces balance (escaped ones do not count) and the text is one group.
-bool OneGroup(const std::string& rtf) {
-    int depth = 0;
-    for (size_t i = 0; i < rtf.size(); ++i) {
-        if (rtf[i] == '\\')
-            ++i;
-        else if (rtf[i] == '{')
-            ++depth;
-        else if (rtf[i] == '}' && --depth == 0 && rtf.find_first_not_of("\r\n", i + 1) != std::string::npos)
-            return false;
-        if (depth < 0) return false;
-    }
-    return depth == 0;
-}
-
-// The group that begins with the control word `name`.
-std::string GroupOf(const std::string& rtf, const std::string& name) {
-    const size_t start = rtf.find("{\\" + name);
-    int depth = 0;
-    for (size_t i = start; i < rtf.size(); ++i) {
-        if (rtf[i] == '{')
-            ++depth;
-        else if (rtf[i] == '}' && --depth == 0)
-            return rtf.substr(start, i + 1 - start);
-    }
-    return "";
-}
-
 // Every slot's text and override flag, to see that nothing changed.
 std::vector<std::pair<std::string, bool>> Snapshot(const TAnswer& answers) {
     std::vector<std::pair<std::string, bool>> all;
@@ -160,7 +132,7 @@ TEST_F(AuditAppendix, TitlesTheWorksheetAndEscapesTheParties) {
     EXPECT_NE(
         rtf.find("Parties: " + RtfEscape("Zo\xC3\xAB {Doe}\\ & Mary Doe") + "    Case No. DR-2019-0101"),
         std::string::npos);
-    EXPECT_TRUE(OneGroup(rtf));
+    EXPECT_TRUE(test::OneGroup(rtf));
     EXPECT_TRUE(
         std::all_of(rtf.begin(), rtf.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
 
@@ -262,7 +234,7 @@ TEST_F(AuditAppendix, JoinsAPrintDocumentLikeATemplatePage) {
     const std::string page1 = test::ReadWholeFile(InstalledFolders().templates + "/Page1.rtf");
     const std::string appendix = AuditAppendixRtf(*answers, kSoleSharedAuditPage);
     for (const char* group : {"fonttbl", "colortbl"})
-        EXPECT_EQ(GroupOf(appendix, group), GroupOf(page1, group));
+        EXPECT_EQ(test::GroupOf(appendix, group), test::GroupOf(page1, group));
 
     const std::vector<int> lists[] = {{1, 33}, {33, 1}, {15, 33, 16, 34}, {34}};
     for (const std::vector<int>& pages : lists) {
@@ -277,7 +249,7 @@ TEST_F(AuditAppendix, JoinsAPrintDocumentLikeATemplatePage) {
         const auto appendices = static_cast<size_t>(std::count_if(pages.begin(), pages.end(), IsAuditPage));
         EXPECT_EQ(Occurrences(document.text, "\\b Audit Appendix "), appendices);
         EXPECT_EQ(Occurrences(document.text, "{\\title Audit Appendix "), IsAuditPage(pages[0]) ? 1u : 0u);
-        EXPECT_TRUE(OneGroup(document.text));
+        EXPECT_TRUE(test::OneGroup(document.text));
     }
 }
 

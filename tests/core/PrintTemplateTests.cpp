@@ -22,30 +22,6 @@ TemplateFolders InstalledFolders() {
     return {(program / "RTF").string(), (program / "DAT").string()};
 }
 
-// Braces balance (escaped ones do not count) and the text holds one group.
-bool OneGroup(const std::string& rtf) {
-    int depth = 0;
-    for (size_t i = 0; i < rtf.size(); ++i) {
-        if (rtf[i] == '\\') ++i;
-        else if (rtf[i] == '{') ++depth;
-        else if (rtf[i] == '}' && --depth == 0 && rtf.find_first_not_of("\r\n", i + 1) != std::string::npos)
-            return false;
-        if (depth < 0) return false;
-    }
-    return depth == 0;
-}
-
-// The group that begins with the control word `name`.
-std::string GroupOf(const std::string& rtf, const std::string& name) {
-    const size_t start = rtf.find("{\\" + name);
-    int depth = 0;
-    for (size_t i = start; i < rtf.size(); ++i) {
-        if (rtf[i] == '{') ++depth;
-        else if (rtf[i] == '}' && --depth == 0) return rtf.substr(start, i + 1 - start);
-    }
-    return "";
-}
-
 class InstalledTemplates : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -73,16 +49,16 @@ TEST_F(InstalledTemplates, FollowTheTemplateRules) {
         ASSERT_TRUE(LoadTemplateText(InstalledFolders().templates, "Page" + std::to_string(page) + ".rtf", text,
                                      problem))
             << problem;
-        EXPECT_TRUE(OneGroup(text));
+        EXPECT_TRUE(test::OneGroup(text));
         EXPECT_EQ(FindCheckFont(text), "\\f10 ");
         const size_t marker = text.find(kPageMarker);
         ASSERT_NE(marker, std::string::npos);
         EXPECT_GT(marker, text.find("\\colortbl"));
         const std::string body = text.substr(marker);
         EXPECT_NE(body.find(page == 15 || page == 16 ? "\\f4\\fs" : "\\f0\\fs"), std::string::npos);
-        if (fonts.empty()) fonts = GroupOf(text, "fonttbl"), colours = GroupOf(text, "colortbl");
-        EXPECT_EQ(GroupOf(text, "fonttbl"), fonts);
-        EXPECT_EQ(GroupOf(text, "colortbl"), colours);
+        if (fonts.empty()) fonts = test::GroupOf(text, "fonttbl"), colours = test::GroupOf(text, "colortbl");
+        EXPECT_EQ(test::GroupOf(text, "fonttbl"), fonts);
+        EXPECT_EQ(test::GroupOf(text, "colortbl"), colours);
         EXPECT_NE(colours.find(";\\red"), std::string::npos);  // colour 1 exists: overridden answers
         EXPECT_TRUE(std::filesystem::exists(InstalledFolders().tabs + "/PAGE" + std::to_string(page) + ".DAT"));
     }
@@ -97,7 +73,7 @@ TEST_F(InstalledTemplates, FillEveryVariableAndJoinInAnySelection) {
         PrintDocument document = Assemble(pages);
         EXPECT_TRUE(document.problems.empty()) << document.problems.front();
         EXPECT_EQ(document.pages, pages);
-        EXPECT_TRUE(OneGroup(document.text));
+        EXPECT_TRUE(test::OneGroup(document.text));
         EXPECT_FALSE(std::regex_search(document.text, leftOver));
         size_t breaks = 0;
         for (size_t at = document.text.find("\\page "); at != std::string::npos; at = document.text.find("\\page ", at + 1))

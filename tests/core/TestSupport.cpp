@@ -53,6 +53,29 @@ std::string ReadWholeFile(const std::string& path) {
     return content.str();
 }
 
+bool OneGroup(const std::string& rtf) {
+    int depth = 0;
+    for (size_t i = 0; i < rtf.size(); ++i) {
+        if (rtf[i] == '\\') ++i;
+        else if (rtf[i] == '{') ++depth;
+        else if (rtf[i] == '}' && --depth == 0 && rtf.find_first_not_of("\r\n", i + 1) != std::string::npos)
+            return false;
+        if (depth < 0) return false;
+    }
+    return depth == 0;
+}
+
+std::string GroupOf(const std::string& rtf, const std::string& name) {
+    const size_t start = rtf.find("{\\" + name);
+    if (start == std::string::npos) return "";
+    int depth = 0;
+    for (size_t i = start; i < rtf.size(); ++i) {
+        if (rtf[i] == '{') ++depth;
+        else if (rtf[i] == '}' && --depth == 0) return rtf.substr(start, i + 1 - start);
+    }
+    return "";
+}
+
 void WriteWholeFile(const std::string& path, const std::string& content) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << content;

@@ -61,4 +61,9 @@ std::unique_ptr<TAnswer> NewStore(const std::string& fileName = "case.q10");
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& content);
 
+// RTF: braces balance (escaped ones do not count) and the text holds one group.
+bool OneGroup(const std::string& rtf);
+// The group that begins with the control word `name` ("" when there is none).
+std::string GroupOf(const std::string& rtf, const std::string& name);
+
 }  // namespace quill10::test

@@ -562,6 +562,8 @@ std::vector<ScreenSlotUse> ScreenSlotsOf(int screenPage) {
     return uses;
 }
 
+bool IsScreenPage(int page) { return page == 0 || page == 7 || page == 15 || page == 16; }
+
 void TransferScreenToCalc(TAnswer& answers, int screenPage) {
     switch (screenPage) {
         case 0: SoleLongToCalc(answers); break;

@@ -27,6 +27,9 @@ void SplitCalcToLong(TAnswer& answers);  // pages 8-14 to page 7
 void SoleShortToCalc(TAnswer& answers);  // page 15 to pages 1-6
 void SplitShortToCalc(TAnswer& answers); // page 16 to pages 8-14
 
+// The four worksheet screens: 0, 7, 15 and 16.
+bool IsScreenPage(int page);
+
 // The "before" and "after" transfers of a screen page: the transfer into
 // the calculation pages, and the transfer (or short-form builder) back.
 // Pages other than 0, 7, 15 and 16 have none.

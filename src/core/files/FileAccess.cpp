@@ -155,4 +155,9 @@ bool PathIsTaken(const std::string& path) {
     return fs::exists(fs::symlink_status(path, ec));
 }
 
+bool IsExecutableFile(const std::string& path) {
+    std::error_code ec;
+    return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
+}
+
 }  // namespace quill10

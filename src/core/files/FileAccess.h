@@ -28,4 +28,7 @@ bool SameFile(const std::string& first, const std::string& second);
 // True when something, even a link that leads nowhere, stands at `path`.
 bool PathIsTaken(const std::string& path);
 
+// True when `path` leads (through links) to a regular file this user may run.
+bool IsExecutableFile(const std::string& path);
+
 }  // namespace quill10

@@ -14,6 +14,7 @@
 #include "print/RtfText.h"
 #include "print/TemplateFiller.h"
 #include "store/Answers.h"
+#include "store/FieldText.h"
 #include "store/Misc.h"
 #include "store/Regional.h"
 
@@ -71,33 +72,11 @@ constexpr NamedField kOverridableInputs[] = {
 // ---- Figures as the worksheet shows them -------------------------------------
 
 // A Tag below 1000 is a check box in that slot; above it kind x 1000 + slot.
-enum class FieldKind { CheckBox, Text, Money, Percent, WholeDollars, Count };
-
 constexpr int kKindFactor = 1000;
 
-FieldKind KindOfTag(int tag) {
-    if (tag < kKindFactor) return FieldKind::CheckBox;
-    switch (tag / kKindFactor) {
-        case 2:
-            return FieldKind::Money;
-        case 3:
-            return FieldKind::Percent;
-        case 4:
-            return FieldKind::WholeDollars;
-        case 5:
-            return FieldKind::Count;
-        default:
-            return FieldKind::Text;
-    }
-}
+bool IsCheckBoxTag(int tag) { return tag < kKindFactor; }
 
-int SlotOfTag(int tag) {
-    return tag < kKindFactor ? tag : tag % kKindFactor;
-}
-
-bool IsNumber(const std::string& text) {
-    return TryParseNumber(RemoveCommasAndSigns(text)).has_value();
-}
+int SlotOfTag(int tag) { return IsCheckBoxTag(tag) ? tag : SlotOfEditTag(tag); }
 
 // The decimals a money answer carries, two to four: the income shares of
 // line 16 keep four.
@@ -110,19 +89,10 @@ int DecimalsOf(const std::string& text) {
     return std::clamp(digits, 2, 4);
 }
 
-std::string NumberFigure(FieldKind kind, const std::string& text) {
-    if (kind == FieldKind::Percent) return PercentText(Str2Float_P(text));
-    if (kind == FieldKind::WholeDollars) return WholeMoneyText(Str2Float_0(text));
-    const int decimals = DecimalsOf(text);
-    return GroupedText(decimals == 2 ? Str2Float_2(text) : Str2Float_P(text), decimals);
-}
-
+// The figure as the worksheet shows it; a check box as "Yes" or "No".
 std::string FigureText(int tag, const std::string& text) {
-    const FieldKind kind = KindOfTag(tag);
-    if (kind == FieldKind::CheckBox) return text == "X" ? "Yes" : "No";
-    if (kind == FieldKind::Text || kind == FieldKind::Count) return text;
-    if (!text.empty() && !IsNumber(text)) return text;  // a method name, the $150,000 limit text
-    return NumberFigure(kind, text);
+    if (IsCheckBoxTag(tag)) return text == "X" ? "Yes" : "No";
+    return DisplayText(KindOfTag(tag), text, DecimalsOf(text));
 }
 
 // The line and column a data-source text begins with: "1b, Column I".

@@ -17,6 +17,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "files/FileAccess.h"
 #include "files/SafeSave.h"
 
 extern char** environ;
@@ -26,11 +27,6 @@ namespace quill10 {
 namespace {
 
 namespace fs = std::filesystem;
-
-bool IsExecutable(const fs::path& path) {
-    std::error_code ec;
-    return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;
-}
 
 std::vector<fs::path> UsualInstallPlaces() {
     std::vector<fs::path> places = {"/usr/lib/libreoffice/program/soffice", "/usr/local/lib/libreoffice/program/soffice",
@@ -150,12 +146,12 @@ std::optional<std::string> FindSoffice() {
         while (std::getline(folders, folder, ':')) {
             if (folder.empty()) continue;
             for (const char* name : {"soffice", "libreoffice"}) {
-                if (IsExecutable(fs::path(folder) / name)) return (fs::path(folder) / name).string();
+                if (IsExecutableFile((fs::path(folder) / name).string())) return (fs::path(folder) / name).string();
             }
         }
     }
     for (const fs::path& place : UsualInstallPlaces()) {
-        if (IsExecutable(place)) return place.string();
+        if (IsExecutableFile(place.string())) return place.string();
     }
     return std::nullopt;
 }

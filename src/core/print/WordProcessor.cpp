@@ -5,6 +5,7 @@
 #include <regex>
 #include <system_error>
 
+#include "files/FileAccess.h"
 #include "files/Settings.h"
 #include "print/PdfExport.h"
 #include "print/TemplateFiller.h"
@@ -14,14 +15,6 @@ namespace quill10 {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool IsExecutableFile(const std::string& path) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    return !ec && fs::is_regular_file(status) &&
-           (status.permissions() & (fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec)) !=
-               fs::perms::none;
-}
 
 // LibreOffice shows documents only when its program folder holds a window
 // plugin (libvclplug_*); the build without one (libreoffice-writer-nogui)

@@ -12,6 +12,7 @@
 
 #include "app/ProgramLauncher.h"
 #include "app/TfrmMain.h"
+#include "calc/Conversions.h"
 #include "help/DataSource.h"
 #include "help/HelpTopics.h"
 #include "screen/ControlBinding.h"
@@ -23,8 +24,6 @@ namespace quill10::gui {
 namespace {
 
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
-
-bool IsWorksheetPage(int page) { return page == 0 || page == 7 || page == 15 || page == 16; }
 
 }  // namespace
 
@@ -107,7 +106,7 @@ void TfrmMain::PlayVideo(int tag) {
 void TfrmMain::DataSourceClick() {
     QWidget* focused = QApplication::focusWidget();
     const int tag = qobject_cast<QLineEdit*>(focused) || qobject_cast<QLabel*>(focused) ? TagOf(focused) : -1;
-    if (!IsWorksheetPage(currentPage_)) return;
+    if (!IsScreenPage(currentPage_)) return;
     prompts_->Inform(Q(DataSourceText(currentPage_, tag)));
 }
 
@@ -145,7 +144,7 @@ void TfrmMain::SpecialHelp(QObject* sender) {
 // data-source explanation, for a bound field of the worksheet on screen.
 QString TfrmMain::CaseNoteFor(QWidget* field) const {
     auto* edit = qobject_cast<QLineEdit*>(field);
-    if (!edit || !pnlMainForm_->isAncestorOf(edit) || !IsWorksheetPage(currentPage_)) return {};
+    if (!edit || !pnlMainForm_->isAncestorOf(edit) || !IsScreenPage(currentPage_)) return {};
     const QString place = edit->property("Place").toString();
     if (place.isEmpty()) return {};
     const QString figure = edit->text().trimmed().isEmpty() ? QStringLiteral("nothing") : edit->text().trimmed();

@@ -42,7 +42,6 @@ namespace quill10::gui {
 
 namespace {
 
-bool IsScreenPage(int page) { return page == 0 || page == 7 || page == 15 || page == 16; }
 
 // The field that receives the focus when a page is shown.
 int FirstFieldTag(int page) {

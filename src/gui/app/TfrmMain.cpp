@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,7 +16,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -33,6 +31,7 @@
 #include "app/FlowLayout.h"
 #include "app/ProgramLauncher.h"
 #include "calc/CalcEnvironment.h"
+#include "calc/Conversions.h"
 #include "calc/Headlines.h"
 #include "dialogs/DialogSupport.h"
 #include "screen/ControlBinding.h"
@@ -151,7 +150,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     environment_->clientFolder = settings_.folders.clientFiles;
     environment_->refreshScreen = [this] {
         if (fillAfterCalculation_) return;
-        if (currentPage_ == 0 || currentPage_ == 7 || currentPage_ == 15 || currentPage_ == 16) FillPage();
+        if (IsScreenPage(currentPage_)) FillPage();
     };
 
     resize(500, 550);
@@ -471,7 +470,7 @@ void TfrmMain::UpdateMenuItems() {
         for (QLabel* figure : {lblSupport_, lblSupportNo_, lblCashMedicalSupport_}) ShowHeadline(figure, QString());
         const QSignalBlocker blocker(cmbxOpenRecent_);
         cmbxOpenRecent_->setCurrentIndex(-1);
-    } else if (currentPage_ == 0 || currentPage_ == 15 || currentPage_ == 7 || currentPage_ == 16) {
+    } else if (IsScreenPage(currentPage_)) {
         const bool split = currentPage_ == 7 || currentPage_ == 16;
         const HeadlineFigures figures = split ? SplitHeadlines(*answers_) : SoleSharedHeadlines(*answers_);
         ShowHeadline(lblSupport_, Q(figures.support));
@@ -663,7 +662,7 @@ void TfrmMain::CalculatorClick() {
     for (const char* program : kCalculators) {
         names << QString::fromLatin1(program);
         const QString path = QStandardPaths::findExecutable(names.last());
-        if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
+        if (!path.isEmpty() && launcher_->StartProgram(path, {}, {})) return;
     }
     prompts_->Warn(QStringLiteral("No calculator program was found. QUILL10 looked for %1.\n"
                                   "Install one of them (for example: apt-get install galculator) and try again.")

@@ -12,6 +12,7 @@
 
 #include "app/ProgramLauncher.h"
 #include "app/TfrmMain.h"
+#include "calc/Conversions.h"
 #include "help/HelpTopics.h"
 #include "print/PdfExport.h"
 #include "print/TfrmSelectedForms.h"
@@ -138,7 +139,7 @@ bool TfrmMain::HandOff(const PrintDocument& document, const std::string& path, c
 
 void TfrmMain::RecalculateForPrint() {
     Commit();
-    if (currentPage_ == 0 || currentPage_ == 7 || currentPage_ == 15 || currentPage_ == 16) {
+    if (IsScreenPage(currentPage_)) {
         StorePage();
         RecalculatePage();
     } else {

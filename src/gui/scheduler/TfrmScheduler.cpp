@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFocusEvent>
 #include <QFileInfo>
@@ -19,7 +18,6 @@
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>

@@ -16,6 +16,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "help/HelpTopics.h"
+
 namespace quill10::gui {
 
 namespace {
@@ -205,10 +207,8 @@ void THelpWindow::OpenRelative(const QString& relativePath) {
 }
 
 bool THelpWindow::ShowPage(const QString& sitePath, const QString& caseNote) {
-    const QString relative = sitePath.startsWith(QLatin1String(kSitePrefix)) ? sitePath.mid(6) : QString();
-    const QString file = QDir::cleanPath(QDir(folder_).filePath(relative));
-    const bool inside = !relative.isEmpty() && file.startsWith(QDir::cleanPath(folder_) + QLatin1Char('/'));
-    if (!inside || !QFile::exists(file)) {
+    const QString file = QString::fromStdString(InstalledHelpFile(folder_.toStdString(), sitePath.toStdString()));
+    if (file.isEmpty() || !QFile::exists(file)) {
         caseNote_->hide();
         browser_->setHtml(QStringLiteral("<h2>This help page is not installed</h2><p>%1 is not in %2. "
                                          "Reinstall QUILL10 to restore its help pages.</p>")
