@@ -151,6 +151,9 @@ private slots:
         QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("interest"), Qt::CaseInsensitive));
         help->Search(QStringLiteral("zzzqqq"));
         QCOMPARE(help->SearchResults()->item(0)->text(), QStringLiteral("No page holds all of these words."));
+        const QString before = help->Browser()->toPlainText();
+        emit help->SearchResults()->itemActivated(help->SearchResults()->item(0));
+        QCOMPARE(help->Browser()->toPlainText(), before);  // the "no page" line opens nothing
     }
 
     void videosAndDocumentsThatAreNotInstalledSaySo() {

@@ -94,21 +94,29 @@ QWidget* THelpWindow::BuildContentsTab() {
     return contents_;
 }
 
+// A list whose items open their page when clicked or activated; an item
+// without a page (the search's "no page" line) opens nothing.
+QListWidget* THelpWindow::NewPageList(const QString& name) {
+    auto* list = new QListWidget;
+    list->setObjectName(name);
+    connect(list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        if (const QString path = item->data(kPathRole).toString(); !path.isEmpty()) OpenRelative(path);
+    });
+    connect(list, &QListWidget::itemClicked, list, &QListWidget::itemActivated);
+    return list;
+}
+
 QWidget* THelpWindow::BuildIndexTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
     indexFilter_ = new QLineEdit;
     indexFilter_->setObjectName(QStringLiteral("HelpIndexFilter"));
     indexFilter_->setPlaceholderText(QStringLiteral("Type a keyword"));
-    index_ = new QListWidget;
-    index_->setObjectName(QStringLiteral("HelpIndex"));
+    index_ = NewPageList(QStringLiteral("HelpIndex"));
     connect(indexFilter_, &QLineEdit::textChanged, this, &THelpWindow::FilterIndex);
     connect(indexFilter_, &QLineEdit::returnPressed, this, [this] {
         if (QListWidgetItem* item = index_->currentItem()) emit index_->itemActivated(item);
     });
-    connect(index_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { OpenRelative(item->data(kPathRole).toString()); });
-    connect(index_, &QListWidget::itemClicked, index_, &QListWidget::itemActivated);
     layout->addWidget(indexFilter_);
     layout->addWidget(index_);
     return tab;
@@ -121,13 +129,9 @@ QWidget* THelpWindow::BuildSearchTab() {
     searchBox_->setObjectName(QStringLiteral("HelpSearch"));
     searchBox_->setPlaceholderText(QStringLiteral("Words to look for"));
     auto* go = new QPushButton(QStringLiteral("Search"));
-    results_ = new QListWidget;
-    results_->setObjectName(QStringLiteral("HelpSearchResults"));
+    results_ = NewPageList(QStringLiteral("HelpSearchResults"));
     connect(searchBox_, &QLineEdit::returnPressed, this, [this] { Search(searchBox_->text()); });
     connect(go, &QPushButton::clicked, this, [this] { Search(searchBox_->text()); });
-    connect(results_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { OpenRelative(item->data(kPathRole).toString()); });
-    connect(results_, &QListWidget::itemClicked, results_, &QListWidget::itemActivated);
     layout->addWidget(searchBox_);
     layout->addWidget(go);
     layout->addWidget(results_);

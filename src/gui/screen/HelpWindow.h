@@ -44,6 +44,7 @@ private:
     QWidget* BuildContentsTab();
     QWidget* BuildIndexTab();
     QWidget* BuildSearchTab();
+    QListWidget* NewPageList(const QString& name);
     void LoadContents();
     void LoadIndex();
     void FilterIndex(const QString& start);
