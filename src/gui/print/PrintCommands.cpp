@@ -137,8 +137,13 @@ bool TfrmMain::HandOff(const PrintDocument& document, const std::string& path, c
 
 // ---- Assembling the print document ----
 
+// The case as the worksheet on screen stands: leaving a focused field
+// recalculates it, else the page is stored and recalculated here.
 void TfrmMain::RecalculateForPrint() {
-    Commit();
+    if (QWidget* focus = QApplication::focusWidget(); focus && pnlMainForm_->isAncestorOf(focus)) {
+        CalcOnExit(focus);
+        return;
+    }
     if (IsScreenPage(currentPage_)) {
         StorePage();
         RecalculatePage();
