@@ -11,7 +11,8 @@
 // by default the executable's own folder, or ../share/quill10 relative to
 // it when installed).  Numbered errors go to stderr as
 // "error CODE: TEXT" and the command carries on; the exit status is 1 only
-// when a file cannot be read or written.
+// when a file cannot be read or written, 2 for a command line it does not
+// understand or an output that would be written over an input file.
 #include <filesystem>
 #include <iostream>
 #include <map>
@@ -113,6 +114,15 @@ void ApplyToday(const Arguments& args) {
     SetClock([d = *date] { return d; });
 }
 
+// An output written over one of the command's input files would destroy
+// it: refused before anything is read or written, whatever the output is
+// called (another spelling, a link to the input).
+void RefuseOutputOverInput(const Arguments& args, const std::string& option, const std::string& output) {
+    for (const std::string& input : args.files)
+        if (SameFile(output, input))
+            throw UsageError(option + " names the input file " + input + "; the output needs a file of its own");
+}
+
 std::string TheOnlyInput(const Arguments& args) {
     if (args.files.size() != 1) throw UsageError(args.command + " takes exactly one input file");
     return args.files.front();
@@ -148,9 +158,11 @@ int RunCalc(const Arguments& args, const std::string& programFolder) {
             throw UsageError("--screen wants one of the screen pages 0, 7, 15 or 16");
         screen = std::stoi(*text);
     }
+    RefuseOutputOverInput(args, "-o", *output);
     const std::optional<std::string> report = Option(args, "--check");
-    if (report && (SameFile(*report, input) || SameFile(*report, *output)))
-        throw UsageError("--check names the case file " + *report + "; the report needs a file of its own");
+    if (report) RefuseOutputOverInput(args, "--check", *report);
+    if (report && SameFile(*report, *output))
+        throw UsageError("--check names the output case " + *report + "; the report needs a file of its own");
     ClientFileContents contents = ReadCase(input, programFolder);
     TAnswer& answers = *contents.answers;
     if (screen) TransferScreenToCalc(answers, *screen);
@@ -187,6 +199,7 @@ int RunImport(const Arguments& args, const std::string& programFolder) {
     std::string output;
     const std::optional<std::string> chosen = Option(args, "-o");
     if (chosen) {
+        RefuseOutputOverInput(args, "-o", *chosen);
         output = *chosen;
     } else {
         const std::string folder = ClientFolderOfTheUser(programFolder);
@@ -216,6 +229,7 @@ int RunPrint(const Arguments& args, const std::string& programFolder) {
     const std::optional<std::string> list = Option(args, "--pages");
     if (!output || !list) throw UsageError("print needs --pages LIST and -o OUT.rtf or OUT.pdf");
     if (!PrintFormatOf(*output)) throw UsageError("print writes OUT.rtf or OUT.pdf, not " + *output);
+    RefuseOutputOverInput(args, "-o", *output);
     if (NamesSchedulerPage(*list)) {
         if (*list != "32") throw UsageError("page 32, the support scheduler, is printed on its own: --pages 32");
         ClientFileContents contents = ReadCase(input, programFolder);
@@ -234,7 +248,7 @@ int RunPrint(const Arguments& args, const std::string& programFolder) {
 int RunSchedule(const Arguments& args, const std::string& programFolder) {
     const std::string input = TheOnlyInput(args);
     const std::optional<std::string> csv = Option(args, "--csv");
-    if (csv && SameFile(*csv, input)) throw UsageError("--csv names the case file " + *csv);
+    if (csv) RefuseOutputOverInput(args, "--csv", *csv);
     const ClientFileContents contents = ReadCase(input, programFolder);
     std::cout << ScheduleReport(contents.grid);
     std::string error;

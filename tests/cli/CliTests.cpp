@@ -156,7 +156,7 @@ TEST_F(CliTest, CheckReportOverACaseFileIsRefused) {
     for (const std::string& report : {Out("in.q10"), Out("out.q10"), other}) {
         CliRun run = RunCli("calc " + Out("in.q10") + " -o " + Out("out.q10") + " --check " + report);
         EXPECT_EQ(run.status, 2) << report << ": " << run.output;
-        EXPECT_NE(run.output.find("the report needs a file of its own"), std::string::npos) << run.output;
+        EXPECT_NE(run.output.find("needs a file of its own"), std::string::npos) << run.output;
         EXPECT_EQ(ReadFile(folder / "in.q10"), ReadFile(Sample("split.q10"))) << report;
         EXPECT_EQ(ReadFile(folder / "out.q10"), "the previous output") << report;
     }
@@ -164,6 +164,42 @@ TEST_F(CliTest, CheckReportOverACaseFileIsRefused) {
     CliRun run = RunCli("calc " + Out("in.q10") + " -o " + Out("new.q10") + " --check " + Out("new.q10"));
     EXPECT_EQ(run.status, 2) << run.output;
     EXPECT_FALSE(std::filesystem::exists(folder / "new.q10"));
+}
+
+// No command writes its output over one of its inputs, however the output
+// is named: the same name, another spelling of it, or a link to the input.
+TEST_F(CliTest, OutputOverAnInputIsRefused) {
+    namespace fs = std::filesystem;
+    fs::create_directories(folder / "sub");
+    for (const char* name : {"case.q10", "case.rtf", "case.pdf", "old.WQ7"}) fs::copy_file(Sample("split.q10"), folder / name);
+    fs::create_symlink(folder / "case.q10", folder / "link.rtf");
+    fs::create_symlink(folder / "case.q10", folder / "link.q10");
+    const std::string original = ReadFile(Sample("split.q10"));
+    const std::string respelt = Out("sub/../case.q10");
+    const struct {
+        std::string arguments;
+        const char* option;
+    } cases[] = {
+        {"calc " + Out("case.q10") + " -o " + Out("case.q10"), "-o"},
+        {"calc " + Out("case.q10") + " -o " + respelt, "-o"},
+        {"calc " + Out("case.q10") + " -o " + Out("link.q10"), "-o"},
+        {"calc " + Out("case.q10") + " -o " + Out("out.q10") + " --check " + respelt, "--check"},
+        {"print " + Out("case.q10") + " --pages 1-6 -o " + Out("link.rtf"), "-o"},
+        {"print " + Out("case.rtf") + " --pages 1-6 -o " + Out("case.rtf"), "-o"},
+        {"print " + Out("case.pdf") + " --pages 15 -o " + Out("case.pdf"), "-o"},
+        {"print " + Out("case.rtf") + " --pages 32 -o " + Out("case.rtf"), "-o"},
+        {"schedule " + Out("case.q10") + " --csv " + Out("link.q10"), "--csv"},
+        {"import " + Out("old.WQ7") + " -o " + Out("old.WQ7"), "-o"},
+    };
+    for (const auto& c : cases) {
+        CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, 2) << c.arguments << "\n" << run.output;
+        EXPECT_NE(run.output.find(std::string(c.option) + " names the input file"), std::string::npos)
+            << c.arguments << "\n" << run.output;
+        for (const char* name : {"case.q10", "case.rtf", "case.pdf", "old.WQ7"})
+            EXPECT_EQ(ReadFile(folder / name), original) << name << " after " << c.arguments;
+        EXPECT_FALSE(fs::exists(folder / "out.q10")) << c.arguments;
+    }
 }
 
 // Without -o the import saves into the user's client-file folder, and an
@@ -188,8 +224,8 @@ TEST_F(CliTest, ImportNeverReplacesACaseUnasked) {
     EXPECT_EQ(ReadFile(cases / "smith.Q10"), "the existing case");
 
     CliRun itself = quill10::test::RunProgram(cli, "import " + Out("smith.WQ7") + " -o " + Out("smith.WQ7"));
-    EXPECT_EQ(itself.status, 1) << itself.output;
-    EXPECT_NE(itself.output.find("would replace"), std::string::npos) << itself.output;
+    EXPECT_EQ(itself.status, 2) << itself.output;
+    EXPECT_NE(itself.output.find("names the input file"), std::string::npos) << itself.output;
 
     for (const std::string& arguments : {std::string(" --force"), " -o " + Out("named.q10")}) {
         CliRun run = quill10::test::RunProgram(cli, "import " + Out("smith.WQ7") + arguments);

@@ -82,6 +82,9 @@ TEST_F(PrintCommandTest, RefusesWhatItCannotPrint) {
         {"print " + in + " --pages 1-6", "print needs --pages LIST"},
         {"print " + in + " --pages 1-x -o " + Out("a.rtf"), "cannot read the page list \"1-x\""},
         {"print " + in + " --pages 1-7 -o " + Out("a.rtf"), "there is no worksheet page 7"},
+        {"print " + in + " --pages 2147483647 -o " + Out("a.rtf"), "there is no page 2147483647"},
+        {"print " + in + " --pages 2147483620-2147483647 -o " + Out("a.rtf"), "there is no page 2147483620"},
+        {"print " + in + " --pages 0 -o " + Out("a.rtf"), "there is no page 0"},
         {"print " + in + " --pages 1 -o " + Out("a.txt"), "print writes OUT.rtf or OUT.pdf"},
     };
     for (const auto& c : cases) {

@@ -87,7 +87,7 @@ TEST_F(ScheduleCommandTest, RefusesAMissingCaseAndACsvOverTheCase) {
         const char* says;
     } cases[] = {
         {"schedule " + (folder / "missing.q10").string(), 1, "cannot read"},
-        {"schedule " + Sample("split.q10") + " --csv " + Sample("split.q10"), 2, "--csv names the case file"},
+        {"schedule " + Sample("split.q10") + " --csv " + Sample("split.q10"), 2, "--csv names the input file"},
         {"schedule", 2, "schedule takes exactly one input file"},
         {"schedule " + Sample("split.q10") + " --csv", 2, "--csv needs a value"},
         {"schedule " + Sample("split.q10") + " --csv " + (folder / "no" / "such" / "x.csv").string(), 1,

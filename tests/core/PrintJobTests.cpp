@@ -60,7 +60,8 @@ TEST(AssemblyOrder, PageListsTickTheirTemplatePages) {
     expected.push_back(16);
     EXPECT_EQ(AssemblyOrder(selection), expected);
 
-    for (const char* bad : {"", "1-", "-6", "6-1", "1,,2", "1-6;18", "x", "1-6,", "99999999999"}) {
+    for (const char* bad : {"", "1-", "-6", "6-1", "1,,2", "1-6;18", "x", "1-6,", "99999999999", "0", "35",
+                            "2147483647", "2147483620-2147483647", "1-2147483647", "33-35"}) {
         EXPECT_FALSE(ParsePageList(bad, error)) << bad;
         EXPECT_NE(error.find(bad), std::string::npos) << error;
     }
@@ -71,22 +72,47 @@ TEST(AssemblyOrder, PageListsTickTheirTemplatePages) {
     }
 }
 
-TEST(SendFile, TakesSendTempFirstThenAFreeNumberedName) {
+TEST(SendFile, NamesSendTempFirstThenRandomThenEveryNumber) {
+    std::vector<int> draws = {17, 998};
+    size_t next = 0;
+    const std::vector<std::string> names = SendFileNames([&] { return draws[next++ % draws.size()]; });
+    ASSERT_GE(names.size(), 3u + kSendFileNumbers);
+    EXPECT_EQ(names[0], "send_temp.RTF");
+    EXPECT_EQ(names[1], "send_temp17.rtf");
+    EXPECT_EQ(names[2], "send_temp998.rtf");
+    EXPECT_EQ(names[names.size() - kSendFileNumbers], "send_temp0.rtf");
+    EXPECT_EQ(names.back(), "send_temp998.rtf");
+}
+
+// A print document is always a new file: a name in use, by a file or by a
+// link planted under it, is passed over and what it leads to is untouched.
+TEST(SendFile, IsWrittenNewUnderTheFirstFreeNameNeverThroughALink) {
     test::ScratchFolder folder;
     const std::string send = folder.Path().string();
-    EXPECT_EQ(SendFileName(send), folder.File("send_temp.RTF"));
+    test::WriteWholeFile(folder.File("victim.q10"), "the case");
+    const std::vector<std::string> names = {"a.rtf", "b.rtf", "c.rtf", "d.rtf"};
+    test::WriteWholeFile(folder.File("a.rtf"), "an earlier print");
+    std::filesystem::create_symlink(folder.File("victim.q10"), folder.File("b.rtf"));
+    std::filesystem::create_symlink(folder.File("nowhere.q10"), folder.File("c.rtf"));
+    std::string error;
+    const std::optional<std::string> written = WriteNewDocument(send, names, "{\\rtf1 x}", error);
+    ASSERT_TRUE(written) << error;
+    EXPECT_EQ(*written, folder.File("d.rtf"));
+    EXPECT_EQ(test::ReadWholeFile(folder.File("d.rtf")), "{\\rtf1 x}\r\n");
+    EXPECT_EQ(std::filesystem::status(*written).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(test::ReadWholeFile(folder.File("a.rtf")), "an earlier print");
+    EXPECT_EQ(test::ReadWholeFile(folder.File("victim.q10")), "the case");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("nowhere.q10")));
 
-    test::WriteWholeFile(folder.File("send_temp.RTF"), "earlier job");
-    test::WriteWholeFile(folder.File("send_temp17.rtf"), "earlier job");
-    std::vector<int> draws = {17, 17, 998};
-    size_t next = 0;
-    EXPECT_EQ(SendFileName(send, [&] { return draws[next++]; }), folder.File("send_temp998.rtf"));
+    // Every name taken: said so, and nothing is written anywhere.
+    EXPECT_FALSE(WriteNewDocument(send, names, "{\\rtf1 y}", error));
+    EXPECT_NE(error.find("no free name"), std::string::npos) << error;
+    EXPECT_EQ(test::ReadWholeFile(folder.File("d.rtf")), "{\\rtf1 x}\r\n");
+    EXPECT_EQ(test::ReadWholeFile(folder.File("victim.q10")), "the case");
 
-    for (int n = 0; n < kSendFileNumbers; ++n) test::WriteWholeFile(folder.File("send_temp" + std::to_string(n) + ".rtf"), "");
-    EXPECT_EQ(SendFileName(send, [] { return 5; }), folder.File("send_temp5.rtf"));  // all taken: overwritten
-    std::filesystem::remove(folder.File("send_temp640.rtf"));
-    EXPECT_EQ(SendFileName(send, [] { return 5; }), folder.File("send_temp640.rtf"));
-
+    EXPECT_FALSE(WriteNewDocument(folder.File("no-such-folder"), names, "{}", error));
+    EXPECT_NE(error.find("no-such-folder"), std::string::npos) << error;
 }
 
 TEST(SendFile, IsSevenBitAsciiWithCrLfLineEnds) {

@@ -232,6 +232,29 @@ private slots:
         QVERIFY(ReadFile(StartedFile()).contains("\\margl720\\margr720"));  // narrow, as for a single page
     }
 
+    // A link planted under the printout's name is passed over: the file it
+    // leads to is untouched and the printout takes a name of its own; an
+    // earlier printout (which may have been edited) is not written over either.
+    void schedulerPrintoutIsANewFileNeverWrittenThroughALink() {
+        OpenSample(QStringLiteral("sole-father-pays-arrears.q10"));
+        const QDir clientFolder(QString::fromStdString(window->CurrentSettings().folders.clientFiles));
+        QVERIFY(clientFolder.mkpath(QStringLiteral(".")));
+        const QString victim = home->Path() + "/victim.q10";
+        QFile file(victim);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("the case");
+        file.close();
+        QVERIFY(QFile::link(victim, clientFolder.filePath(QString::fromLatin1(kSchedulePrintoutName))));
+        for (const char* expected : {"Support Scheduler 2.RTF", "Support Scheduler 3.RTF"}) {
+            ChooseInDialog({QStringLiteral("cbxScheduler")});
+            window->PreviewPrintClick();
+            QCOMPARE(QFileInfo(StartedFile()).fileName(), QString::fromLatin1(expected));
+            QVERIFY(ReadFile(StartedFile()).contains("Support Scheduler"));
+        }
+        QCOMPARE(ReadFile(victim), QByteArray("the case"));
+        QCOMPARE(prompts->warnings, QStringList());
+    }
+
     void wordProcessorChoiceAtStartUpAndByTheForceCommands() {
         QTemporaryDir places;
         QVERIFY(QDir(places.path()).mkpath("opt/office/program"));

@@ -105,15 +105,16 @@ bool IsReadOnly(const fs::path& target, const fs::file_status& status) {
     return false;
 }
 
-// Opens a new file with the given mode; never an existing file.  On failure
-// errno says why.
+// Opens a new file with the given mode; never an existing file and never
+// through a link standing under its name.  On failure errno says why
+// (EEXIST when the name is taken).
 std::FILE* CreateWithMode(const fs::path& path, fs::perms mode) {
 #if defined(_WIN32)
     (void)mode;
     return std::fopen(path.string().c_str(), "wbx");
 #else
     const auto bits = static_cast<mode_t>(mode & fs::perms::mask);
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, bits);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, bits);
     if (fd < 0) return nullptr;
     // The process's mask may have taken bits away; they are given back
     // while the file is still empty.  A file system without modes refuses,
@@ -212,6 +213,22 @@ std::string WriteTemporary(std::FILE* file, const std::string& path, std::string
 }
 
 }  // namespace
+
+NewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& error,
+                           const WriteFunction& write) {
+    errno = 0;
+    std::FILE* file = CreateWithMode(fs::path(path), kNewFileMode);
+    if (!file) {
+        if (errno == EEXIST) return NewFileResult::kNameTaken;
+        error = Failure(path, "cannot create the file", SystemReason(errno));
+        return NewFileResult::kFailed;
+    }
+    error = WriteTemporary(file, path, bytes, write);
+    if (error.empty()) return NewFileResult::kWritten;
+    std::error_code ec;
+    fs::remove(path, ec);
+    return NewFileResult::kFailed;
+}
 
 bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
                         const WriteFunction& write) {

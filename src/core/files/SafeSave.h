@@ -34,4 +34,17 @@ using WriteFunction = std::function<std::size_t(std::FILE* file, const char* dat
 bool SaveFileAtomically(const std::string& path, std::string_view bytes, std::string& error,
                         const WriteFunction& write = {});
 
+// What became of writing a new file.
+enum class NewFileResult { kWritten, kNameTaken, kFailed };
+
+// Creates `path` as a new file and writes `bytes` into it: a file handed to
+// another program (the word processor) is never written over an existing
+// file and never through a link planted under its name.  The file is made
+// with O_CREAT | O_EXCL | O_NOFOLLOW and owner read and write only.
+// kNameTaken when something (a file, a folder, a link, even a dangling one)
+// already stands at `path`; kFailed with `error` saying why when the file
+// cannot be made or written, and then nothing is left behind.
+NewFileResult WriteNewFile(const std::string& path, std::string_view bytes, std::string& error,
+                           const WriteFunction& write = {});
+
 }  // namespace quill10

@@ -56,11 +56,6 @@ int DefaultRandomNumber() {
     return std::uniform_int_distribution<int>(0, kSendFileNumbers - 1)(generator);
 }
 
-bool Exists(const std::filesystem::path& path) {
-    std::error_code ec;
-    return std::filesystem::exists(std::filesystem::symlink_status(path, ec));
-}
-
 }  // namespace
 
 std::vector<int> AssemblyOrder(const PrintSelection& selection) {
@@ -105,9 +100,18 @@ std::optional<std::vector<int>> ParsePageList(std::string_view whole, std::strin
         const size_t dash = item.find('-');
         std::optional<int> first = PageNumber(item.substr(0, dash));
         std::optional<int> last = dash == std::string_view::npos ? first : PageNumber(item.substr(dash + 1));
-        if (!first || !last || *first > *last || *last - *first > kHighestPrintPage) {
+        if (!first || !last || *first > *last) {
             error = "cannot read the page list \"" + std::string(whole) + "\" (write it as 1-6,18-23 or 15)";
             return std::nullopt;
+        }
+        // Checked before the range is walked, so no number can run the loop
+        // past the pages that exist.
+        for (int page : {*first, *last}) {
+            if (page < 1 || page > kHighestPrintPage) {
+                error = "there is no page " + std::to_string(page) + " in the page list \"" + std::string(whole) +
+                        "\" (the printed pages are 1 to " + std::to_string(kHighestPrintPage) + ")";
+                return std::nullopt;
+            }
         }
         for (int page = *first; page <= *last; ++page) pages.push_back(page);
         if (comma == list.size()) return pages;
@@ -130,21 +134,33 @@ PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolder
     return document;
 }
 
-std::string SendFileName(const std::string& sendFolder, const RandomNumber& random) {
-    namespace fs = std::filesystem;
-    const fs::path folder(sendFolder);
-    if (!Exists(folder / kSendFileName)) return (folder / kSendFileName).string();
+std::vector<std::string> SendFileNames(const RandomNumber& random) {
     const RandomNumber& next = random ? random : RandomNumber(DefaultRandomNumber);
-    auto numbered = [&](int n) { return folder / ("send_temp" + std::to_string(n) + ".rtf"); };
-    // A random free number first; after a run of taken ones, the first free one.
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const fs::path candidate = numbered(next());
-        if (!Exists(candidate)) return candidate.string();
+    auto numbered = [](int n) { return "send_temp" + std::to_string(n) + ".rtf"; };
+    std::vector<std::string> names = {kSendFileName};
+    // Random numbers first, so two jobs seldom try the same name; then
+    // every number in turn.
+    for (int attempt = 0; attempt < 16; ++attempt) names.push_back(numbered(next()));
+    for (int n = 0; n < kSendFileNumbers; ++n) names.push_back(numbered(n));
+    return names;
+}
+
+std::optional<std::string> WriteNewDocument(const std::string& folder, const std::vector<std::string>& names,
+                                            std::string_view document, std::string& error) {
+    const std::string bytes = SendFileBytes(document);
+    for (const std::string& name : names) {
+        const std::string path = (std::filesystem::path(folder) / name).string();
+        switch (WriteNewFile(path, bytes, error)) {
+            case NewFileResult::kWritten: return path;
+            case NewFileResult::kFailed: return std::nullopt;
+            case NewFileResult::kNameTaken: break;
+        }
     }
-    for (int n = 0; n < kSendFileNumbers; ++n) {
-        if (!Exists(numbered(n))) return numbered(n).string();
-    }
-    return numbered(next()).string();
+    error = "no free name is left for the print document in \"" + folder + "\"";
+    if (!names.empty())
+        error += ": \"" + names.front() + "\" to \"" + names.back() + "\" are all in use";
+    error += "; delete the old print documents there or choose another folder";
+    return std::nullopt;
 }
 
 std::string SendFileBytes(std::string_view document) {

@@ -85,7 +85,8 @@ std::vector<int> AssemblyOrder(const PrintSelection& selection);
 bool SelectTemplatePages(const std::vector<int>& pages, PrintSelection& selection, std::string& error);
 
 // Reads a page list such as "1-6,18-23", "15" or "1-6,33": numbers and
-// ranges separated by commas.  Nothing, with the reason, when it cannot be read.
+// ranges separated by commas.  Nothing, with the reason, when it cannot be
+// read or names a page outside 1 to kHighestPrintPage.
 std::optional<std::vector<int>> ParsePageList(std::string_view list, std::string& error);
 
 // The print document of some template pages, filled from the answers.
@@ -110,18 +111,26 @@ inline constexpr int kSendFileNumbers = 999;  // send_temp0.rtf .. send_temp998.
 // Yields a number from 0 to kSendFileNumbers - 1.
 using RandomNumber = std::function<int()>;
 
-// The temporary file for a print document in the send folder:
-// "send_temp.RTF", or when that exists "send_temp" + a random number from
-// 0 to 998 + ".rtf" that does not exist yet (when all of them exist, a
-// random one, which is overwritten).
-std::string SendFileName(const std::string& sendFolder, const RandomNumber& random = {});
+// The names a print document may take in the send folder, in the order
+// they are tried: "send_temp.RTF", then "send_temp" + a random number from
+// 0 to 998 + ".rtf" a few times, then every numbered name in turn.
+std::vector<std::string> SendFileNames(const RandomNumber& random = {});
+
+// Writes the print document (as SendFileBytes gives it) into `folder` as a
+// new file under the first of `names` that is free: a name already in use,
+// whether by a file, a folder or a link, is passed over, so nothing is
+// written over an existing file or through a link.  The path written, or
+// nothing with `error` saying why; when every name is taken the error says
+// so and nothing is written.
+std::optional<std::string> WriteNewDocument(const std::string& folder, const std::vector<std::string>& names,
+                                            std::string_view document, std::string& error);
 
 // The bytes written for a print document: 7-bit ASCII (a character beyond
 // ASCII becomes "?"), every line of the document ended by CR LF.
 std::string SendFileBytes(std::string_view document);
 
-// Writes the print document to `path` (safely: a failed write leaves no
-// half-written file).  False with the reason.
+// Writes the print document to `path`, a file the user named (safely: a
+// failed write leaves no half-written file).  False with the reason.
 bool WriteSendFile(const std::string& path, std::string_view document, std::string& error);
 
 }  // namespace quill10

@@ -33,6 +33,12 @@ void AddPages(std::vector<SchedulePrintPage>& pages, const SchedulePrintPage& bl
 
 }  // namespace
 
+std::vector<std::string> SchedulePrintoutNames() {
+    std::vector<std::string> names = {kSchedulePrintoutName};
+    for (int n = 2; n <= kSchedulePrintoutNumbers; ++n) names.push_back("Support Scheduler " + std::to_string(n) + ".RTF");
+    return names;
+}
+
 SchedulerRow TotalsRow(const SchedulerGrid& grid) {
     const ScheduleTotals totals = TotalsOf(grid);
     SchedulerRow row;

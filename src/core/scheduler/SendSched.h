@@ -29,6 +29,7 @@ inline constexpr int kSlotPrintFileName = 559;
 inline constexpr int kSlotPrintTitle = 560;
 inline constexpr int kSlotFirstHeading = 561;
 inline constexpr const char* kSchedulePrintoutName = "Support Scheduler.RTF";
+inline constexpr int kSchedulePrintoutNumbers = 99;
 inline constexpr const char* kScheduleTitle = "Support Scheduler";
 inline constexpr const char* kSummaryTitle = "Support Scheduler - Year-by-Year Summary";
 
@@ -38,6 +39,12 @@ struct SchedulePrintPage {
     std::array<std::string, kSchedulerColumnCount> headings;
     std::vector<SchedulerRow> rows;
 };
+
+// The names the printout may take in the client-file folder, in the order
+// they are tried: "Support Scheduler.RTF", then "Support Scheduler 2.RTF"
+// to "Support Scheduler 99.RTF" (an earlier printout, which the user may
+// have edited, is never written over).
+std::vector<std::string> SchedulePrintoutNames();
 
 // The totals row of a table.
 SchedulerRow TotalsRow(const SchedulerGrid& grid);

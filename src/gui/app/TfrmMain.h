@@ -248,9 +248,11 @@ private:
     PrintDocument ScheduleDocument(const SchedulerGrid& table);
     // Reports the problems of an assembly; false when no page went in.
     bool Usable(const PrintDocument& document);
-    // Writes the document to `path` (with the margins when the default
-    // program shows it) and starts the word processor on it.
-    bool HandOff(const PrintDocument& document, const std::string& path, const PageMargins& margins);
+    // Writes the document as a new file in `folder` under the first free
+    // one of `names` (with the margins when the default program shows it)
+    // and starts the word processor on it.
+    bool HandOff(const PrintDocument& document, const std::string& folder, const std::vector<std::string>& names,
+                 const PageMargins& margins);
     std::string SearchForWord();
     void ChooseWordProcessorAtStartUp();
     void BuildHelpMenu(QMenu* help);

@@ -119,20 +119,21 @@ bool TfrmMain::StartWordProcessor(const QString& file, const QString& folder) {
     return started;
 }
 
-bool TfrmMain::HandOff(const PrintDocument& document, const std::string& path, const PageMargins& margins) {
+bool TfrmMain::HandOff(const PrintDocument& document, const std::string& folder,
+                       const std::vector<std::string>& names, const PageMargins& margins) {
     const std::string text =
         wordProcessor_ == WordProcessor::WordPad ? WithPageMargins(document.text, margins) : document.text;
-    const std::string folder = std::filesystem::path(path).parent_path().string();
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     std::string error;
-    if (!WriteSendFile(path, text, error)) {
-        prompts_->Warn(QStringLiteral("The print document \"%1\" could not be written: %2\nNothing was sent to the "
-                                      "word processor; check the send folder (Options > Default Locations).")
-                           .arg(QDir::toNativeSeparators(Q(path)), Q(error)));
+    const std::optional<std::string> path = WriteNewDocument(folder, names, text, error);
+    if (!path) {
+        prompts_->Warn(QStringLiteral("The print document could not be written: %1\nNothing was sent to the word "
+                                      "processor; the folders are set under Options > Default Locations.")
+                           .arg(Q(error)));
         return false;
     }
-    return StartWordProcessor(Q(path), Q(folder));
+    return StartWordProcessor(Q(*path), Q(folder));
 }
 
 // ---- Assembling the print document ----
@@ -174,7 +175,7 @@ PrintDocument TfrmMain::SelectionDocument(const PrintSelection& selection) {
 void TfrmMain::PrintSchedule(const SchedulerGrid& table, const PageMargins& margins) {
     const PrintDocument document = ScheduleDocument(table);
     if (!Usable(document)) return;
-    HandOff(document, IncludeTrailingPathDelimiter(settings_.folders.clientFiles) + kSchedulePrintoutName, margins);
+    HandOff(document, settings_.folders.clientFiles, SchedulePrintoutNames(), margins);
 }
 
 void TfrmMain::RunPrintJob(const quill10::PrintSelection& selection, const PageMargins& margins) {
@@ -189,7 +190,7 @@ void TfrmMain::RunPrintJob(const quill10::PrintSelection& selection, const PageM
     }
     const PrintDocument document = SelectionDocument(selection);
     if (!Usable(document)) return;
-    HandOff(document, SendFileName(settings_.folders.send), margins);
+    HandOff(document, settings_.folders.send, SendFileNames(), margins);
 }
 
 std::optional<quill10::PrintSelection> TfrmMain::AskPrintSelection() {
