@@ -31,8 +31,8 @@ int PrintCase(const TAnswer& answers, const std::string& programFolder, const st
 
 int WritePrintDocument(const PrintDocument& document, const std::string& output, std::ostream& messages) {
     for (const std::string& problem : document.problems) messages << "quill10-cli: " << problem << '\n';
-    if (document.pages.empty()) {
-        messages << "quill10-cli: no page could be printed, so " << output << " was not written\n";
+    if (!document.problems.empty() || document.pages.empty()) {
+        messages << "quill10-cli: the print document could not be made whole, so " << output << " was not written\n";
         return 1;
     }
     std::string error;
@@ -43,7 +43,7 @@ int WritePrintDocument(const PrintDocument& document, const std::string& output,
         messages << "quill10-cli: cannot write " << output << ": " << error << '\n';
         return 1;
     }
-    return document.problems.empty() ? 0 : 1;
+    return 0;
 }
 
 }  // namespace quill10

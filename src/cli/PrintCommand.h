@@ -23,9 +23,9 @@ std::optional<std::vector<int>> PrintPagesOf(const std::string& list, std::strin
 
 // Fills the pages from the calculated answers with the templates of the
 // program folder and writes the document to `output`.  Templates that are
-// missing or cannot be joined are reported on `messages` and the rest is
-// printed.  The exit status: 0, or 1 when a template or the output could
-// not be read or written.
+// missing or damaged are reported on `messages` and nothing is written.
+// The exit status: 0, or 1 when a template or the output could not be read
+// or written.
 int PrintCase(const TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
               const std::string& output, std::ostream& messages);
 

@@ -107,22 +107,30 @@ TEST_F(PrintCommandTest, WritesThePagesInTheOrderOfAssembly) {
               "}\r\n");
 }
 
-TEST_F(PrintCommandTest, AMissingTemplateIsNamedAndTheRestPrinted) {
-    const std::string program = ProgramFolderWith({1, 3});
-    CliRun run = RunCli("print " + Sample("sole-father-pays.q10") + " --pages 1-3 -o " + Out("case.rtf") +
-                        " --program-dir " + program);
-    EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_NE(run.output.find("cannot open the page template " + program + "/RTF/PAGE2.RTF"), std::string::npos)
-        << run.output;
-    const std::string document = ReadFile(folder / "case.rtf");
-    EXPECT_NE(document.find("Page 1: John Doe"), std::string::npos) << document;
-    EXPECT_NE(document.find("\\page \\v0\\fs20 Page 3: "), std::string::npos) << document;
-
-    CliRun none = RunCli("print " + Sample("sole-father-pays.q10") + " --pages 2 -o " + Out("none.rtf") +
-                         " --program-dir " + program);
-    EXPECT_EQ(none.status, 1) << none.output;
-    EXPECT_NE(none.output.find("no page could be printed"), std::string::npos) << none.output;
-    EXPECT_FALSE(fs::exists(folder / "none.rtf"));
+// A filing set is complete or not made: a template that is missing or
+// damaged is named with its fault and no output file is written.
+TEST_F(PrintCommandTest, AMissingOrDamagedTemplateWritesNothing) {
+    const std::string program = ProgramFolderWith({1, 3, 4, 5, 6});
+    WriteFile(fs::path(program) / "RTF" / "Page4.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\n\\'b7 Page 4: /*50/");
+    WriteFile(fs::path(program) / "RTF" / "Page5.rtf", "");
+    WriteFile(fs::path(program) / "DAT" / "PAGE6.DAT", "0 1 0 0.0 1.0 100 0\nnot numbers\n");
+    const struct {
+        const char* pages;
+        const char* says;
+    } cases[] = {
+        {"1-3", "cannot open the page template " },
+        {"4", "Page4.rtf is damaged: it ends with 1 group still open"},
+        {"1,5", "Page5.rtf is damaged: it is empty"},
+        {"6", "PAGE6.DAT is damaged: line 2"},
+    };
+    for (const auto& c : cases) {
+        CliRun run = RunCli("print " + Sample("sole-father-pays.q10") + " --pages " + c.pages + " -o " +
+                            Out("case.rtf") + " --program-dir " + program);
+        EXPECT_EQ(run.status, 1) << c.pages << "\n" << run.output;
+        EXPECT_NE(run.output.find(c.says), std::string::npos) << c.pages << "\n" << run.output;
+        EXPECT_NE(run.output.find("was not written"), std::string::npos) << run.output;
+        EXPECT_FALSE(fs::exists(folder / "case.rtf")) << c.pages;
+    }
 }
 
 // The statutory and the annotated version of the sole/shared worksheet as

@@ -125,7 +125,7 @@ TEST(SendFile, IsSevenBitAsciiWithCrLfLineEnds) {
     EXPECT_NE(error.find("no-such-folder"), std::string::npos) << error;
 }
 
-TEST(AssemblePrintDocument, GoesOnPastMissingTemplates) {
+TEST(AssemblePrintDocument, IsNotMadeWhenAnyTemplateIsMissingOrDamaged) {
     test::ScratchFolder folder;
     const TemplateFolders folders{folder.Path().string(), folder.Path().string()};
     for (int page : {2, 3}) {
@@ -137,12 +137,21 @@ TEST(AssemblePrintDocument, GoesOnPastMissingTemplates) {
     store.SetText(2, 1, "Jones");
     store.SetText(3, 1, "Smith");
     FillState state;
-    PrintDocument document = AssemblePrintDocument(store, folders, state, {1, 2, 4, 3});
-    EXPECT_EQ(document.text, "{\\rtf1 head2\\'b7 page Jones of 2\r\n\\page  page Smith of 3\r\n}");
-    EXPECT_EQ(document.pages, (std::vector<int>{2, 3}));
-    ASSERT_EQ(document.problems.size(), 2u);
+    PrintDocument whole = AssemblePrintDocument(store, folders, state, {2, 3});
+    EXPECT_EQ(whole.text, "{\\rtf1 head2\\'b7 page Jones of 2\r\n\\page  page Smith of 3\r\n}");
+    EXPECT_EQ(whole.pages, (std::vector<int>{2, 3}));
+    EXPECT_TRUE(whole.problems.empty());
+
+    // Every file at fault is named, and no part of the set is made.
+    test::WriteWholeFile(folder.File("Page5.rtf"), "{\\rtf1 head5\\'b7 page /*1/ of 5 {\\b");
+    test::WriteWholeFile(folder.File("PAGE5.DAT"), "");
+    PrintDocument document = AssemblePrintDocument(store, folders, state, {1, 2, 4, 3, 5});
+    EXPECT_EQ(document.text, "");
+    EXPECT_TRUE(document.pages.empty());
+    ASSERT_EQ(document.problems.size(), 3u);
     EXPECT_NE(document.problems[0].find("Page1.rtf"), std::string::npos) << document.problems[0];
     EXPECT_NE(document.problems[1].find("PAGE4.RTF"), std::string::npos) << document.problems[1];
+    EXPECT_NE(document.problems[2].find("Page5.rtf is damaged"), std::string::npos) << document.problems[2];
 }
 
 }  // namespace

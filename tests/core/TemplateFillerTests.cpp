@@ -167,11 +167,40 @@ TEST_F(FillerTest, TabPositionsAreReadAndScaled) {
     EXPECT_EQ(LoadTabPositions(folder.Path().string(), 4).positions.size(), 601u);
 }
 
-TEST_F(FillerTest, AnUnreadableTabFileLeavesThePageUnfilled) {
+TEST_F(FillerTest, AnUnreadableTabFileLeavesThePageUnfilledAndIsAProblem) {
     test::WriteWholeFile(Tabs("PAGE3.DAT"), "0 1 0 0.0 1.0 100 0\r\nslot seven\r\n");
     store.SetText(3, 7, "5");
-    EXPECT_EQ(Filled(3, "/$7/"), "/$7/");
+    std::string text = std::string(kHead) + "/$7/}";
+    TemplateFiller filler(store, Folders(), state);
+    filler.FillPage(3, text);
+    EXPECT_EQ(text, std::string(kHead) + "/$7/}");
     EXPECT_EQ(errors.Codes(), std::vector<int>{kErrTabFileLine});
+    ASSERT_EQ(filler.Problems().size(), 1u);
+    EXPECT_NE(filler.Problems()[0].find(Tabs("PAGE3.DAT") + " is damaged: line 2"), std::string::npos)
+        << filler.Problems()[0];
+}
+
+// A template that is cut short, closes a group too many, is empty or lacks
+// its page marker is damaged: it is refused when it is read, naming the fault.
+TEST(TemplateDamage, NamesWhatIsWrongWithATemplate) {
+    const struct {
+        const char* text;
+        const char* damage;  // "" for a sound template
+    } cases[] = {
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}\\'b7 body /*1/\r\n}\r\n", ""},
+        {"{\\rtf1 braces as text \\{ \\} and a backslash \\\\ \\'b7}", ""},
+        {"", "it is empty"},
+        {" \r\n", "it is empty"},
+        {"Page 1 of the worksheet \\'b7", "not an RTF document"},
+        {"{\\rtf1{\\fonttbl{\\f0 Arial;}}\\'b7 body /*1/", "1 group still open"},
+        {"{\\rtf1 \\'b7 body}}", "closes more groups"},
+        {"{\\rtf1 body without a marker}", "no \\'b7 marker"},
+    };
+    for (const auto& c : cases) {
+        const std::string damage = TemplateDamage(c.text);
+        if (std::string(c.damage).empty()) EXPECT_EQ(damage, "") << c.text;
+        else EXPECT_NE(damage.find(c.damage), std::string::npos) << c.text << ": " << damage;
+    }
 }
 
 TEST_F(FillerTest, AMissingTabFileIsReportedByNameAndThePageFilled) {
@@ -210,16 +239,20 @@ TEST_F(JoinTest, AppendedPagesLoseTheirHeadAndShareOneClosingBrace) {
 TEST_F(JoinTest, PagesThatCannotBeJoinedAreReportedAndLeftOut) {
     Template(1, "{\\rtf1 head\\'b7 one}\r\n");
     Template(2, "{\\rtf1 no marker here}\r\n");
+    Template(3, "{\\rtf1 head\\'b7 cut short {\\b\r\n");
     TemplateFiller filler(store, Folders(), state);
     std::string document;
     ASSERT_TRUE(filler.FirstPage(1, document));
     EXPECT_FALSE(filler.AppendPage(2, document));
+    EXPECT_FALSE(filler.AppendPage(3, document));
     EXPECT_FALSE(filler.AppendPage(5, document));
     EXPECT_EQ(document, "{\\rtf1 head\\'b7 one}\r\n");
-    ASSERT_EQ(filler.Problems().size(), 2u);
-    EXPECT_NE(filler.Problems()[0].find("PAGE2.RTF"), std::string::npos) << filler.Problems()[0];
+    ASSERT_EQ(filler.Problems().size(), 3u);
+    EXPECT_NE(filler.Problems()[0].find("Page2.rtf is damaged"), std::string::npos) << filler.Problems()[0];
     EXPECT_NE(filler.Problems()[0].find("marker"), std::string::npos) << filler.Problems()[0];
-    EXPECT_NE(filler.Problems()[1].find("PAGE5.RTF"), std::string::npos) << filler.Problems()[1];
+    EXPECT_NE(filler.Problems()[1].find("Page3.rtf is damaged"), std::string::npos) << filler.Problems()[1];
+    EXPECT_NE(filler.Problems()[1].find("cut short"), std::string::npos) << filler.Problems()[1];
+    EXPECT_NE(filler.Problems()[2].find("PAGE5.RTF"), std::string::npos) << filler.Problems()[2];
 }
 
 }  // namespace

@@ -305,6 +305,25 @@ private slots:
         QVERIFY(window->CurrentWordProcessor() == WordProcessor::WordPad);
     }
 
+    // A damaged template stops the job: the message names the file and the
+    // fault, and nothing is written or handed to the word processor.
+    void aDamagedTemplateMakesNoPrintDocument() {
+        OpenSample(QStringLiteral("sole-short-form.q10"));
+        QTemporaryDir templates;
+        QFile damaged(templates.filePath(QStringLiteral("Page15.rtf")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\'b7 Sole Residential /*50/ {\\b");
+        damaged.close();
+        window->CurrentSettings().folders.templates = templates.path().toStdString();
+        window->DisplayAPage(1500);
+        window->QuickPrintClick();
+        QCOMPARE(prompts->warnings.size(), 1);
+        QVERIFY2(prompts->warnings.first().contains(QStringLiteral("Page15.rtf is damaged")),
+                 qPrintable(prompts->warnings.first()));
+        QVERIFY(launcher->programs.isEmpty() && launcher->urls.isEmpty());
+        QVERIFY(QDir(SendFolder()).entryList({QStringLiteral("send_temp*")}, QDir::Files).isEmpty());
+    }
+
     void aWordProcessorThatCannotStartIsReported() {
         OpenSample(QStringLiteral("sole-short-form.q10"));
         window->DisplayAPage(1500);

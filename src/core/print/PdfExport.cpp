@@ -137,7 +137,27 @@ std::optional<std::string> ReadAll(const fs::path& path) {
     return content.str();
 }
 
+// True when a page object ("/Type /Page", not "/Pages") stands in the bytes.
+bool HasPageObject(std::string_view bytes) {
+    for (size_t at = bytes.find("/Type"); at != std::string_view::npos; at = bytes.find("/Type", at + 1)) {
+        size_t i = at + 5;
+        while (i < bytes.size() && std::isspace(static_cast<unsigned char>(bytes[i]))) ++i;
+        if (bytes.compare(i, 5, "/Page") != 0) continue;
+        i += 5;
+        if (i >= bytes.size() || !std::isalnum(static_cast<unsigned char>(bytes[i]))) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+std::string PdfDamage(std::string_view bytes) {
+    if (bytes.substr(0, 5) != "%PDF-") return "it is not a PDF document (it does not begin with %PDF-)";
+    const size_t tail = bytes.size() > 1024 ? bytes.size() - 1024 : 0;
+    if (bytes.find("%%EOF", tail) == std::string_view::npos) return "the PDF document is cut short (no %%EOF at its end)";
+    if (!HasPageObject(bytes)) return "the PDF document has no page";
+    return {};
+}
 
 std::optional<std::string> FindSoffice() {
     if (const char* path = std::getenv("PATH")) {
@@ -191,6 +211,10 @@ bool ConvertRtfToPdf(const std::string& rtf, const std::string& pdfPath, std::st
         error = "LibreOffice could not convert the document to PDF (exit status " + std::to_string(*status) + ")";
         const std::string said = LastLines(log);
         if (!said.empty()) error += ": " + said;
+        return false;
+    }
+    if (const std::string damage = PdfDamage(*pdf); !damage.empty()) {
+        error = "LibreOffice (" + *soffice + ") reported success but wrote no usable PDF: " + damage;
         return false;
     }
     return SaveFileAtomically(pdfPath, *pdf, error);

@@ -129,9 +129,18 @@ PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolder
                            : first           ? filler.FirstPage(page, document.text)
                                              : filler.AppendPage(page, document.text);
         if (taken) document.pages.push_back(page);
+        else if (IsAuditPage(page)) document.problems.push_back("the audit appendix page " + std::to_string(page) +
+                                                                " could not be made");
     }
-    document.problems = filler.Problems();
+    document.problems.insert(document.problems.end(), filler.Problems().begin(), filler.Problems().end());
+    DiscardIfIncomplete(document);
     return document;
+}
+
+void DiscardIfIncomplete(PrintDocument& document) {
+    if (document.problems.empty()) return;
+    document.text.clear();
+    document.pages.clear();
 }
 
 std::vector<std::string> SendFileNames(const RandomNumber& random) {

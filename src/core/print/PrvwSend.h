@@ -89,16 +89,24 @@ bool SelectTemplatePages(const std::vector<int>& pages, PrintSelection& selectio
 // read or names a page outside 1 to kHighestPrintPage.
 std::optional<std::vector<int>> ParsePageList(std::string_view list, std::string& error);
 
-// The print document of some template pages, filled from the answers.
+// The print document of some template pages, filled from the answers.  A
+// document is complete or not made: when any page cannot be made (its
+// template or tab file is missing or damaged, or it cannot be joined) the
+// problems say which and why and the text and pages are empty, so an
+// incomplete set of pages is never printed or filed.
 struct PrintDocument {
-    std::string text;                   // "" when no page could be taken
+    std::string text;                   // "" when the document was not made
     std::vector<int> pages;             // the pages that went in, in order
-    std::vector<std::string> problems;  // templates that were missing or could not be joined
+    std::vector<std::string> problems;  // files that were missing or damaged, pages that could not be joined
 };
 
-// Fills the pages in the given order: the first page that can be loaded
-// starts the document with its whole header, every later one is appended.
-// The audit appendix pages are built from the answers, without a template.
+// Empties a document that has problems (see PrintDocument).
+void DiscardIfIncomplete(PrintDocument& document);
+
+// Fills the pages in the given order: the first page starts the document
+// with its whole header, every later one is appended.  Every page is tried,
+// so the problems name every file at fault.  The audit appendix pages are
+// built from the answers, without a template.
 PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolders& folders, FillState& state,
                                     const std::vector<int>& pages);
 

@@ -162,11 +162,16 @@ TabPositions LoadTabPositions(const std::string& tabFolder, int page) {
                        (path ? path->string() : IncludeTrailingPathDelimiter(tabFolder) + name) + ": " + reason;
         return tabs;
     }
+    size_t lineNumber = 0;
     ForEachLine(*content, [&](std::string_view line) {
+        ++lineNumber;
         if (tabs.unreadable || tabs.positions.size() > static_cast<size_t>(kLastTabEntry)) return;
         std::optional<double> position = TabPositionOfLine(line);
         if (!position) {
             tabs.unreadable = true;
+            tabs.problem = "the tab-position file " + path->string() + " is damaged: line " +
+                           std::to_string(lineNumber) + " is not seven numbers, so page " + std::to_string(page) +
+                           " cannot be filled";
             ErrorMessage(kErrTabFileLine, "LoadTabPositions");
             return;
         }
@@ -194,6 +199,27 @@ std::string FindCheckFont(std::string_view text) {
     return {};
 }
 
+std::string TemplateDamage(std::string_view text) {
+    const size_t start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos) return "it is empty";
+    if (text.compare(start, 5, "{\\rtf") != 0) return "it is not an RTF document (it does not begin with {\\rtf)";
+    int depth = 0;
+    for (size_t i = start; i < text.size(); ++i) {
+        if (text[i] == '\\') {
+            ++i;  // an escaped brace or backslash is text
+        } else if (text[i] == '{') {
+            ++depth;
+        } else if (text[i] == '}' && --depth < 0) {
+            return "a \"}\" closes more groups than were opened (the file is damaged)";
+        }
+    }
+    if (depth > 0)
+        return "it ends with " + std::to_string(depth) + " group" + (depth == 1 ? "" : "s") +
+               " still open (the file is cut short or damaged)";
+    if (text.find(kPageMarker) == std::string_view::npos) return "it has no \\'b7 marker before its body";
+    return {};
+}
+
 bool LoadTemplateText(const std::string& folder, const std::string& name, std::string& text, std::string& problem) {
     std::optional<std::filesystem::path> path = FindIgnoringCase(folder, name);
     std::string reason = "No such file or directory";
@@ -201,6 +227,10 @@ bool LoadTemplateText(const std::string& folder, const std::string& name, std::s
     if (!content) {
         problem = "cannot open the page template " +
                   (path ? path->string() : IncludeTrailingPathDelimiter(folder) + name) + ": " + reason;
+        return false;
+    }
+    if (const std::string damage = TemplateDamage(*content); !damage.empty()) {
+        problem = "the page template " + path->string() + " is damaged: " + damage;
         return false;
     }
     text.clear();
@@ -236,10 +266,11 @@ TemplateFiller::TemplateFiller(const TAnswer& answers, TemplateFolders folders, 
 
 void TemplateFiller::FillPage(int page, std::string& text) {
     TabPositions tabs = LoadTabPositions(folders_.tabs, page);
-    if (tabs.unreadable) return;
-    // The positions do not change the filled text, so a page whose tab file
-    // is missing is still filled; the missing file is reported.
+    // A missing or damaged tab file is a damaged installation: the job that
+    // needs it is not made.  The positions do not change the filled text, so
+    // a page whose file is merely missing is still filled.
     if (!tabs.problem.empty()) problems_.push_back(tabs.problem);
+    if (tabs.unreadable) return;
     state_.checkFont = FindCheckFont(text);
     size_t i = 0;
     while (i + 4 < text.size()) {

@@ -48,7 +48,7 @@ FillState& ProgramFillState();
 struct TabPositions {
     std::vector<double> positions;
     bool unreadable = false;  // a line was not seven numbers (error 21011 has been reported)
-    std::string problem;      // the file could not be opened: which one and why
+    std::string problem;      // the file could not be opened or read: which one and why
 };
 
 // Reads "PAGE" + N + ".DAT" from the tab folder: per line an integer, an
@@ -60,9 +60,16 @@ TabPositions LoadTabPositions(const std::string& tabFolder, int page);
 // the font table has none.
 std::string FindCheckFont(std::string_view text);
 
+// What is wrong with a template's text, or "" when it can be filled: a
+// template is an RTF document ("{\rtf" ...) whose groups all close (a
+// truncated or damaged file leaves some open or closes one too many) and
+// whose body follows the "\'b7" marker.
+std::string TemplateDamage(std::string_view text);
+
 // The text of a file in `folder` whose name matches `name` ignoring case;
 // the file's lines joined with CR LF, each line ended by CR LF.  False with
-// the reason (naming the file) when there is no such file or it cannot be read.
+// the reason (naming the file) when there is no such file, it cannot be
+// read, or it is damaged (TemplateDamage).
 bool LoadTemplateText(const std::string& folder, const std::string& name, std::string& text, std::string& problem);
 
 // The check box glyphs: ballot boxes, which every platform's fonts draw, in
@@ -72,8 +79,8 @@ inline constexpr std::string_view kTickedBox = " \\uc1\\u9746?\\fs";    // U+261
 inline constexpr std::string_view kUntickedBox = " \\uc1\\u9744?\\fs";  // U+2610
 
 // Fills templates from the answer store.  Files that cannot be found or
-// pages that cannot be joined are described in Problems() and left out;
-// the rest of the job goes on.
+// read, damaged templates and pages that cannot be joined are described in
+// Problems(); a print job with any problem is not made (PrvwSend).
 class TemplateFiller {
 public:
     TemplateFiller(const TAnswer& answers, TemplateFolders folders, FillState& state);

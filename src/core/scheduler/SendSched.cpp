@@ -85,6 +85,7 @@ PrintDocument AssembleSchedulePrintout(TAnswer& answers, const SchedulerGrid& gr
         else break;  // the template is missing or damaged: the problem says so once
     }
     document.problems = filler.Problems();
+    DiscardIfIncomplete(document);
     return document;
 }
 

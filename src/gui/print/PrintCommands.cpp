@@ -154,10 +154,14 @@ void TfrmMain::RecalculateForPrint() {
 }
 
 bool TfrmMain::Usable(const PrintDocument& document) {
+    if (document.problems.empty()) return !document.pages.empty();
     QStringList problems;
     for (const std::string& problem : document.problems) problems << Q(problem);
-    if (!problems.isEmpty()) prompts_->Warn(problems.join(QLatin1Char('\n')));
-    return !document.pages.empty();
+    prompts_->Warn(QStringLiteral("The print document was not made, so nothing was printed or written:\n%1\n"
+                                  "Reinstall the program, or choose the folder of the page templates under "
+                                  "Options > Default Locations.")
+                       .arg(problems.join(QLatin1Char('\n'))));
+    return false;
 }
 
 PrintDocument TfrmMain::ScheduleDocument(const SchedulerGrid& table) {
