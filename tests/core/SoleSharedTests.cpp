@@ -558,10 +558,18 @@ TEST_F(WorksheetTest, ProcessingChargeRateOrFlatFee) {
     EXPECT_TRUE(HasComment(CalculateChecked(), "Sole/Shared Worksheet, Line 29. You have a percentage AND a flat fee"
                                                " entered in the Processing Charge dialog. These fields are mutually "
                                                "exclusive. When both contain values, the flat fee method is used."));
-    Set(6, 28, "");
-    Set(6, 27, "0");
+    // From a 2 % rate to a flat fee: line 31 keeps no charge of the 2 %.
+    Set({{6, 27, "0.02"}, {6, 28, ""}, {4, 8, "2,377.00"}});
+    Calculate();
+    EXPECT_NE(Get(6, 49), "");
+    Set({{6, 27, "0"}, {6, 28, "25.00"}});
     Calculate();
     EXPECT_EQ(Get(6, 32), "");  // no charge on cash medical support without a rate
+    EXPECT_EQ(Get(6, 49), "");
+    Set(6, 28, "");
+    Calculate();
+    EXPECT_EQ(Get(6, 32), "");
+    EXPECT_EQ(Get(6, 49), "");
     EXPECT_FALSE(store->ErrFlag);
 }
 

@@ -704,9 +704,9 @@ TEST_F(SplitFatherPays12000, CashMedicalSupportNeverTakesTheFlatFee) {
     Set(14, 5, "5.00");  // the flat fee does not replace the rate here
     Calculate();
     ExpectSlots({{14, 9, "102.00"}, {14, 30, "2.00"}});
-    Set(14, 4, "0");  // no rate: no charge, and the charge slot is not written
+    Set(14, 4, "0");  // no rate: no charge, and no charge of the earlier calculation is left standing
     Calculate();
-    ExpectSlots({{14, 23, "100.00"}, {14, 9, ""}, {14, 30, "2.00"}});
+    ExpectSlots({{14, 23, "100.00"}, {14, 9, ""}, {14, 30, ""}});
 }
 
 TEST_F(SplitFatherPays12000, Line28FollowsTheObligorBoxAndCheckBoxIsCopied) {

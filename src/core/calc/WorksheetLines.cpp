@@ -287,7 +287,10 @@ void MonthlyCashMedical(CalcRun& run, Slot rate, bool chargeApplies, Slot annual
                         Slot charge) {
     SetMoney(run, monthly, MoneyOf(run, annual) / 12);
     if (!chargeApplies) {
+        // Without a rate there is no charge: neither figure of an earlier
+        // calculation may stay on the worksheet.
         run.SetText(withCharge.page, withCharge.slot, "");
+        run.SetText(charge.page, charge.slot, "");
         return;
     }
     SetMoney(run, withCharge, MoneyOf(run, monthly) + MoneyOf(run, monthly) * run.Rate(rate.page, rate.slot));
