@@ -90,6 +90,46 @@ TEST(SettingsFile, ShortOrEmptyLinesKeepTheDefaults) {
     EXPECT_EQ(untouched.folders.clientFiles, defaults.folders.clientFiles);
 }
 
+// The help site is handed to the web browser with a page path appended, so
+// only a web address is taken; any other line is ignored with a warning.
+TEST(SettingsFile, HelpSiteMustBeAWebAddress) {
+    const struct {
+        const char* site;
+        const char* problem;  // "" when the address is taken
+    } cases[] = {
+        {"https://help.example.org", ""},
+        {"HTTP://intranet.court.local:8080/quill", ""},
+        {"javascript:alert(1)//", "not a web address"},
+        {"file:///etc/passwd", "not a web address"},
+        {"ftp://help.example.org", "not a web address"},
+        {"help.example.org", "not a web address"},
+        {"https://", "names no host"},
+        {"https:///etc", "names no host"},
+        {"https://help.example.org/a b", "blank or a control character"},
+    };
+    for (const auto& c : cases) {
+        const std::string problem = WebAddressProblem("help site", c.site);
+        if (std::string(c.problem).empty()) EXPECT_EQ(problem, "") << c.site;
+        else EXPECT_NE(problem.find(c.problem), std::string::npos) << c.site << ": " << problem;
+
+        test::ScratchFolder folder;
+        Settings settings = DefaultSettings(folder.Path().string());
+        test::WriteWholeFile(folder.File("quill10.ini"),
+                             std::string(14, '\n') + "1\n/cases/a.q10\n" + c.site + "\n");
+        const std::vector<std::string> problems = ReadINI(folder.File("quill10.ini"), settings);
+        EXPECT_EQ(settings.recentFiles, std::vector<std::string>{"/cases/a.q10"});
+        if (std::string(c.problem).empty()) {
+            EXPECT_TRUE(problems.empty()) << c.site;
+            EXPECT_EQ(settings.helpSite, c.site);
+        } else {
+            ASSERT_EQ(problems.size(), 1u) << c.site;
+            EXPECT_NE(problems[0].find("line 17 (help site)"), std::string::npos) << problems[0];
+            EXPECT_NE(problems[0].find("is ignored"), std::string::npos) << problems[0];
+            EXPECT_EQ(settings.helpSite, "") << c.site;
+        }
+    }
+}
+
 TEST(SettingsFile, FlagsNeedExactlyX) {
     test::ScratchFolder folder;
     Settings settings = DefaultSettings(folder.Path().string());

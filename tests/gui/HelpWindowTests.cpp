@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -164,6 +165,38 @@ private slots:
         QCOMPARE(prompts->warnings.size(), 2);
         QVERIFY(prompts->warnings.last().contains(QStringLiteral("2017_Ohio_Cash_Medical_Support_Schedule.pdf")));
         QVERIFY(LauncherOf(*window).urls.isEmpty());  // no dead address opened
+    }
+
+    // Only a web address is taken: anything else is refused in the dialog,
+    // which stays open with the reason, and the setting is unchanged.
+    void theHelpSiteDialogTakesOnlyAWebAddress() {
+        QStringList problemsShown;
+        auto typeAndOk = [&problemsShown](const QString& address, bool thenCancel) {
+            return [&problemsShown, address, thenCancel](QDialog& dialog) {
+                auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("edtAddress"));
+                QVERIFY(field);
+                field->selectAll();
+                QTest::keyClicks(field, address);
+                dialog.findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
+                auto* problem = dialog.findChild<QLabel*>(QStringLiteral("lblProblem"));
+                problemsShown << (problem->isVisible() ? problem->text() : QString());
+                if (thenCancel) {
+                    QVERIFY(dialog.isVisible());  // still open, for the address to be put right
+                    dialog.reject();
+                }
+            };
+        };
+        window->show();
+        for (const char* refused : {"javascript:alert(1)//", "file:///etc/passwd"}) {
+            prompts->dialogDrivers.push_back(typeAndOk(QString::fromLatin1(refused), true));
+            window->findChild<QAction*>(QStringLiteral("mnuHelpSite"))->trigger();
+            QVERIFY2(problemsShown.last().contains(QStringLiteral("not a web address")), qPrintable(problemsShown.last()));
+            QCOMPARE(window->CurrentSettings().helpSite, std::string());
+        }
+        prompts->dialogDrivers.push_back(typeAndOk(QStringLiteral("https://help.example.org"), false));
+        window->findChild<QAction*>(QStringLiteral("mnuHelpSite"))->trigger();
+        QCOMPARE(problemsShown.last(), QString());
+        QCOMPARE(window->CurrentSettings().helpSite, std::string("https://help.example.org"));
     }
 
     void anOfficesHelpSiteOpensInTheBrowser() {

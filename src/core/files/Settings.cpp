@@ -80,6 +80,10 @@ public:
         return lines_[index];
     }
 
+    void Ignored(size_t index, const char* what, const std::string& why) {
+        Report("has a value that is not used on line", index, what, ": " + why + " The setting is ignored.");
+    }
+
     void NoNumber(size_t index, const char* what) {
         Report("has no number on line", index, what,
                ": " + QuotedForMessage(lines_[index]) + ". The setting keeps its default.");
@@ -200,10 +204,15 @@ std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::st
         if (index >= lines.Size()) break;
         if (std::optional<std::string> recent = lines.Value(index, "recent file")) settings.recentFiles.push_back(*recent);
     }
-    // The help site follows the recent files.
+    // The help site follows the recent files (where, only a count can say).
     const size_t helpSiteLine = kRecentCountLine + 1 + static_cast<size_t>(count.value_or(0));
-    if (helpSiteLine < lines.Size())
-        if (std::optional<std::string> site = lines.Value(helpSiteLine, "help site")) settings.helpSite = *site;
+    if (count && helpSiteLine < lines.Size()) {
+        if (std::optional<std::string> site = lines.Value(helpSiteLine, "help site")) {
+            const std::string problem = site->empty() ? std::string() : WebAddressProblem("help site", *site);
+            if (problem.empty()) settings.helpSite = *site;
+            else lines.Ignored(helpSiteLine, "help site", problem);
+        }
+    }
     return problems;
 }
 
@@ -225,6 +234,24 @@ std::string SettingsValueProblem(std::string_view what, std::string_view value) 
     if (!HasLineBreak(value)) return "";
     return "The " + std::string(what) + " " + QuotedForMessage(value, 200) +
            " holds a line break, which the settings file cannot keep.";
+}
+
+std::string WebAddressProblem(std::string_view what, std::string_view address) {
+    const std::string quoted = QuotedForMessage(address, 200);
+    for (char c : address)
+        if (static_cast<unsigned char>(c) <= ' ' || c == 0x7F)
+            return "The " + std::string(what) + " " + quoted + " holds a blank or a control character.";
+    const std::string scheme = UpperCase(address.substr(0, 8));
+    size_t hostStart = 0;
+    if (scheme.starts_with("HTTPS://")) hostStart = 8;
+    else if (scheme.starts_with("HTTP://")) hostStart = 7;
+    if (hostStart == 0)
+        return "The " + std::string(what) + " " + quoted +
+               " is not a web address: only addresses beginning with http:// or https:// are used.";
+    if (hostStart >= address.size() || address[hostStart] == '/')
+        return "The " + std::string(what) + " " + quoted + " names no host after " +
+               std::string(address.substr(0, hostStart)) + ".";
+    return {};
 }
 
 bool WriteINI(const Settings& settings, std::string& error) {

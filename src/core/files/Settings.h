@@ -38,6 +38,8 @@ struct Settings {
     std::vector<std::string> recentFiles;  // newest first, at most nine kept
     // An office's own help site ("https://help.example.org"): help pages open
     // there in the web browser.  Empty: the help installed with the program.
+    // Only a web address is kept (WebAddressProblem); the reader ignores any
+    // other with a warning.
     std::string helpSite;
 };
 
@@ -73,6 +75,12 @@ bool HasLineBreak(std::string_view value);
 // "" when `value` can be kept in the settings file; otherwise why not,
 // naming the setting (`what`, for example "client-file folder").
 std::string SettingsValueProblem(std::string_view what, std::string_view value);
+
+// "" when `address` is a web address the program may hand to the browser:
+// "http://" or "https://" (any case) and a host, with no blank or control
+// character.  Otherwise why not, naming the setting (`what`); an address of
+// another kind ("javascript:", "file://") could run or open anything.
+std::string WebAddressProblem(std::string_view what, std::string_view address);
 
 // Writes settings folder + "quill10.ini", creating the folder when it is
 // missing.  False with a reason when it cannot be written, and when a value

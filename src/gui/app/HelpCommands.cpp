@@ -12,6 +12,8 @@
 
 #include "app/ProgramLauncher.h"
 #include "app/TfrmMain.h"
+#include "app/TfrmWebAddress.h"
+#include "files/Settings.h"
 #include "calc/Conversions.h"
 #include "help/DataSource.h"
 #include "help/HelpTopics.h"
@@ -58,8 +60,18 @@ QString TfrmMain::HelpFolder() const {
     return QDir(Q(settings_.folders.program)).filePath(QStringLiteral("help"));
 }
 
+void TfrmMain::HelpSiteClick() {
+    TfrmWebAddress dialog(QStringLiteral("Help Site"),
+                          QStringLiteral("The address of your office's own help pages (for example "
+                                         "https://help.example.org). Help pages then open there in the web browser. "
+                                         "Leave it empty to use the help installed with QUILL10."),
+                          QStringLiteral("help site"), Q(settings_.helpSite), this);
+    if (prompts_->RunDialog(dialog) == QDialog::Accepted) settings_.helpSite = dialog.Address().toStdString();
+}
+
 void TfrmMain::ShowHelpPage(std::string_view path, const QString& caseNote) {
-    if (!settings_.helpSite.empty()) {
+    // Only a web address is handed to the browser, whatever put the setting there.
+    if (!settings_.helpSite.empty() && WebAddressProblem("help site", settings_.helpSite).empty()) {
         QString site = Q(settings_.helpSite);
         while (site.endsWith(QLatin1Char('/'))) site.chop(1);
         launcher_->OpenUrl(QUrl(site + Q(path)));

@@ -407,6 +407,10 @@ void TfrmMain::BuildMenus() {
     for (int tag = 0; tag < 7; ++tag)
         connect(AddAction(locations, QString::fromLatin1(kFolderCaptions[tag])), &QAction::triggered, this,
                 [this, tag] { DefaultLocationClick(tag); });
+    locations->addSeparator();
+    QAction* helpSite = AddAction(locations, QStringLiteral("&Help Site..."));
+    helpSite->setObjectName(QStringLiteral("mnuHelpSite"));
+    connect(helpSite, &QAction::triggered, this, &TfrmMain::HelpSiteClick);
     mnuForceWord_ = AddAction(options, QStringLiteral("Force &Word"));
     mnuForceWordPad_ = AddAction(options, QStringLiteral("Fo&rce WordPad"));
     for (QAction* force : {mnuForceWord_, mnuForceWordPad_}) force->setCheckable(true);

@@ -90,6 +90,8 @@ public:
     void CloseClick();
     void ImportClick(int tag);  // 0 WQ7, 1 WQ8
     void DefaultLocationClick(int tag);
+    // Options > Default Locations > Help Site: an office's own help site.
+    void HelpSiteClick();
     void CheckWorksheetClick();
     // The support scheduler window and the two interest settings.
     void SupportSchedulerClick();
