@@ -17,7 +17,7 @@ class SilentPrompts : public UserPrompts {
 public:
     SaveAnswer AskSaveChanges() override { return SaveAnswer::No; }
     QString ChooseFileToOpen(const QString&, const QString&, const QString&) override { return {}; }
-    QString ChooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
+    QString ChooseFileToSave(const QString&, const QString&, const QString&, const QString&) override { return {}; }
     QString ChooseFolder(const QString&, const QString&) override { return {}; }
     void Warn(const QString&) override {}
     void Inform(const QString&) override {}

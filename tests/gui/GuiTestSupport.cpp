@@ -30,7 +30,8 @@ QString ScriptedPrompts::ChooseFileToOpen(const QString& title, const QString&, 
     return Take(filesToOpen, QString());
 }
 
-QString ScriptedPrompts::ChooseFileToSave(const QString& title, const QString& proposed, const QString&) {
+QString ScriptedPrompts::ChooseFileToSave(const QString& title, const QString& proposed, const QString&,
+                                          const QString&) {
     questionsAsked << title;
     proposals << proposed;
     return Take(filesToSave, QString());

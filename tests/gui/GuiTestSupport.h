@@ -32,7 +32,8 @@ public:
 
     SaveAnswer AskSaveChanges() override;
     QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
-    QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter) override;
+    QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter,
+                             const QString& extension) override;
     QString ChooseFolder(const QString& title, const QString& start) override;
     void Warn(const QString& text) override { warnings << text; }
     void Inform(const QString& text) override { warnings << text; }

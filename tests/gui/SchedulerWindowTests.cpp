@@ -495,7 +495,7 @@ private slots:
     void exportWritesTheTableAsCsv() {
         Open();
         EnterWorkedExample();
-        prompts->filesToSave = {home->Path() + "/export.q10"};  // the dialog's own suffix is put right
+        prompts->filesToSave = {home->Path() + "/export"};  // the extension is added
         Click(scheduler.get(), "btnExportCsv");
         QFile file(home->Path() + "/export.csv");
         QVERIFY(file.open(QIODevice::ReadOnly));

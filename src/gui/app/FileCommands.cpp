@@ -29,6 +29,7 @@ namespace quill10::gui {
 namespace {
 
 const QString kClientFilter = QStringLiteral("QUILL10 Files (*.q10)");
+const QString kClientExtension = QStringLiteral("q10");
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 bool EnsureFolder(const std::string& folder) {
@@ -164,19 +165,6 @@ bool TfrmMain::SaveClick() {
     return saved;
 }
 
-namespace {
-
-// The client file name for what the user typed in the save dialog: an
-// extension ".q10" (any case) is replaced, any other name gets ".q10"
-// appended, so "Smith.Brown" is saved as "Smith.Brown.q10".
-QString ClientFileNameFor(const QString& chosen) {
-    QString name = chosen;
-    if (name.endsWith(QLatin1String(".q10"), Qt::CaseInsensitive)) name.chop(4);
-    return name + QStringLiteral(".q10");
-}
-
-}  // namespace
-
 // The save dialog opens in the folder of the current case (the client-file
 // folder for a new or closed case) and proposes its name.
 QString TfrmMain::SaveAsProposal() const {
@@ -193,15 +181,10 @@ bool TfrmMain::SaveAsClick() {
     EnsureFolder(settings_.folders.clientFiles);
     bool saved = false;
     for (;;) {
-        const QString chosen =
-            prompts_->ChooseFileToSave(QStringLiteral("File|Save As Dialog"), SaveAsProposal(), kClientFilter);
-        if (chosen.isEmpty()) break;
-        const QString name = ClientFileNameFor(chosen);
-        // The overwrite question is asked for the name that is really written.
-        if (QFileInfo::exists(name) && QFileInfo(name) != QFileInfo(CurrentFileName()) &&
-            !prompts_->AskYesNo(QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
-                                    .arg(QDir::toNativeSeparators(name))))
-            continue;
+        // The case being saved is replaced without the question.
+        const QString name = ChooseFileToWrite(*prompts_, {QStringLiteral("File|Save As Dialog"), SaveAsProposal(),
+                                                           kClientFilter, kClientExtension, {}, CurrentFileName()});
+        if (name.isEmpty()) break;
         environment_->currentFileName = name.toStdString();
         StorePage();
         if (IsUntitledName(name.toStdString())) continue;
@@ -230,25 +213,23 @@ void TfrmMain::CloseClick() {
 // says: replace it (`replace` is then set), save under a name chosen in the
 // save dialog (asked again when that one exists too), or "" to cancel.
 QString TfrmMain::ImportTarget(const QString& oldPath, bool& replace) {
-    QString target = Q(ImportedFileName(settings_.folders.clientFiles, oldPath.toStdString()));
+    const QString target = Q(ImportedFileName(settings_.folders.clientFiles, oldPath.toStdString()));
     replace = false;
-    while (PathIsTaken(target.toStdString())) {
-        switch (prompts_->AskReplaceCase(target)) {
-            case ReplaceAnswer::Replace:
-                replace = true;
-                return target;
-            case ReplaceAnswer::OtherName: {
-                const QString chosen =
-                    prompts_->ChooseFileToSave(QStringLiteral("File|Save As Dialog"), target, kClientFilter);
-                if (chosen.isEmpty()) return {};
-                target = ClientFileNameFor(chosen);
-                break;
-            }
-            case ReplaceAnswer::Cancel:
-                return {};
+    if (!PathIsTaken(target.toStdString())) return target;
+    switch (prompts_->AskReplaceCase(target)) {
+        case ReplaceAnswer::Replace:
+            replace = true;
+            return target;
+        case ReplaceAnswer::OtherName: {
+            // The old file itself is never the target.
+            const QString chosen = ChooseFileToWrite(
+                *prompts_, {QStringLiteral("File|Save As Dialog"), target, kClientFilter, kClientExtension, {oldPath}, {}});
+            replace = !chosen.isEmpty() && PathIsTaken(chosen.toStdString());  // the user said Yes to replacing it
+            return chosen;
         }
+        case ReplaceAnswer::Cancel: break;
     }
-    return target;
+    return {};
 }
 
 void TfrmMain::ImportClick(int tag) {
@@ -378,9 +359,7 @@ QString TfrmMain::SaveAsScenarioClick() {
         return {};
     }
     const QString path = Q(ScenarioFileName(current, name.toStdString()));
-    if (QFileInfo::exists(path) && !prompts_->AskYesNo(QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
-                                                           .arg(QDir::toNativeSeparators(path))))
-        return {};
+    if (!MayWrite(*prompts_, path, {CurrentFileName()})) return {};
     answers_->SetText(1, 100, std::to_string(std::max(0, currentPage_)));
     StorePage();
     std::string error;

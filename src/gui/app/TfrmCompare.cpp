@@ -44,8 +44,11 @@ TfrmCompare::TfrmCompare(ScenarioComparison comparison, UserPrompts& prompts, QW
     buttons->addButton(QDialogButtonBox::Close);
     connect(open, &QPushButton::clicked, this, &TfrmCompare::OpenSelectedColumn);
     connect(csv, &QPushButton::clicked, this, [this] {
-        const QString path = prompts_.ChooseFileToSave(QStringLiteral("Save Comparison As CSV"), QString(),
-                                                       QStringLiteral("CSV Files (*.csv)"));
+        QStringList cases;  // the cases compared are never written over
+        for (const ScenarioColumn& column : comparison_.columns) cases << Q(column.file);
+        const QString path = ChooseFileToWrite(prompts_, {QStringLiteral("Save Comparison As CSV"), QString(),
+                                                          QStringLiteral("CSV Files (*.csv)"), QStringLiteral("csv"),
+                                                          cases, {}});
         if (!path.isEmpty()) SaveCsv(path);
     });
     connect(print, &QPushButton::clicked, this, &TfrmCompare::Print);

@@ -11,6 +11,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "files/FileAccess.h"
+
 namespace quill10::gui {
 
 SaveAnswer DialogPrompts::AskSaveChanges() {
@@ -26,12 +28,13 @@ QString DialogPrompts::ChooseFileToOpen(const QString& title, const QString& fol
     return QFileDialog::getOpenFileName(parent_, title, folder, filter);
 }
 
-QString DialogPrompts::ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter) {
+QString DialogPrompts::ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter,
+                                        const QString& extension) {
     QFileDialog dialog(parent_, title, proposed, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // The window asks about the name it will really write (with ".q10").
+    // The window asks about the name it will really write (ChooseFileToWrite).
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setDefaultSuffix(QStringLiteral("q10"));
+    dialog.setDefaultSuffix(extension);
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
@@ -88,6 +91,38 @@ void DialogPrompts::PrintDocument(const QString& title, QTextDocument& document)
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle(title);
     if (dialog.exec() == QDialog::Accepted) document.print(&printer);
+}
+
+QString WithExtension(const QString& chosen, const QString& extension) {
+    const QString ending = QLatin1Char('.') + extension;
+    QString name = chosen;
+    if (name.endsWith(ending, Qt::CaseInsensitive)) name.chop(ending.size());
+    return name + ending;
+}
+
+bool MayWrite(UserPrompts& prompts, const QString& name, const QStringList& inputs, const QString& mayReplace) {
+    for (const QString& input : inputs) {
+        if (input.isEmpty() || !SameFile(name.toStdString(), input.toStdString())) continue;
+        prompts.Warn(QStringLiteral("\"%1\" is the case \"%2\", which would be lost if it were written over. "
+                                    "Choose another name.")
+                         .arg(QDir::toNativeSeparators(name), QDir::toNativeSeparators(input)));
+        return false;
+    }
+    if (!PathIsTaken(name.toStdString())) return true;
+    if (!mayReplace.isEmpty() && SameFile(name.toStdString(), mayReplace.toStdString())) return true;
+    return prompts.AskYesNo(
+        QStringLiteral("\"%1\" already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(name)));
+}
+
+QString ChooseFileToWrite(UserPrompts& prompts, const SaveTarget& target) {
+    QString proposed = target.proposed;
+    for (;;) {
+        const QString chosen = prompts.ChooseFileToSave(target.title, proposed, target.filter, target.extension);
+        if (chosen.isEmpty()) return {};
+        const QString name = WithExtension(chosen, target.extension);
+        if (MayWrite(prompts, name, target.inputs, target.mayReplace)) return name;
+        proposed = name;
+    }
 }
 
 }  // namespace quill10::gui

@@ -21,9 +21,11 @@ public:
     virtual SaveAnswer AskSaveChanges() = 0;
     // An existing file chosen, or "" when the user cancels.
     virtual QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) = 0;
-    // The name to save under, or "" when the user cancels; the dialog asks
-    // before an existing file is overwritten.
-    virtual QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter) = 0;
+    // The name typed in a save dialog, or "" when the user cancels.  The
+    // dialog adds `extension` ("pdf") to a name typed without one; whether an
+    // existing file may be replaced is asked by ChooseFileToWrite.
+    virtual QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter,
+                                     const QString& extension) = 0;
     virtual QString ChooseFolder(const QString& title, const QString& start) = 0;
     virtual void Warn(const QString& text) = 0;     // a warning with OK
     virtual void Inform(const QString& text) = 0;   // a plain message with OK
@@ -49,7 +51,8 @@ public:
     explicit DialogPrompts(QWidget* parent) : parent_(parent) {}
     SaveAnswer AskSaveChanges() override;
     QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
-    QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter) override;
+    QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter,
+                             const QString& extension) override;
     QString ChooseFolder(const QString& title, const QString& start) override;
     void Warn(const QString& text) override;
     void Inform(const QString& text) override;
@@ -63,5 +66,35 @@ public:
 private:
     QWidget* parent_;
 };
+
+// ---- Choosing a file to write: one rule for every save dialog ----
+
+// The file a name typed in a save dialog stands for: ".extension" in any
+// case is written as given ("Smith.Q10" is Smith.q10), any other name gets
+// it appended ("Smith.Brown" is saved as "Smith.Brown.q10", "victim" as
+// "victim.pdf").
+QString WithExtension(const QString& chosen, const QString& extension);
+
+// Whether `name` may be written: never over one of `inputs` (the open case,
+// the cases compared: the same file by whatever name), which is refused
+// with a warning; over an existing file only when the user says Yes to
+// replacing it, unless it is `mayReplace` (the case being saved itself).
+bool MayWrite(UserPrompts& prompts, const QString& name, const QStringList& inputs = {},
+              const QString& mayReplace = {});
+
+// What a save dialog asks for.
+struct SaveTarget {
+    QString title;
+    QString proposed;    // the name and folder the dialog opens with
+    QString filter;      // "PDF documents (*.pdf)"
+    QString extension;   // "pdf", without the point
+    QStringList inputs;  // files the output may never replace
+    QString mayReplace;  // a file replaced without the question
+};
+
+// Shows the save dialog until the user names a file that may be written
+// (WithExtension, then MayWrite; a No or a refused name asks again) or
+// cancels ("").
+QString ChooseFileToWrite(UserPrompts& prompts, const SaveTarget& target);
 
 }  // namespace quill10::gui

@@ -232,8 +232,9 @@ void TfrmMain::SaveAsPdfClick() {
     const std::string caseName = StripExtension(FileNameOnly(Std(CurrentFileName())));
     const QString proposed = QDir(Q(settings_.folders.clientFiles))
                                  .filePath(Q((caseName.empty() ? std::string("Untitled") : caseName) + ".pdf"));
-    const QString path = prompts_->ChooseFileToSave(QStringLiteral("Save as PDF"), proposed,
-                                                    QStringLiteral("PDF documents (*.pdf)"));
+    const QString path = ChooseFileToWrite(*prompts_, {QStringLiteral("Save as PDF"), proposed,
+                                                       QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
+                                                       {CurrentFileName()}, {}});
     if (path.isEmpty()) return;
     const std::string rtf = SendFileBytes(document.text);
     const std::string target = Std(path);

@@ -538,13 +538,9 @@ void TfrmScheduler::ExportCsvClick() {
     const std::string caseName = StripExtension(FileNameOnly(Std(main_.CurrentFileName())));
     const QString proposed = QDir(Q(main_.CurrentSettings().folders.clientFiles))
                                  .filePath(Q((caseName.empty() ? std::string("Untitled") : caseName) + " schedule.csv"));
-    QString path = main_.Prompts().ChooseFileToSave(QStringLiteral("Export Table to CSV"), proposed, kCsvFilter);
+    const QString path = ChooseFileToWrite(main_.Prompts(), {QStringLiteral("Export Table to CSV"), proposed, kCsvFilter,
+                                                             QStringLiteral("csv"), {main_.CurrentFileName()}, {}});
     if (path.isEmpty()) return;
-    if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) != 0)
-        path = Q(StripExtension(Std(path))) + QStringLiteral(".csv");
-    if (QFileInfo::exists(path) &&
-        !main_.Prompts().AskYesNo(QStringLiteral("%1 already exists. Replace it?").arg(QDir::toNativeSeparators(path))))
-        return;
     std::string error;
     if (!SaveFileAtomically(Std(path), ScheduleCsvText(table_), error))
         main_.Prompts().Warn(QStringLiteral("The table could not be exported: ") + Q(error));
