@@ -24,6 +24,7 @@ public:
     bool AskYesNo(const QString&) override { return false; }
     bool AskOkCancel(const QString&) override { return false; }
     ReplaceAnswer AskReplaceCase(const QString&) override { return ReplaceAnswer::Cancel; }
+    ChangedCaseAnswer AskOverwriteChangedCase(const QString&) override { return ChangedCaseAnswer::Cancel; }
     QString AskText(const QString&, const QString&) override { return {}; }
     QStringList ChooseFilesToOpen(const QString&, const QString&, const QString&) override { return {}; }
     void PrintDocument(const QString&, QTextDocument&) override {}

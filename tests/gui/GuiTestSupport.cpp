@@ -81,6 +81,11 @@ ReplaceAnswer ScriptedPrompts::AskReplaceCase(const QString& path) {
     return Take(replaceAnswers, ReplaceAnswer::Cancel);
 }
 
+ChangedCaseAnswer ScriptedPrompts::AskOverwriteChangedCase(const QString& name) {
+    changedCasesAskedAbout << name;
+    return Take(changedCaseAnswers, ChangedCaseAnswer::Cancel);
+}
+
 FreshHome::FreshHome() : oldHome_(qgetenv("HOME")), oldConfig_(qgetenv("XDG_CONFIG_HOME")) {
     qputenv("HOME", dir_.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", (dir_.path() + "/.config").toUtf8());

@@ -57,6 +57,11 @@ public:
     std::deque<ReplaceAnswer> replaceAnswers;
     QStringList casesAskedAbout;
     ReplaceAnswer AskReplaceCase(const QString& path) override;
+    // The question about a case another program changed: answered from
+    // `changedCaseAnswers` (Cancel when empty); the names asked about are kept.
+    std::deque<ChangedCaseAnswer> changedCaseAnswers;
+    QStringList changedCasesAskedAbout;
+    ChangedCaseAnswer AskOverwriteChangedCase(const QString& name) override;
     int saveQuestions = 0;
     // Modal dialogs: each is shown and handed to the next driver, which
     // works it as the user does and closes it; with no driver left it is

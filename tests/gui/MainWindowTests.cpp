@@ -177,6 +177,93 @@ private slots:
         QCOMPARE(Slot(1, 19), QStringLiteral("61,000.00"));
     }
 
+    // Another program (a second window, quill10-cli) changes the father's
+    // line 1a of the case (its screen slot 0:10 and calculation slot 1:19).
+    void ChangeElsewhere(const QString& path, const char* income) {
+        std::string error;
+        auto contents = ReadClientFile(path.toStdString(), std::make_shared<CalcEnvironment>(), error);
+        QVERIFY2(contents, error.c_str());
+        contents->answers->SetText(0, 10, income);
+        contents->answers->SetText(1, 19, income);
+        QVERIFY2(WriteClientFile(path.toStdString(), *contents->answers, contents->grid, error), error.c_str());
+    }
+    QString SavedSlot(const QString& path, int page, int slot) {
+        std::string error;
+        auto contents = ReadClientFile(path.toStdString(), std::make_shared<CalcEnvironment>(), error);
+        return contents ? QString::fromStdString(contents->answers->Text(page, slot)) : QString();
+    }
+
+    // A save never writes over what another program saved in the meantime
+    // without asking: Cancel keeps both as they are, Save As keeps both
+    // under two names, Overwrite replaces the other program's changes.
+    void savingACaseChangedElsewhereAsksFirst() {
+        const QString path = WriteSample("shared.q10", "sole-father-pays.q10");
+        QVERIFY(window->OpenFile(path));
+        TypeInto(10, QStringLiteral("65000"));
+        ChangeElsewhere(path, "70,000.00");
+
+        QVERIFY(!window->SaveClick());
+        QCOMPARE(prompts->changedCasesAskedAbout, QStringList{QStringLiteral("shared.q10")});
+        QCOMPARE(SavedSlot(path, 0, 10), QStringLiteral("70,000.00"));
+        QVERIFY(window->Modified());
+
+        prompts->changedCaseAnswers = {ChangedCaseAnswer::SaveAs};
+        prompts->filesToSave = {home->Path() + "/mine"};
+        QVERIFY(window->SaveClick());
+        QCOMPARE(window->CurrentFileName(), home->Path() + "/mine.q10");
+        QCOMPARE(SavedSlot(home->Path() + "/mine.q10", 0, 10), QStringLiteral("65,000.00"));
+        QCOMPARE(SavedSlot(path, 0, 10), QStringLiteral("70,000.00"));
+
+        // Saved by this window: the next save asks nothing.
+        TypeInto(10, QStringLiteral("66000"));
+        QVERIFY(window->SaveClick());
+        QCOMPARE(prompts->changedCasesAskedAbout.size(), 2);
+
+        ChangeElsewhere(home->Path() + "/mine.q10", "71,000.00");
+        TypeInto(10, QStringLiteral("67000"));
+        prompts->changedCaseAnswers = {ChangedCaseAnswer::Overwrite};
+        QVERIFY(window->SaveClick());
+        QCOMPARE(SavedSlot(home->Path() + "/mine.q10", 0, 10), QStringLiteral("67,000.00"));
+        QVERIFY(!window->Modified());
+    }
+
+    // Coming back to the window: a case changed elsewhere while nothing is
+    // unsaved here is offered for reloading, once per change.
+    void aCaseChangedElsewhereIsOfferedForReloading() {
+        const QString path = WriteSample("shared.q10", "sole-father-pays.q10");
+        QVERIFY(window->OpenFile(path));
+        auto comeBack = [this] {
+            QEvent activation(QEvent::ActivationChange);
+            QApplication::sendEvent(window.get(), &activation);
+            QCoreApplication::processEvents();
+        };
+        comeBack();
+        QVERIFY(prompts->questions.isEmpty());  // nothing changed
+
+        ChangeElsewhere(path, "70,000.00");
+        prompts->yesNoAnswers = {true};
+        comeBack();
+        QCOMPARE(prompts->questions.size(), 1);
+        QVERIFY2(prompts->questions.first().startsWith(
+                     QStringLiteral("The case \"shared.q10\" was changed by another program since you opened it.")),
+                 qPrintable(prompts->questions.first()));
+        QCOMPARE(Edit(10)->text(), QStringLiteral("70,000.00"));
+        QVERIFY(!window->Modified());
+
+        ChangeElsewhere(path, "71,000.00");
+        prompts->yesNoAnswers = {false};
+        comeBack();
+        comeBack();  // the same change is not offered twice
+        QCOMPARE(prompts->questions.size(), 2);
+        QCOMPARE(Edit(10)->text(), QStringLiteral("70,000.00"));
+
+        // Unsaved changes here: no offer (the save will ask instead).
+        ChangeElsewhere(path, "72,000.00");
+        TypeInto(11, QStringLiteral("30000"));
+        comeBack();
+        QCOMPARE(prompts->questions.size(), 2);
+    }
+
     void saveAsAppendsTheExtensionAndAsksBeforeReplacing() {
         const QString smith = WriteSample("Smith.q10", "split.q10");
         const QByteArray original = [&] {

@@ -142,6 +142,23 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::uintmax
     return ReadFileAt(path, limit, reason);
 }
 
+FileStamp StampOf(const std::string& path) {
+    FileStamp stamp;
+    std::string reason;
+    const std::optional<std::string> bytes = ReadRegularFile(path, kClientFileLimit, reason);
+    if (!bytes) return stamp;
+    stamp.exists = true;
+    stamp.size = bytes->size();
+    std::error_code ec;
+    stamp.modified = static_cast<std::int64_t>(fs::last_write_time(path, ec).time_since_epoch().count());
+    stamp.hash = 14695981039346656037ull;
+    for (unsigned char c : *bytes) {
+        stamp.hash ^= c;
+        stamp.hash *= 1099511628211ull;
+    }
+    return stamp;
+}
+
 bool SameFile(const std::string& first, const std::string& second) {
     std::error_code ec;
     if (fs::exists(first, ec) && fs::exists(second, ec)) return fs::equivalent(first, second, ec);

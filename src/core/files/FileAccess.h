@@ -25,6 +25,26 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::uintmax
 // does not exist yet.
 bool SameFile(const std::string& first, const std::string& second);
 
+// What a file held when the program last read or wrote it, so that a file
+// another program has changed since is never written over unasked.
+struct FileStamp {
+    bool exists = false;
+    std::uintmax_t size = 0;
+    std::int64_t modified = 0;  // the file's modification time, in the file system's ticks
+    std::uint64_t hash = 0;     // FNV-1a of the whole content
+
+    // True when the content is not the same: another size or another hash.
+    // A file saved again with the same content (only its time is new)
+    // holds nothing that writing over it would lose.
+    bool ContentDiffers(const FileStamp& other) const {
+        return exists != other.exists || size != other.size || hash != other.hash;
+    }
+};
+
+// The stamp of the file at `path` as it is now (a file that cannot be read
+// has no stamp: exists is false).
+FileStamp StampOf(const std::string& path);
+
 // True when something, even a link that leads nowhere, stands at `path`.
 bool PathIsTaken(const std::string& path);
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QCheckBox>
@@ -92,7 +93,44 @@ bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool c
     answers_ = std::move(read->answers);
     grid_ = std::move(read->grid);
     environment_->currentFileName = path.toStdString();
+    StampCase();
     return true;
+}
+
+void TfrmMain::StampCase() {
+    stampedPath_ = environment_->currentFileName;
+    caseStamp_ = stampedPath_.empty() || IsUntitledName(stampedPath_) ? FileStamp{} : StampOf(stampedPath_);
+    reloadDeclined_ = {};
+}
+
+bool TfrmMain::CaseChangedOnDisk() const {
+    const std::string& path = environment_->currentFileName;
+    if (path.empty() || path != stampedPath_ || !caseStamp_.exists) return false;
+    const FileStamp now = StampOf(path);
+    // A file removed since holds nothing to lose.
+    return now.exists && now.ContentDiffers(caseStamp_);
+}
+
+void TfrmMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Looked at once the activation is over, not in the middle of it.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        QTimer::singleShot(0, this, &TfrmMain::CheckCaseOnDisk);
+}
+
+void TfrmMain::CheckCaseOnDisk() {
+    if (checkingDisk_ || modified_ || QApplication::activeModalWidget() || !CaseChangedOnDisk()) return;
+    const FileStamp now = StampOf(environment_->currentFileName);
+    if (reloadDeclined_.exists && !now.ContentDiffers(reloadDeclined_)) return;
+    checkingDisk_ = true;
+    const QString name = QFileInfo(CurrentFileName()).fileName();
+    const bool reload = prompts_->AskYesNo(
+        QStringLiteral("The case \"%1\" was changed by another program since you opened it.\nDo you want to reload "
+                       "it? The case on screen has no unsaved changes.")
+            .arg(name));
+    if (reload) OpenFile(CurrentFileName());
+    else reloadDeclined_ = now;
+    checkingDisk_ = false;
 }
 
 void TfrmMain::NewClick() {
@@ -143,6 +181,13 @@ void TfrmMain::ReopenClick(int index) {
 }
 
 bool TfrmMain::WriteCurrentFile() {
+    if (CaseChangedOnDisk()) {
+        switch (prompts_->AskOverwriteChangedCase(QFileInfo(CurrentFileName()).fileName())) {
+            case ChangedCaseAnswer::Overwrite: break;
+            case ChangedCaseAnswer::SaveAs: return SaveAsClick();
+            case ChangedCaseAnswer::Cancel: return false;
+        }
+    }
     answers_->SetText(1, 100, std::to_string(std::max(0, currentPage_)));
     StorePage();
     std::string error;
@@ -153,6 +198,7 @@ bool TfrmMain::WriteCurrentFile() {
         prompts_->Warn(QStringLiteral("The case could not be saved: %1\nYour changes are still on screen.").arg(Q(error)));
         return false;
     }
+    StampCase();
     SetModified(false);
     return true;
 }
@@ -258,6 +304,7 @@ void TfrmMain::ImportClick(int tag) {
     ClearPage();
     answers_ = std::move(imported->answers);
     grid_ = std::move(imported->grid);
+    StampCase();
     AddToRecentFiles(output);
     ShowStartScreen(false);
     DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/UserPrompts.h"
+#include "files/FileAccess.h"
 #include "files/Settings.h"
 #include "print/PrvwSend.h"
 #include "print/WordProcessor.h"
@@ -187,9 +188,14 @@ public:
     // Renders the page panel into an image (for --snapshot).
     QImage RenderPage();
 
+    // When the window comes to the front with no unsaved changes and
+    // another program has changed the open case's file, offers to reload it.
+    void CheckCaseOnDisk();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildRibbon();
@@ -255,6 +261,11 @@ private:
     // and starts the word processor on it.
     bool HandOff(const PrintDocument& document, const std::string& folder, const std::vector<std::string>& names,
                  const PageMargins& margins);
+    // Remembers the open case's file as it is on the disk now.
+    void StampCase();
+    // True when another program has changed the open case's file since it
+    // was last read or written here.
+    bool CaseChangedOnDisk() const;
     std::string SearchForWord();
     void ChooseWordProcessorAtStartUp();
     void BuildHelpMenu(QMenu* help);
@@ -280,6 +291,12 @@ private:
     bool clearing_ = false; // controls are being destroyed: their focus events are not field exits
     bool fillAfterCalculation_ = false;  // the caller of the calculation fills the page once afterwards
     bool caseShown_ = true;  // false after Close, until a worksheet is displayed again
+    // The open case's file as it was last read or written, and a changed
+    // state of it the user chose not to reload (not offered again).
+    std::string stampedPath_;
+    FileStamp caseStamp_;
+    FileStamp reloadDeclined_;
+    bool checkingDisk_ = false;
     std::vector<QObject*> caseCommands_;
     QPointer<QWidget> openCallout_;  // the help bubble on show, closed by Escape, a click or leaving the line
 

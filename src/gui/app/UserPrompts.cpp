@@ -77,6 +77,22 @@ ReplaceAnswer DialogPrompts::AskReplaceCase(const QString& path) {
     return ReplaceAnswer::Cancel;
 }
 
+ChangedCaseAnswer DialogPrompts::AskOverwriteChangedCase(const QString& name) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"),
+                    QStringLiteral("The case \"%1\" was changed by another program since you opened it.").arg(name),
+                    QMessageBox::NoButton, parent_);
+    box.setInformativeText(QStringLiteral("Overwrite replaces those changes with the case on screen; Save As... keeps "
+                                          "both under different names."));
+    QPushButton* overwrite = box.addButton(QStringLiteral("Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton* saveAs = box.addButton(QStringLiteral("Save As..."), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(saveAs);
+    box.exec();
+    if (box.clickedButton() == overwrite) return ChangedCaseAnswer::Overwrite;
+    if (box.clickedButton() == saveAs) return ChangedCaseAnswer::SaveAs;
+    return ChangedCaseAnswer::Cancel;
+}
+
 QString DialogPrompts::AskText(const QString& title, const QString& label) {
     return QInputDialog::getText(parent_, title, label).trimmed();
 }

@@ -13,6 +13,8 @@ namespace quill10::gui {
 enum class SaveAnswer { Yes, No, Cancel };
 // What to do when an imported case would take the name of an existing one.
 enum class ReplaceAnswer { Replace, OtherName, Cancel };
+// What to do when the case to be saved was changed by another program.
+enum class ChangedCaseAnswer { Overwrite, SaveAs, Cancel };
 
 class UserPrompts {
 public:
@@ -35,6 +37,9 @@ public:
     virtual bool AskOkCancel(const QString& text) = 0;
     // The case `path` exists: Replace, Choose Another Name or Cancel.
     virtual ReplaceAnswer AskReplaceCase(const QString& path) = 0;
+    // "The case "NAME" was changed by another program since you opened it."
+    // with Overwrite, Save As... and Cancel.
+    virtual ChangedCaseAnswer AskOverwriteChangedCase(const QString& name) = 0;
     // A line of text (a scenario's name), or "" when the user cancels.
     virtual QString AskText(const QString& title, const QString& label) = 0;
     // Several existing files chosen, or none when the user cancels.
@@ -59,6 +64,7 @@ public:
     bool AskYesNo(const QString& text) override;
     bool AskOkCancel(const QString& text) override;
     ReplaceAnswer AskReplaceCase(const QString& path) override;
+    ChangedCaseAnswer AskOverwriteChangedCase(const QString& name) override;
     QString AskText(const QString& title, const QString& label) override;
     QStringList ChooseFilesToOpen(const QString& title, const QString& folder, const QString& filter) override;
     void PrintDocument(const QString& title, QTextDocument& document) override;
