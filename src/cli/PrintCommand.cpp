@@ -22,7 +22,7 @@ std::optional<std::vector<int>> PrintPagesOf(const std::string& list, std::strin
     return AssemblyOrder(selection);
 }
 
-int PrintCase(const TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
+int PrintCase(TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
               const std::string& output, std::ostream& messages) {
     const std::filesystem::path folder(programFolder);
     const TemplateFolders folders{(folder / "RTF").string(), (folder / "DAT").string()};

@@ -26,7 +26,7 @@ std::optional<std::vector<int>> PrintPagesOf(const std::string& list, std::strin
 // missing or damaged are reported on `messages` and nothing is written.
 // The exit status: 0, or 1 when a template or the output could not be read
 // or written.
-int PrintCase(const TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
+int PrintCase(TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
               const std::string& output, std::ostream& messages);
 
 // Writes an assembled print document to `output` as PrintCase does, with

@@ -6,9 +6,13 @@
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
 //   quill10-cli schedule IN.q10 [--csv OUT.csv]
 //   quill10-cli compare A.q10 B.q10 ... [--csv]
+//   quill10-cli table show | check FILE | install FILE --name TEXT --effective YYYY-MM-DD | reset
 //
-// Every command also takes --program-dir DIR (the folder holding table.txt;
-// by default the executable's own folder, or ../share/quill10 relative to
+// Every command computes with the support schedule the user's settings name
+// (an office's own, installed with "table install" or in the window), else
+// the table.txt installed with the program.  --program-dir DIR names the
+// folder of the program's data and its table.txt, used in place of both
+// (by default the executable's own folder, or ../share/quill10 relative to
 // it when installed).  Numbered errors go to stderr as
 // "error CODE: TEXT" and the command carries on; the exit status is 1 only
 // when a file cannot be read or written, 2 for a command line it does not
@@ -23,6 +27,7 @@
 
 #include "PrintCommand.h"
 #include "ScheduleCommand.h"
+#include "TableCommand.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
 #include "calc/Headlines.h"
@@ -32,6 +37,7 @@
 #include "files/NewCase.h"
 #include "files/ProgramFolder.h"
 #include "files/SafeSave.h"
+#include "files/ScheduleInstall.h"
 #include "scheduler/ScheduleCsv.h"
 #include "scenarios/ScenarioComparison.h"
 #include "files/Settings.h"
@@ -51,8 +57,10 @@ constexpr const char* kUsage =
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
     "  quill10-cli schedule IN.q10 [--csv OUT.csv]\n"
     "  quill10-cli compare A.q10 B.q10 ... [--csv] [--today YYYY-MM-DD]\n"
+    "  quill10-cli table show | check FILE | install FILE --name TEXT --effective YYYY-MM-DD | reset\n"
     "  quill10-cli --version\n"
-    "options for every command: --program-dir DIR (the folder holding table.txt)\n";
+    "options for every command: --program-dir DIR (the folder holding table.txt, used in place of\n"
+    "  the support schedule the settings name)\n";
 
 struct Arguments {
     std::string command;
@@ -73,7 +81,8 @@ public:
 };
 
 Arguments ParseArguments(int argc, char** argv) {
-    static const std::set<std::string> kValued = {"-o", "--screen", "--check", "--today", "--program-dir", "--pages"};
+    static const std::set<std::string> kValued = {"-o",          "--screen", "--check", "--today", "--program-dir",
+                                                  "--pages",     "--name",   "--effective"};
     static const std::set<std::string> kFlags = {"--force", "--csv"};
     Arguments args;
     if (argc < 2) throw UsageError("no command given");
@@ -101,9 +110,27 @@ std::optional<std::string> Option(const Arguments& args, const std::string& name
     return it->second;
 }
 
-std::string ProgramFolder(const Arguments& args, const char* argv0) {
-    if (auto dir = Option(args, "--program-dir")) return *dir;
-    return FindProgramFolder(ExecutableFolder(argv0));
+// Where the program's data and the support schedule come from: --program-dir
+// names the folder and its table.txt outright; otherwise the installed data
+// and the schedule the user's settings name (the window's schedule).
+struct Installation {
+    std::string programFolder;
+    std::string settingsFile;  // where the user's settings are read (and written by "table")
+    Settings settings;         // the user's settings
+    OfficeSchedule schedule;  // the schedule to compute with
+};
+
+Installation InstallationOf(const Arguments& args, const char* argv0) {
+    const std::optional<std::string> dir = Option(args, "--program-dir");
+    Installation installation;
+    installation.programFolder = dir ? *dir : FindProgramFolder(ExecutableFolder(argv0));
+    // The user's settings (the window's), or the defaults when there are none.
+    installation.settings.folders = DefaultFolders(installation.programFolder, UserFoldersFromEnvironment());
+    installation.settingsFile = SettingsFilePath(installation.settings);
+    for (const std::string& problem : ReadINI(installation.settingsFile, installation.settings))
+        std::cerr << "quill10-cli: " << problem << '\n';
+    if (!dir) installation.schedule = installation.settings.schedule;
+    return installation;
 }
 
 void ApplyToday(const Arguments& args) {
@@ -128,10 +155,12 @@ std::string TheOnlyInput(const Arguments& args) {
     return args.files.front();
 }
 
-// Reads a client file into a new store whose calculation knows the file's path.
-ClientFileContents ReadCase(const std::string& path, const std::string& programFolder) {
+// Reads a client file into a new store whose calculation knows the file's
+// path and the schedule in use.
+ClientFileContents ReadCase(const std::string& path, const Installation& installation) {
     auto environment = std::make_shared<CalcEnvironment>();
-    environment->SetProgramFolder(programFolder);
+    environment->SetProgramFolder(installation.programFolder);
+    environment->UseSchedule(installation.schedule);
     environment->currentFileName = path;
     environment->clientFolder = std::filesystem::path(path).parent_path().string();
     std::string error;
@@ -148,7 +177,7 @@ void CalculateOrFail(TAnswer& answers) {
     }
 }
 
-int RunCalc(const Arguments& args, const std::string& programFolder) {
+int RunCalc(const Arguments& args, const Installation& installation) {
     const std::string input = TheOnlyInput(args);
     auto output = Option(args, "-o");
     if (!output) throw UsageError("calc needs -o OUT.q10");
@@ -163,7 +192,7 @@ int RunCalc(const Arguments& args, const std::string& programFolder) {
     if (report) RefuseOutputOverInput(args, "--check", *report);
     if (report && SameFile(*report, *output))
         throw UsageError("--check names the output case " + *report + "; the report needs a file of its own");
-    ClientFileContents contents = ReadCase(input, programFolder);
+    ClientFileContents contents = ReadCase(input, installation);
     TAnswer& answers = *contents.answers;
     if (screen) TransferScreenToCalc(answers, *screen);
     if (report) {
@@ -183,18 +212,8 @@ int RunCalc(const Arguments& args, const std::string& programFolder) {
     return 0;
 }
 
-// The client-file folder of this user's settings (or its default), where
-// an imported case is saved unless -o says otherwise.
-std::string ClientFolderOfTheUser(const std::string& programFolder) {
-    Settings settings;
-    settings.folders = DefaultFolders(programFolder, UserFoldersFromEnvironment());
-    const std::string settingsFile = IncludeTrailingPathDelimiter(settings.folders.settings) + kSettingsFileName;
-    for (const std::string& problem : ReadINI(settingsFile, settings)) std::cerr << "quill10-cli: " << problem << '\n';
-    return settings.folders.clientFiles;
-}
-
 // An existing case is replaced only when -o names it or --force is given.
-int RunImport(const Arguments& args, const std::string& programFolder) {
+int RunImport(const Arguments& args, const Installation& installation) {
     const std::string input = TheOnlyInput(args);
     std::string output;
     const std::optional<std::string> chosen = Option(args, "-o");
@@ -202,7 +221,8 @@ int RunImport(const Arguments& args, const std::string& programFolder) {
         RefuseOutputOverInput(args, "-o", *chosen);
         output = *chosen;
     } else {
-        const std::string folder = ClientFolderOfTheUser(programFolder);
+        // The client-file folder of the user's settings.
+        const std::string folder = installation.settings.folders.clientFiles;
         std::error_code ec;
         std::filesystem::create_directories(folder, ec);
         output = ImportedFileName(folder, input);
@@ -212,7 +232,8 @@ int RunImport(const Arguments& args, const std::string& programFolder) {
         throw FileError("cannot import " + input + ": the case " + output +
                         " already exists; name it with -o or give --force to replace it");
     auto environment = std::make_shared<CalcEnvironment>();
-    environment->SetProgramFolder(programFolder);
+    environment->SetProgramFolder(installation.programFolder);
+    environment->UseSchedule(installation.schedule);
     std::string error;
     if (!ImportPriorVersionFile(input, output, -1, environment, error,
                                 replace ? ExistingCase::kReplace : ExistingCase::kKeep))
@@ -223,7 +244,7 @@ int RunImport(const Arguments& args, const std::string& programFolder) {
 
 // The print document of the listed template pages ("1-6,18-23"), in the
 // fixed order of assembly, as RTF or (through LibreOffice) as PDF.
-int RunPrint(const Arguments& args, const std::string& programFolder) {
+int RunPrint(const Arguments& args, const Installation& installation) {
     const std::string input = TheOnlyInput(args);
     const std::optional<std::string> output = Option(args, "-o");
     const std::optional<std::string> list = Option(args, "--pages");
@@ -232,24 +253,24 @@ int RunPrint(const Arguments& args, const std::string& programFolder) {
     RefuseOutputOverInput(args, "-o", *output);
     if (NamesSchedulerPage(*list)) {
         if (*list != "32") throw UsageError("page 32, the support scheduler, is printed on its own: --pages 32");
-        ClientFileContents contents = ReadCase(input, programFolder);
-        return PrintSchedule(*contents.answers, contents.grid, programFolder, input, *output, std::cerr);
+        ClientFileContents contents = ReadCase(input, installation);
+        return PrintSchedule(*contents.answers, contents.grid, installation.programFolder, input, *output, std::cerr);
     }
     std::string error;
     const std::optional<std::vector<int>> pages = PrintPagesOf(*list, error);
     if (!pages) throw UsageError(error);
-    ClientFileContents contents = ReadCase(input, programFolder);
+    ClientFileContents contents = ReadCase(input, installation);
     CalculateOrFail(*contents.answers);
-    return PrintCase(*contents.answers, programFolder, *pages, *output, std::cerr);
+    return PrintCase(*contents.answers, installation.programFolder, *pages, *output, std::cerr);
 }
 
 // The support scheduler table of a case with its totals and year-by-year
 // summary; with --csv the table is also written as CSV.
-int RunSchedule(const Arguments& args, const std::string& programFolder) {
+int RunSchedule(const Arguments& args, const Installation& installation) {
     const std::string input = TheOnlyInput(args);
     const std::optional<std::string> csv = Option(args, "--csv");
     if (csv) RefuseOutputOverInput(args, "--csv", *csv);
-    const ClientFileContents contents = ReadCase(input, programFolder);
+    const ClientFileContents contents = ReadCase(input, installation);
     std::cout << ScheduleReport(contents.grid);
     std::string error;
     if (csv && !SaveFileAtomically(*csv, ScheduleCsvText(contents.grid), error))
@@ -260,10 +281,10 @@ int RunSchedule(const Arguments& args, const std::string& programFolder) {
 // Two to six cases side by side, as a text table or CSV on stdout.  A file
 // that cannot be read keeps its column with the reason and makes the exit
 // status 1.
-int RunCompare(const Arguments& args, const std::string& programFolder) {
+int RunCompare(const Arguments& args, const Installation& installation) {
     if (args.files.size() < kMinScenarios || args.files.size() > kMaxScenarios)
         throw UsageError("compare takes two to six client files");
-    const ScenarioComparison comparison = CompareScenarios(args.files, programFolder);
+    const ScenarioComparison comparison = CompareScenarios(args.files, installation.programFolder, installation.schedule);
     std::cout << (args.flags.count("--csv") ? ComparisonCsv(comparison) : ComparisonText(comparison));
     int status = 0;
     for (const ScenarioColumn& column : comparison.columns) {
@@ -274,8 +295,27 @@ int RunCompare(const Arguments& args, const std::string& programFolder) {
     return status;
 }
 
-int RunSummary(const Arguments& args, const std::string& programFolder) {
-    ClientFileContents contents = ReadCase(TheOnlyInput(args), programFolder);
+// The support schedule: the one in use, the check of a file, installing an
+// office's schedule and going back to the installed one.
+int RunTable(const Arguments& args, const Installation& installation) {
+    const std::string what = args.files.empty() ? std::string() : args.files.front();
+    const size_t files = what == "check" || what == "install" ? 2 : 1;
+    if (args.files.size() != files || (what != "show" && what != "check" && what != "install" && what != "reset"))
+        throw UsageError("table takes show, check FILE, install FILE --name TEXT --effective YYYY-MM-DD or reset");
+    if (what == "show") return ShowSchedule(installation.programFolder, installation.schedule, std::cout);
+    if (what == "check") return CheckSchedule(args.files[1], std::cout);
+    Settings settings = installation.settings;
+    if (what == "reset") return ResetSchedule(settings, installation.settingsFile, std::cout);
+    const std::optional<std::string> name = Option(args, "--name");
+    const std::optional<std::string> effective = Option(args, "--effective");
+    if (!name || !effective) throw UsageError("table install needs --name TEXT and --effective YYYY-MM-DD");
+    for (const std::string& problem : {ScheduleNameProblem(*name), EffectiveDateProblem(*effective)})
+        if (!problem.empty()) throw UsageError(problem);
+    return InstallScheduleFile(settings, installation.settingsFile, args.files[1], *name, *effective, std::cout);
+}
+
+int RunSummary(const Arguments& args, const Installation& installation) {
+    ClientFileContents contents = ReadCase(TheOnlyInput(args), installation);
     CalculateOrFail(*contents.answers);
     const struct {
         const char* worksheet;
@@ -304,13 +344,14 @@ int main(int argc, char** argv) {
             return 0;
         }
         ApplyToday(args);
-        const std::string programFolder = ProgramFolder(args, argv[0]);
-        if (args.command == "calc") return RunCalc(args, programFolder);
-        if (args.command == "summary") return RunSummary(args, programFolder);
-        if (args.command == "compare") return RunCompare(args, programFolder);
-        if (args.command == "print") return RunPrint(args, programFolder);
-        if (args.command == "schedule") return RunSchedule(args, programFolder);
-        if (args.command == "import") return RunImport(args, programFolder);
+        const Installation installation = InstallationOf(args, argv[0]);
+        if (args.command == "calc") return RunCalc(args, installation);
+        if (args.command == "summary") return RunSummary(args, installation);
+        if (args.command == "compare") return RunCompare(args, installation);
+        if (args.command == "print") return RunPrint(args, installation);
+        if (args.command == "schedule") return RunSchedule(args, installation);
+        if (args.command == "import") return RunImport(args, installation);
+        if (args.command == "table") return RunTable(args, installation);
         throw UsageError("unknown command \"" + args.command + "\"");
     } catch (const UsageError& error) {
         std::cerr << "quill10-cli: " << error.what() << "\n" << kUsage;

@@ -6,8 +6,21 @@
 #include <string>
 
 #include <sys/wait.h>
+#include <unistd.h>
+#include <cstdlib>
 
 namespace quill10::test {
+
+// Every command the tests run reads the settings and documents of a user of
+// its own (none at first), never those of whoever runs the tests, so a
+// support schedule installed on this machine changes no result.  A test
+// that needs settings of its own gives HOME and the XDG folders itself.
+inline const bool kOwnUserFolders = [] {
+    const std::string home = "/tmp/quill10-cli-tests-" + std::to_string(::getpid());
+    ::setenv("XDG_CONFIG_HOME", (home + "/config").c_str(), 1);
+    ::setenv("XDG_DOCUMENTS_DIR", (home + "/documents").c_str(), 1);
+    return true;
+}();
 
 struct CliRun {
     int status;

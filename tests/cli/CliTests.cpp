@@ -46,7 +46,12 @@ TEST_F(CliTest, CalcWritesTheCheckReport) {
     const std::string dashes(65, '-');
     const std::string report = ReadFile(folder / "report.txt");
     const std::string schedule = report.substr(0, report.find("\r\n\r\n") + 4);
-    EXPECT_EQ(schedule.rfind("Support schedule: " + std::string(QUILL10_PROGRAM_DIR) + "/table.txt of ", 0), 0u);
+    // Computed with the demonstration schedule: its first line says so (Windows-1252's dash).
+    EXPECT_EQ(schedule.rfind("Computed with the demonstration support schedule \x97 not for filing. Support schedule: " +
+                                 std::string(QUILL10_PROGRAM_DIR) + "/table.txt of ",
+                             0),
+              0u)
+        << schedule;
     EXPECT_EQ(report,
               schedule + dashes + "\r\nPaul Jones & Anna Jones - 3/7/2019\r\nCase No.: DR-2019-0103\r\n" + dashes +
                   "\r\nSole Residential/Shared Parenting Worksheet\r\n" + dashes + "\r\n\r\n" +

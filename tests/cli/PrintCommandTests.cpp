@@ -102,6 +102,8 @@ TEST_F(PrintCommandTest, WritesThePagesInTheOrderOfAssembly) {
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(ReadFile(folder / "case.RTF"),
               "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f10\\fcharset2 Wingdings;}}\r\n"
+              "{\\footer\\pard\\plain\\qc\\f0\\fs16 Computed with the demonstration support schedule \\uc1 "
+              "\\u8212? not for filing.\\par}\r\n"
               "\\v\\'b7\\v0\\fs20 Page 1: John Doe & Mary Doe \\f10 \\fs24 \\uc1\\u9746?\\fs20\\f0 \\par\r\n"
               "\\page \\v0\\fs20 Page 18: John Doe & Mary Doe \\f10 \\fs24 \\uc1\\u9746?\\fs20\\f0 \\par\r\n"
               "}\r\n");

@@ -7,6 +7,7 @@
 #include "WorksheetFixture.h"
 #include "calc/SupportTable.h"
 #include "store/CreateErrorStr.h"
+#include "store/TextEncoding.h"
 
 namespace quill10 {
 namespace {
@@ -78,7 +79,11 @@ TEST_F(WorksheetTest, ReportNamesTheScheduleInUse) {
     Set({{1, 53, "X"}, {1, 4, "X"}, {1, 6, ""}, {1, 19, "30,000.00"}});
     const std::string installed = CalculateChecked();
     const std::string first = installed.substr(0, installed.find("\r\n"));
-    EXPECT_EQ(first.rfind("Support schedule: " + store->Environment().Table().Path() + " of ", 0), 0u) << first;
+    EXPECT_EQ(first.rfind(Utf8ToCp1252(kDemonstrationFooter) + " Support schedule: " +
+                              store->Environment().Table().Path() + " of ",
+                          0),
+              0u)
+        << first;
     EXPECT_NE(first.find("(the demonstration schedule installed with QUILL10, not the official Ohio schedule)"),
               std::string::npos)
         << first;
@@ -88,7 +93,8 @@ TEST_F(WorksheetTest, ReportNamesTheScheduleInUse) {
     test::WriteWholeFile(folder.File("table.txt"), table);
     store->Environment().SetProgramFolder(folder.Path().string());
     const std::string own = CalculateChecked();
-    EXPECT_EQ(own.rfind("Support schedule: " + folder.File("table.txt") + " of ", 0), 0u) << own;
+    EXPECT_EQ(own.rfind("Support schedule: table.txt (fingerprint ", 0), 0u) << own;
+    EXPECT_NE(own.find("; file " + folder.File("table.txt") + " of "), std::string::npos) << own;
     EXPECT_EQ(own.find("demonstration"), std::string::npos);
 }
 

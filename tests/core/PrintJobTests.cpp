@@ -7,6 +7,7 @@
 
 #include "TestSupport.h"
 #include "print/PrvwSend.h"
+#include "print/RtfText.h"
 #include "store/Answers.h"
 
 namespace quill10 {
@@ -133,12 +134,14 @@ TEST(AssemblePrintDocument, IsNotMadeWhenAnyTemplateIsMissingOrDamaged) {
         test::WriteWholeFile(folder.File("Page" + n + ".rtf"), "{\\rtf1 head" + n + "\\'b7 page /*1/ of " + n + "\r\n}");
         test::WriteWholeFile(folder.File("PAGE" + n + ".DAT"), "");
     }
-    TAnswer store;
+    std::unique_ptr<TAnswer> answers = test::NewStore();
+    TAnswer& store = *answers;
     store.SetText(2, 1, "Jones");
     store.SetText(3, 1, "Smith");
     FillState state;
     PrintDocument whole = AssemblePrintDocument(store, folders, state, {2, 3});
-    EXPECT_EQ(whole.text, "{\\rtf1 head2\\'b7 page Jones of 2\r\n\\page  page Smith of 3\r\n}");
+    EXPECT_EQ(whole.text, "{\\rtf1 head2{\\footer\\pard\\plain\\qc\\f0\\fs16 " + RtfEscape(kDemonstrationFooter) +
+                              "\\par}\r\n\\'b7 page Jones of 2\r\n\\page  page Smith of 3\r\n}");
     EXPECT_EQ(whole.pages, (std::vector<int>{2, 3}));
     EXPECT_TRUE(whole.problems.empty());
 

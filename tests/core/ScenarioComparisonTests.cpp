@@ -41,7 +41,7 @@ protected:
 TEST_F(ScenarioComparisonTest, EachColumnIsItsCasesOwnCalculation) {
     const std::vector<std::string> files = {Sample("sole-father-pays.q10"), Sample("shared-deviation.q10"),
                                             Sample("split.q10")};
-    const ScenarioComparison c = CompareScenarios(files, test::ProgramFolder());
+    const ScenarioComparison c = CompareScenarios(files, test::ProgramFolder(), {});
     ASSERT_EQ(c.columns.size(), 3u);
     for (size_t column = 0; column < files.size(); ++column) {
         EXPECT_EQ(c.columns[column].error, "");
@@ -85,7 +85,7 @@ TEST_F(ScenarioComparisonTest, DifferencesAreMarkedExactlyWhereValuesDiffer) {
 
 TEST_F(ScenarioComparisonTest, CsvReadsBackCellForCell) {
     ScenarioComparison c = CompareScenarios({Sample("sole-father-pays.q10"), Sample("sole-mother-pays.q10")},
-                                            test::ProgramFolder());
+                                            test::ProgramFolder(), {});
     c.columns[1].file = folder.File("odd, \"quoted\" name.q10");
     const auto rows = ParseCsv(ComparisonCsv(c));
     ASSERT_TRUE(rows);
@@ -104,7 +104,7 @@ TEST_F(ScenarioComparisonTest, AFileThatCannotBeReadKeepsItsColumn) {
     test::WriteWholeFile(folder.File("broken.q10"), "QUILL10\r\nnot a version\r\n");
     const ScenarioComparison c = CompareScenarios(
         {Sample("split.q10"), folder.File("missing.q10"), folder.File("broken.q10"), Sample("split.q10")},
-        test::ProgramFolder());
+        test::ProgramFolder(), {});
     ASSERT_EQ(c.columns.size(), 4u);
     EXPECT_NE(c.columns[1].error.find("cannot read missing.q10"), std::string::npos) << c.columns[1].error;
     EXPECT_NE(c.columns[2].error.find("cannot read broken.q10"), std::string::npos) << c.columns[2].error;

@@ -8,6 +8,7 @@
 
 #include "TestSupport.h"
 #include "calc/CalcEnvironment.h"
+#include "store/TextEncoding.h"
 
 namespace quill10::test {
 
@@ -33,7 +34,7 @@ protected:
     void Calculate() { store->Calculate(); }
     // Calculates in checking mode and returns the check report.
     // The report's first lines: the support schedule in use and a blank line.
-    std::string ScheduleLines() { return store->Environment().Table().Description() + "\r\n\r\n"; }
+    std::string ScheduleLines() { return Utf8ToCp1252(store->Environment().Table().Description()) + "\r\n\r\n"; }
 
     std::string CalculateChecked() {
         struct CheckingOff {

@@ -49,7 +49,7 @@ private slots:
         QCOMPARE(copy, home->Path() + "/Smith - imputed income.q10");
         QCOMPARE(window->CurrentFileName(), path);
         QVERIFY(window->Modified());
-        const ScenarioComparison c = CompareScenarios({path.toStdString(), copy.toStdString()}, ProgramFolder().toStdString());
+        const ScenarioComparison c = CompareScenarios({path.toStdString(), copy.toStdString()}, ProgramFolder().toStdString(), {});
         const size_t income = 0;  // line 7a, father
         QCOMPARE(QString::fromStdString(c.columns[0].values[income]), QStringLiteral("60,000.00"));
         QCOMPARE(QString::fromStdString(c.columns[1].values[income]), QStringLiteral("70,000.00"));

@@ -6,7 +6,22 @@ namespace quill10 {
 
 void CalcEnvironment::SetProgramFolder(const std::string& folder) {
     programFolder_ = folder;
-    table_.SetPath(IncludeTrailingPathDelimiter(folder) + kSupportTableName);
+    PointTableAtSchedule();
+}
+
+void CalcEnvironment::UseSchedule(const OfficeSchedule& schedule) {
+    schedule_ = schedule;
+    PointTableAtSchedule();
+}
+
+void CalcEnvironment::PointTableAtSchedule() {
+    if (schedule_.file.empty()) {
+        table_.SetPath(IncludeTrailingPathDelimiter(programFolder_) + kSupportTableName);
+        table_.SetIdentity({}, {});
+    } else {
+        table_.SetPath(schedule_.file);
+        table_.SetIdentity(schedule_.name, schedule_.effective);
+    }
 }
 
 std::string CalcEnvironment::CheckReportPath() const {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "calc/SupportTable.h"
+#include "files/Settings.h"
 
 namespace quill10 {
 
@@ -25,6 +26,9 @@ public:
     std::string clientFolder;
     // The program folder, where table.txt is installed.
     void SetProgramFolder(const std::string& folder);
+    // The support schedule to compute with: an office's own when it names a
+    // file, else table.txt of the program folder.
+    void UseSchedule(const OfficeSchedule& schedule);
     const std::string& ProgramFolder() const { return programFolder_; }
     // Set by the "Check Worksheet" command for one calculation.
     bool checking = false;
@@ -46,7 +50,10 @@ public:
     std::string CheckReportPath() const;
 
 private:
+    void PointTableAtSchedule();
+
     std::string programFolder_;
+    OfficeSchedule schedule_;
     SupportTable table_;
 };
 

@@ -59,22 +59,11 @@ std::string Dollars(double amount) { return "$" + WholeMoneyText(amount); }
 
 std::string Children(size_t count) { return std::to_string(count) + (count == 1 ? " child" : " children"); }
 
-// What is wrong with one line of the table; "" when it holds a sound row,
-// which is then in `row`.
-std::string ReadRow(std::string_view line, Row& row) {
-    std::string_view fields[kFields + 1];
-    size_t count = 0;
-    for (size_t start = 0; count <= kFields; ++count) {
-        const size_t tab = line.find('\t', start);
-        fields[count] = line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
-        if (tab == std::string_view::npos) {
-            ++count;
-            break;
-        }
-        start = tab + 1;
-    }
-    if (count != kFields)
-        return "it does not hold the row's income and six amounts separated by tabs";
+// What is wrong with the fields of one line; "" when they hold a sound
+// row, which is then in `row`.
+std::string ReadRow(const std::vector<std::string>& fields, std::string_view separators, Row& row) {
+    if (fields.size() != kFields)
+        return "it does not hold the row's income and six amounts" + std::string(separators);
     const std::optional<double> income = WholeDollars(fields[0]);
     if (!income) return "the income " + QuotedForMessage(fields[0]) + " is not a whole, non-negative number of dollars";
     row.income = *income;
@@ -98,48 +87,62 @@ std::string FollowsRow(const Row& previous, const Row& row) {
     return "the income " + Dollars(row.income) + " should be " + Dollars(expected) + ", $600 above the row before";
 }
 
-std::string AtLine(size_t line, const std::string& problem) {
-    return "line " + std::to_string(line) + ": " + problem;
-}
+constexpr std::string_view kTabs = " separated by tabs";
 
-// What is wrong with the table's text; "" when every row is sound, which
-// are then in `rows`.
-std::string ReadRows(const std::string& text, std::vector<Row>& rows) {
+// The lines of table.txt: fields separated by tabs; blank lines may only
+// close the file.  A blank line with rows after it is the fault.
+SupportTable::Fault SplitTableLines(const std::string& text, std::vector<SupportTable::Line>& lines) {
+    SupportTable::Fault fault;
     size_t lineNumber = 0;
-    size_t firstBlank = 0;  // blank lines may only close the file
-    size_t lastRow = 0;
-    std::string problem;
+    size_t firstBlank = 0;
     ForEachLine(text, [&](std::string_view line) {
         ++lineNumber;
-        if (!problem.empty()) return;
+        if (!fault.Sound()) return;
         if (line.find_first_not_of(" \t") == std::string_view::npos) {
             if (firstBlank == 0) firstBlank = lineNumber;
             return;
         }
         if (firstBlank != 0) {
-            problem = AtLine(firstBlank, "the line is empty, and rows follow it");
+            fault = {firstBlank, "", "the line is empty, and rows follow it"};
             return;
         }
-        Row row;
-        std::string wrong = ReadRow(line, row);
-        if (wrong.empty() && !rows.empty()) wrong = FollowsRow(rows.back(), row);
-        if (!wrong.empty()) {
-            problem = AtLine(lineNumber, wrong);
-            return;
+        SupportTable::Line split{lineNumber, std::string(line), {}};
+        for (size_t start = 0;;) {
+            const size_t tab = line.find('\t', start);
+            split.fields.emplace_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+            if (tab == std::string_view::npos || split.fields.size() > kFields) break;
+            start = tab + 1;
         }
-        rows.push_back(row);
-        lastRow = lineNumber;
+        lines.push_back(std::move(split));
     });
-    if (!problem.empty()) return problem;
-    if (rows.empty()) return "it holds no rows";
-    if (rows.back().income + SupportTable::kRowWidth < SupportTable::kScheduleTop)
-        return AtLine(lastRow, "the rows end with " + Dollars(rows.back().income) + ", so the incomes from " +
-                                   Dollars(rows.back().income + SupportTable::kRowWidth) +
-                                   " up to $150,000 have no row");
-    return "";
+    return fault;
 }
 
 }  // namespace
+
+std::string SupportTable::Fault::Message() const {
+    return line == 0 ? problem : "line " + std::to_string(line) + ": " + problem;
+}
+
+SupportTable::Fault SupportTable::CheckLines(const std::vector<Line>& lines, std::vector<Row>& rows,
+                                             std::string_view separators) {
+    std::vector<Row> checked;
+    checked.reserve(lines.size());
+    for (const Line& line : lines) {
+        Row row;
+        std::string wrong = ReadRow(line.fields, separators, row);
+        if (wrong.empty() && !checked.empty()) wrong = FollowsRow(checked.back(), row);
+        if (!wrong.empty()) return {line.number, line.text, wrong};
+        checked.push_back(row);
+    }
+    if (checked.empty()) return {0, "", "it holds no rows"};
+    if (checked.back().income + kRowWidth < kScheduleTop)
+        return {lines.back().number, lines.back().text,
+                "the rows end with " + Dollars(checked.back().income) + ", so the incomes from " +
+                    Dollars(checked.back().income + kRowWidth) + " up to $150,000 have no row"};
+    rows.insert(rows.end(), checked.begin(), checked.end());
+    return {};
+}
 
 void SupportTable::SetPath(std::string path) {
     if (path == path_) return;
@@ -147,6 +150,11 @@ void SupportTable::SetPath(std::string path) {
     loaded_ = false;
     rows_.clear();
     failure_.clear();
+}
+
+void SupportTable::SetIdentity(std::string name, std::string effective) {
+    name_ = std::move(name);
+    effective_ = std::move(effective);
 }
 
 double SupportTable::Amount(double income, int children) {
@@ -200,9 +208,41 @@ bool SupportTable::IsDemonstration() {
     return Fingerprint(rows_) == kDemonstrationFingerprint;
 }
 
+std::string SupportTable::ShortFingerprint(std::uint64_t fingerprint) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    for (int shift = 60; shift >= 32; shift -= 4) {
+        if (shift == 44) text += '-';
+        text += kHex[(fingerprint >> shift) & 0xF];
+    }
+    return text;
+}
+
+const std::vector<SupportTable::Row>& SupportTable::Rows() {
+    EnsureCurrent();
+    return rows_;
+}
+
+std::string SupportTable::Footer() {
+    EnsureCurrent();
+    const std::uint64_t fingerprint = Fingerprint(rows_);
+    if (fingerprint == kDemonstrationFingerprint) return kDemonstrationFooter;
+    std::string text = "Support schedule: " + (name_.empty() ? FileNameOnly(path_) : name_);
+    if (const std::optional<Date> effective = ParseIsoDate(effective_))
+        text += ", effective " + ConvertDate(FormatShortDate(*effective));
+    return text + " (fingerprint " + ShortFingerprint(fingerprint) + ")";
+}
+
 std::string SupportTable::Description() {
     EnsureCurrent();
-    std::string text = "Support schedule: " + path_;
+    if (Fingerprint(rows_) == kDemonstrationFingerprint)
+        return std::string(kDemonstrationFooter) + " Support schedule: " + FileAndDate() +
+               " (the demonstration schedule installed with QUILL10, not the official Ohio schedule)";
+    return Footer() + "; file " + FileAndDate();
+}
+
+std::string SupportTable::FileAndDate() const {
+    std::string text = path_;
     std::error_code ec;
     const auto modified = std::filesystem::last_write_time(path_, ec);
     if (!ec) {
@@ -211,16 +251,15 @@ std::string SupportTable::Description() {
         if (const std::tm* local = std::localtime(&time))
             text += " of " + FormatShortDate(Date{local->tm_year + 1900, local->tm_mon + 1, local->tm_mday});
     }
-    if (Fingerprint(rows_) == kDemonstrationFingerprint)
-        text += " (the demonstration schedule installed with QUILL10, not the official Ohio schedule)";
     return text;
 }
 
 std::string SupportTable::ParseRows(std::string_view bytes, std::vector<Row>& rows) {
     rows.clear();
-    const std::string problem = ReadRows(DecodeTextFile(bytes), rows);
-    if (!problem.empty()) rows.clear();
-    return problem;
+    std::vector<Line> lines;
+    Fault fault = SplitTableLines(DecodeTextFile(bytes), lines);
+    if (fault.Sound()) fault = CheckLines(lines, rows, kTabs);
+    return fault.Message();
 }
 
 std::string SupportTable::Load() {

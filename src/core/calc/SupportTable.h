@@ -22,6 +22,10 @@
 
 namespace quill10 {
 
+// What every page computed with the demonstration schedule says at its foot.
+inline constexpr const char* kDemonstrationFooter =
+    "Computed with the demonstration support schedule \u2014 not for filing.";
+
 // table.txt is missing, unreadable or not in the table format; what()
 // names the file and, for a damaged table, the line at fault.
 class SupportTableError : public std::runtime_error {
@@ -40,6 +44,9 @@ public:
 
     void SetPath(std::string path);
     const std::string& Path() const { return path_; }
+    // The name and effective date ("YYYY-MM-DD") an office gave its schedule
+    // when it installed it; empty for a schedule installed with the program.
+    void SetIdentity(std::string name, std::string effective);
 
     // The amount of the first row whose income plus 600 is above `income`,
     // for 1 to 6 children; 0 when no row qualifies or children is below 1.
@@ -48,22 +55,59 @@ public:
 
     size_t RowCount();
 
-    // Which schedule is in use, for the check report and the About box: the
-    // file, its date and, when it is the demonstration schedule installed with
-    // the program (recognised by its amounts), that it is not the official
-    // one.  Throws SupportTableError as Amount does.
+    // Which schedule is in use, for the check report's first line and the
+    // About box: the footer line (Footer) and the file with its date; the
+    // demonstration schedule installed with the program is recognised by its
+    // amounts.  Throws SupportTableError as Amount does.
     std::string Description();
     bool IsDemonstration();
+    // The line every printed worksheet page carries at its foot, saying what
+    // it was computed with: "Computed with the demonstration support
+    // schedule — not for filing." or "Support schedule: NAME, effective
+    // DATE (fingerprint ABCD-1234)".  Throws SupportTableError as Amount does.
+    std::string Footer();
+
 
     struct Row {
         double income = 0;
         std::array<double, 6> amounts{};
     };
+    // One line of a schedule file as its reader split it: the line's number
+    // in the file (from 1), its text, and its fields.
+    struct Line {
+        size_t number = 0;
+        std::string text;
+        std::vector<std::string> fields;
+    };
+    // What is wrong with a schedule: the line at fault (0 when the fault is
+    // the schedule's as a whole, such as rows ending too early), its text
+    // and the problem.  No problem: the schedule is sound.
+    struct Fault {
+        size_t line = 0;
+        std::string text;
+        std::string problem;
+        bool Sound() const { return problem.empty(); }
+        // "line 5: the income ..." or the problem alone.
+        std::string Message() const;
+    };
+    // The table check every schedule passes: each line holds the row's
+    // income and six amounts (`separators` says how a line's fields are
+    // separated, for the message), all whole, non-negative dollars; incomes
+    // rise by exactly $600 from row to row up to the row that reaches
+    // $150,000; no amount falls as the number of children rises.  Sound
+    // rows are appended to `rows` only when the whole schedule is sound.
+    static Fault CheckLines(const std::vector<Line>& lines, std::vector<Row>& rows, std::string_view separators);
     // A fingerprint of a table's rows (FNV-1a over its incomes and amounts),
     // the same whatever the line ends or separators of the file.
     static std::uint64_t Fingerprint(const std::vector<Row>& rows);
     // The fingerprint of the demonstration schedule installed with the program.
     static constexpr std::uint64_t kDemonstrationFingerprint = 0x80b886652ed18fa0ULL;
+    // The fingerprint as people compare it: its first eight hex digits in
+    // two groups ("80B8-8665").
+    static std::string ShortFingerprint(std::uint64_t fingerprint);
+
+    // The rows of the schedule in use.  Throws SupportTableError as Amount does.
+    const std::vector<Row>& Rows();
 
     // Reads and checks the bytes of a table: "" when every row is sound,
     // which are then in `rows`; otherwise what is wrong and, where it is a
@@ -87,10 +131,13 @@ public:
 
 private:
     void EnsureCurrent();
+    std::string FileAndDate() const;
     void Refresh();
     std::string Load();
 
     std::string path_;
+    std::string name_;
+    std::string effective_;
     std::vector<Row> rows_;
     // Why the file as it stands cannot be used; "" when it can.
     std::string failure_;

@@ -122,6 +122,8 @@ std::string FirstValueProblem(const Settings& settings) {
     }
     std::string problem = SettingsValueProblem("word processor path", settings.wordPath);
     if (problem.empty()) problem = SettingsValueProblem("help site", settings.helpSite);
+    if (problem.empty()) problem = SettingsValueProblem("support schedule", settings.schedule.file);
+    if (problem.empty()) problem = SettingsValueProblem("support schedule's name", settings.schedule.name);
     for (size_t k = 0; problem.empty() && k < settings.recentFiles.size(); ++k)
         problem = SettingsValueProblem("recent file", settings.recentFiles[k]);
     return problem;
@@ -213,6 +215,13 @@ std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::st
             else lines.Ignored(helpSiteLine, "help site", problem);
         }
     }
+    // The office's support schedule follows the help site: taken whole or not at all.
+    if (count && helpSiteLine + 1 < lines.Size()) {
+        const std::optional<std::string> file = lines.Value(helpSiteLine + 1, "support schedule");
+        const std::optional<std::string> name = lines.Value(helpSiteLine + 2, "support schedule's name");
+        const std::optional<std::string> effective = lines.Value(helpSiteLine + 3, "support schedule's effective date");
+        if (file && name && effective) settings.schedule = {*file, *name, *effective};
+    }
     return problems;
 }
 
@@ -227,6 +236,9 @@ std::string SettingsText(const Settings& settings) {
     add(std::to_string(settings.recentFiles.size()));
     for (const std::string& recent : settings.recentFiles) add(recent);
     add(settings.helpSite);
+    add(settings.schedule.file);
+    add(settings.schedule.name);
+    add(settings.schedule.effective);
     return EncodeTextFile(text);
 }
 
@@ -254,20 +266,26 @@ std::string WebAddressProblem(std::string_view what, std::string_view address) {
     return {};
 }
 
-bool WriteINI(const Settings& settings, std::string& error) {
+std::string SettingsFilePath(const Settings& settings) {
+    return IncludeTrailingPathDelimiter(settings.folders.settings) + kSettingsFileName;
+}
+
+bool WriteINI(const Settings& settings, std::string& error) { return WriteINI(settings, SettingsFilePath(settings), error); }
+
+bool WriteINI(const Settings& settings, const std::string& path, std::string& error) {
     const std::string problem = FirstValueProblem(settings);
     if (!problem.empty()) {
         error = problem + " The settings were not saved.";
         return false;
     }
+    const std::string folder = std::filesystem::path(path).parent_path().string();
     std::error_code ec;
-    std::filesystem::create_directories(settings.folders.settings, ec);
+    std::filesystem::create_directories(folder, ec);
     if (ec) {
-        error = "cannot create the settings folder \"" + settings.folders.settings + "\": " + ec.message();
+        error = "cannot create the settings folder \"" + folder + "\": " + ec.message();
         return false;
     }
-    return SaveFileAtomically(IncludeTrailingPathDelimiter(settings.folders.settings) + kSettingsFileName,
-                              SettingsText(settings), error);
+    return SaveFileAtomically(path, SettingsText(settings), error);
 }
 
 std::vector<std::string> DeleteTemps(const std::string& folder, const std::string& pattern) {

@@ -26,6 +26,16 @@ struct Folders {
     std::string settings;     // where quill10.ini is written
 };
 
+// An office's own support schedule, as it was installed: the file, and the
+// name and effective date ("YYYY-MM-DD") the office gave it.  No file: the
+// schedule installed with the program (table.txt in the program folder).
+struct OfficeSchedule {
+    std::string file;
+    std::string name;
+    std::string effective;
+    bool operator==(const OfficeSchedule&) const = default;
+};
+
 struct Settings {
     Folders folders;
     bool forceWord = false;
@@ -41,6 +51,8 @@ struct Settings {
     // Only a web address is kept (WebAddressProblem); the reader ignores any
     // other with a warning.
     std::string helpSite;
+    // The support schedule in use, on the three lines after the help site.
+    OfficeSchedule schedule;
 };
 
 // Where the user's documents and configuration live: on Linux from
@@ -82,10 +94,15 @@ std::string SettingsValueProblem(std::string_view what, std::string_view value);
 // another kind ("javascript:", "file://") could run or open anything.
 std::string WebAddressProblem(std::string_view what, std::string_view address);
 
+// Settings folder + "quill10.ini".
+std::string SettingsFilePath(const Settings& settings);
+
 // Writes settings folder + "quill10.ini", creating the folder when it is
 // missing.  False with a reason when it cannot be written, and when a value
 // holds a line break; the previous file is then left as it was.
 bool WriteINI(const Settings& settings, std::string& error);
+// The same into the settings file at `path`.
+bool WriteINI(const Settings& settings, const std::string& path, std::string& error);
 
 // Deletes the files of `folder` whose names match `pattern` ("*" any run of
 // characters, "?" one character, case ignored).  Returns one warning,

@@ -6,7 +6,10 @@
 #include <random>
 #include <system_error>
 
+#include "calc/CalcEnvironment.h"
 #include "files/SafeSave.h"
+#include "print/RtfText.h"
+#include "store/Answers.h"
 #include "store/Misc.h"
 #include "store/TextEncoding.h"
 
@@ -119,9 +122,17 @@ std::optional<std::vector<int>> ParsePageList(std::string_view whole, std::strin
     }
 }
 
-PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolders& folders, FillState& state,
+PrintDocument AssemblePrintDocument(TAnswer& answers, const TemplateFolders& folders, FillState& state,
                                     const std::vector<int>& pages) {
     PrintDocument document;
+    std::string footer;
+    try {
+        footer = answers.Environment().Table().Footer();
+    } catch (const SupportTableError& error) {
+        document.problems.push_back(std::string("the support schedule cannot be used, so the pages could not say what "
+                                                "they were computed with: ") +
+                                    error.what());
+    }
     TemplateFiller filler(answers, folders, state);
     for (int page : pages) {
         const bool first = document.pages.empty();
@@ -133,8 +144,21 @@ PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolder
                                                                 " could not be made");
     }
     document.problems.insert(document.problems.end(), filler.Problems().begin(), filler.Problems().end());
+    if (!document.pages.empty() && !footer.empty() && !AddPageFooter(document.text, footer))
+        document.problems.push_back("the print document has no page marker to put its footer before");
     DiscardIfIncomplete(document);
     return document;
+}
+
+bool AddPageFooter(std::string& document, std::string_view footer) {
+    const size_t marker = document.find(kPageMarker);
+    if (marker == std::string::npos) return false;
+    // Before the marker's line (the body's first line), unless that line is
+    // the document's first: then right before the marker, inside the document.
+    const size_t lineStart = document.rfind('\n', marker);
+    const size_t at = lineStart == std::string::npos ? marker : lineStart + 1;
+    document.insert(at, "{\\footer\\pard\\plain\\qc\\f0\\fs16 " + RtfEscape(footer) + "\\par}\r\n");
+    return true;
 }
 
 void DiscardIfIncomplete(PrintDocument& document) {

@@ -106,9 +106,17 @@ void DiscardIfIncomplete(PrintDocument& document);
 // Fills the pages in the given order: the first page starts the document
 // with its whole header, every later one is appended.  Every page is tried,
 // so the problems name every file at fault.  The audit appendix pages are
-// built from the answers, without a template.
-PrintDocument AssemblePrintDocument(const TAnswer& answers, const TemplateFolders& folders, FillState& state,
+// built from the answers, without a template.  Every page carries at its
+// foot what the case was computed with (the support schedule in use:
+// SupportTable::Footer); a schedule that cannot be used is a problem, so a
+// document that cannot say it is not made.
+PrintDocument AssemblePrintDocument(TAnswer& answers, const TemplateFolders& folders, FillState& state,
                                     const std::vector<int>& pages);
+
+// Puts `footer` (plain text) at the foot of every page of a print document:
+// an RTF footer group before the body of its first page.  False when the
+// document has no page marker to put it before.
+bool AddPageFooter(std::string& document, std::string_view footer);
 
 // ---- The temporary file ------------------------------------------------------
 

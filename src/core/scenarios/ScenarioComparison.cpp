@@ -183,10 +183,12 @@ std::string ScenarioComparison::Difference(size_t column, size_t row) const {
     return difference > 0 ? "+" + text : text;
 }
 
-ScenarioComparison CompareScenarios(const std::vector<std::string>& files, const std::string& programFolder) {
+ScenarioComparison CompareScenarios(const std::vector<std::string>& files, const std::string& programFolder,
+                                    const OfficeSchedule& schedule) {
     ScenarioComparison comparison;
     auto environment = std::make_shared<CalcEnvironment>();
     environment->SetProgramFolder(programFolder);
+    environment->UseSchedule(schedule);
     for (const std::string& file : files) {
         ScenarioColumn column;
         column.file = file;

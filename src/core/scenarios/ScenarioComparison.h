@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/Settings.h"
+
 namespace quill10 {
 
 class TAnswer;
@@ -41,9 +43,11 @@ struct ScenarioComparison {
 // (slot 1:100), in the order of the comparison's rows.
 std::vector<std::pair<std::string, std::string>> ScenarioFigures(const TAnswer& answers);
 
-// Reads and calculates every file (table.txt from `programFolder`).  A file
-// that cannot be read or calculated keeps its column with the reason.
-ScenarioComparison CompareScenarios(const std::vector<std::string>& files, const std::string& programFolder);
+// Reads and calculates every file with the support schedule in use (an
+// office's own `schedule`, else table.txt of `programFolder`).  A file that
+// cannot be read or calculated keeps its column with the reason.
+ScenarioComparison CompareScenarios(const std::vector<std::string>& files, const std::string& programFolder,
+                                    const OfficeSchedule& schedule);
 
 // The comparison as an aligned text table: a row per line, a column per
 // case; a value that differs from the first column is marked "*" and

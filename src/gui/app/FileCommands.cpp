@@ -442,7 +442,7 @@ void TfrmMain::CompareScenariosClick() {
     }
     std::vector<std::string> files{openCase.toStdString()};
     for (const QString& other : others) files.push_back(other.toStdString());
-    ScenarioComparison comparison = CompareScenarios(files, settings_.folders.program);
+    ScenarioComparison comparison = CompareScenarios(files, settings_.folders.program, settings_.schedule);
     comparison.columns.front().file = CurrentFileName().isEmpty() ? "Untitled.q10" : CurrentFileName().toStdString();
     TfrmCompare window(std::move(comparison), *prompts_, this);
     if (ShowCompare) ShowCompare(window);

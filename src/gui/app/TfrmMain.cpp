@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -197,9 +198,15 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     layout->addWidget(splitter, 1);
     setCentralWidget(central);
 
+    lblScheduleNotice_ = new QLabel(this);
+    lblScheduleNotice_->setObjectName(QStringLiteral("lblScheduleNotice"));
+    lblScheduleNotice_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
+    statusBar()->addPermanentWidget(lblScheduleNotice_);
+
     CreateNewCase();
-    const std::string iniPath = IncludeTrailingPathDelimiter(settings_.folders.settings) + kSettingsFileName;
-    for (const std::string& problem : ReadINI(iniPath, settings_)) prompts_->Warn(Q(problem));
+    settingsFile_ = SettingsFilePath(settings_);
+    for (const std::string& problem : ReadINI(settingsFile_, settings_)) prompts_->Warn(Q(problem));
+    ApplySchedule();
     FallBackToInstalledLayouts();
     ChooseWordProcessorAtStartUp();
     environment_->clientFolder = settings_.folders.clientFiles;
@@ -396,6 +403,9 @@ void TfrmMain::BuildMenus() {
     caseCommands_.push_back(mnuAnnualizer_);
     mnuCalculator_ = AddAction(options, QStringLiteral("Ca&lculator"), QKeySequence(QStringLiteral("Ctrl+Alt+C")));
     connect(mnuCalculator_, &QAction::triggered, this, &TfrmMain::CalculatorClick);
+    QAction* schedule = AddAction(options, QStringLiteral("Support &Schedule..."));
+    schedule->setObjectName(QStringLiteral("mnuSupportSchedule"));
+    connect(schedule, &QAction::triggered, this, &TfrmMain::SupportScheduleClick);
     QAction* check = AddAction(options, QStringLiteral("C&heck Worksheet"));
     connect(check, &QAction::triggered, this, &TfrmMain::CheckWorksheetClick);
     caseCommands_.push_back(check);

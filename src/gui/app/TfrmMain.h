@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/UserPrompts.h"
+#include "calc/ScheduleImport.h"
 #include "files/FileAccess.h"
 #include "files/Settings.h"
 #include "print/PrvwSend.h"
@@ -93,6 +94,15 @@ public:
     void DefaultLocationClick(int tag);
     // Options > Default Locations > Help Site: an office's own help site.
     void HelpSiteClick();
+    // Options > Support Schedule...: the schedule in use, installing an
+    // office's own and going back to the installed one.  Installing and going
+    // back write the settings file at once (the command-line tool reads it)
+    // and recalculate the case.
+    void SupportScheduleClick();
+    QString ScheduleInUse();
+    // "" when the schedule is installed; otherwise why not (nothing changed).
+    QString InstallOfficeSchedule(const ScheduleReading& reading, const QString& name, const QString& effective);
+    void UseInstalledScheduleClick();
     void CheckWorksheetClick();
     // The support scheduler window and the two interest settings.
     void SupportSchedulerClick();
@@ -248,8 +258,10 @@ private:
     void ShowZoomDialog();
     void ShowShrinkFontDialog();
     void ShowAbout();
-    // Printing: recalculation, assembly and hand-off.
-    void RecalculateForPrint();
+    // The case as the worksheet on screen stands, recalculated (before a
+    // print, after the support schedule changed).
+    void RecalculateCase();
+    // Printing: assembly and hand-off.
     std::optional<quill10::PrintSelection> AskPrintSelection();
     void RunPrintJob(const quill10::PrintSelection& selection, const PageMargins& margins);
     PrintDocument SelectionDocument(const quill10::PrintSelection& selection);
@@ -261,6 +273,9 @@ private:
     // and starts the word processor on it.
     bool HandOff(const PrintDocument& document, const std::string& folder, const std::vector<std::string>& names,
                  const PageMargins& margins);
+    // Computes with the schedule the settings name, and says on the status
+    // bar when it is the demonstration schedule.
+    void ApplySchedule();
     // Remembers the open case's file as it is on the disk now.
     void StampCase();
     // True when another program has changed the open case's file since it
@@ -293,6 +308,8 @@ private:
     bool caseShown_ = true;  // false after Close, until a worksheet is displayed again
     // The open case's file as it was last read or written, and a changed
     // state of it the user chose not to reload (not offered again).
+    std::string settingsFile_;  // the settings file read at start-up
+    QLabel* lblScheduleNotice_ = nullptr;  // on the status bar while the demonstration schedule is in use
     std::string stampedPath_;
     FileStamp caseStamp_;
     FileStamp reloadDeclined_;

@@ -140,7 +140,7 @@ bool TfrmMain::HandOff(const PrintDocument& document, const std::string& folder,
 
 // The case as the worksheet on screen stands: leaving a focused field
 // recalculates it, else the page is stored and recalculated here.
-void TfrmMain::RecalculateForPrint() {
+void TfrmMain::RecalculateCase() {
     if (QWidget* focus = QApplication::focusWidget(); focus && pnlMainForm_->isAncestorOf(focus)) {
         CalcOnExit(focus);
         return;
@@ -183,7 +183,7 @@ void TfrmMain::PrintSchedule(const SchedulerGrid& table, const PageMargins& marg
 }
 
 void TfrmMain::RunPrintJob(const quill10::PrintSelection& selection, const PageMargins& margins) {
-    RecalculateForPrint();
+    RecalculateCase();
     if (selection.scheduler) {
         PrintSchedule(grid_, margins);
         return;
@@ -222,7 +222,7 @@ void TfrmMain::QuickPrintClick() {
 void TfrmMain::SaveAsPdfClick() {
     const std::optional<quill10::PrintSelection> selection = AskPrintSelection();
     if (!selection) return;
-    RecalculateForPrint();
+    RecalculateCase();
     if (!selection->scheduler && AssemblyOrder(*selection).empty()) {
         prompts_->Inform(QStringLiteral("No page was chosen, so no PDF was written."));
         return;
