@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
 #include <QMenu>
@@ -262,6 +264,72 @@ private slots:
         TypeInto(11, QStringLiteral("30000"));
         comeBack();
         QCOMPARE(prompts->questions.size(), 2);
+    }
+
+    // Options > Support Schedule...: Cancel in the install dialog changes
+    // nothing; Install puts the office's schedule in use at once (figures,
+    // status bar, settings file); "Use the Installed Schedule" goes back.
+    void anOfficesScheduleIsInstalledFromTheWindow() {
+        QVERIFY(window->OpenFile(WriteSample("case.q10", "sole-father-pays.q10")));
+        const QString demonstrationFigure = window->HeadlineSupport();
+        auto* notice = window->findChild<QLabel*>(QStringLiteral("lblScheduleNotice"));
+        QVERIFY(notice && notice->isVisible());
+        QVERIFY(notice->text().startsWith(QStringLiteral("Computed with the demonstration support schedule")));
+        // The office's schedule: $50 more in every column, as CSV with a header.
+        QFile installed(ProgramFolder() + "/table.txt");
+        QVERIFY(installed.open(QIODevice::ReadOnly));
+        QByteArray csv = "Income,1,2,3,4,5,6\r\n";
+        for (const QByteArray& line : installed.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.trimmed().split('\t');
+            if (fields.size() != 7) continue;
+            QByteArrayList row{fields[0]};
+            for (int k = 1; k < 7; ++k) row << QByteArray::number(fields[k].toLong() + 50);
+            csv += row.join(',') + "\r\n";
+        }
+        const QString office = home->Path() + "/office.csv";
+        QFile file(office);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(csv);
+        file.close();
+
+        QString verdict;
+        auto installWith = [&](std::function<void(QDialog&)> inInstallDialog) {
+            prompts->filesToOpen = {office};
+            prompts->dialogDrivers.push_back([](QDialog& dialog) {
+                dialog.findChild<QPushButton*>(QStringLiteral("btnInstallSchedule"))->click();
+            });
+            prompts->dialogDrivers.push_back([&verdict, inInstallDialog](QDialog& dialog) {
+                verdict = dialog.findChild<QPlainTextEdit*>(QStringLiteral("memVerdict"))->toPlainText();
+                inInstallDialog(dialog);
+            });
+            window->findChild<QAction*>(QStringLiteral("mnuSupportSchedule"))->trigger();
+        };
+        installWith([](QDialog& dialog) { dialog.findChild<QPushButton*>(QStringLiteral("btnCancel"))->click(); });
+        QVERIFY2(verdict.contains(QStringLiteral("The schedule passes the table check.")), qPrintable(verdict));
+        QVERIFY(window->CurrentSettings().schedule.file.empty());
+        QCOMPARE(window->HeadlineSupport(), demonstrationFigure);
+
+        installWith([](QDialog& dialog) {
+            QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("edtScheduleName")), QStringLiteral("Ohio 2024"));
+            auto* install = dialog.findChild<QPushButton*>(QStringLiteral("btnInstall"));
+            install->click();  // no effective date yet: the dialog says so and stays open
+            QVERIFY(dialog.isVisible());
+            QVERIFY(dialog.findChild<QLabel*>(QStringLiteral("lblProblem"))->text().contains(QStringLiteral("YYYY-MM-DD")));
+            QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("edtEffective")), QStringLiteral("2024-01-01"));
+            install->click();
+        });
+        QCOMPARE(window->CurrentSettings().schedule.name, std::string("Ohio 2024"));
+        QVERIFY(window->HeadlineSupport() != demonstrationFigure);
+        QVERIFY(!notice->isVisible());
+        QVERIFY(window->ScheduleInUse().startsWith(QStringLiteral("Support schedule: Ohio 2024, effective January 1, 2024")));
+        QFile ini(QString::fromStdString(SettingsFilePath(window->CurrentSettings())));
+        QVERIFY(ini.open(QIODevice::ReadOnly));
+        QVERIFY(ini.readAll().contains("\r\nOhio 2024\r\n2024-01-01\r\n"));
+
+        window->UseInstalledScheduleClick();
+        QVERIFY(window->CurrentSettings().schedule.file.empty());
+        QCOMPARE(window->HeadlineSupport(), demonstrationFigure);
+        QVERIFY(notice->isVisible());
     }
 
     void saveAsAppendsTheExtensionAndAsksBeforeReplacing() {
