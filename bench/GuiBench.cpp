@@ -23,6 +23,7 @@ public:
     void Inform(const QString&) override {}
     bool AskYesNo(const QString&) override { return false; }
     bool AskOkCancel(const QString&) override { return false; }
+    EntryAnswer AskUnreadableEntry(const QString&) override { return EntryAnswer::PutBack; }
     ReplaceAnswer AskReplaceCase(const QString&) override { return ReplaceAnswer::Cancel; }
     ChangedCaseAnswer AskOverwriteChangedCase(const QString&) override { return ChangedCaseAnswer::Cancel; }
     QString AskText(const QString&, const QString&) override { return {}; }

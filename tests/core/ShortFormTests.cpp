@@ -520,15 +520,16 @@ const DecreeCase kDecreeCases[] = {
      {{16, 141, "50.00"}, {16, 273, "-6.03"}, {16, 142, "0.00"}, {16, 143, "43.97"},
       {16, 274, "-12.06"}, {16, 146, "87.94"}, {16, 275, "-26.13"}, {16, 276, "-52.25"}, {16, 152, "381.08"},
       {16, 269, ""}, {16, 131, "50.00"}}},
-    // No children: error 9999 once, "1" written on the short page, and the
-    // per-child rows equal the whole rows.
+    // No children: error 9999 once, the per-child rows equal the whole rows,
+    // and the number stays as the worksheet was worked out for it (a "1"
+    // written here would show a number the figures were not computed with).
     {"NoChildrenOnTheSoleSharedShortForm", 1,
      {{1, 2, ""}, {6, 23, "5,200.00"}, {6, 27, "0"}},
-     {{15, 2, "1"}, {1, 2, ""}, {15, 129, "100.00"}, {15, 132, "100.00"}},
+     {{15, 2, ""}, {1, 2, ""}, {15, 129, "100.00"}, {15, 132, "100.00"}},
      {9999}},
     {"NoChildrenWithTheMotherOnTheSplitShortForm", 1,
      {{8, 4, "0"}, {8, 5, "2"}, {14, 24, "5,200.00"}, {14, 4, "0"}},
-     {{16, 4, "1"}, {16, 5, "2"}, {16, 129, "100.00"}, {16, 132, "100.00"}},
+     {{16, 4, "0"}, {16, 5, "2"}, {16, 129, "100.00"}, {16, 132, "100.00"}},
      {9999}},
 };
 

@@ -64,6 +64,11 @@ bool ScriptedPrompts::AskOkCancel(const QString& text) {
     return Take(okCancelAnswers, false);
 }
 
+EntryAnswer ScriptedPrompts::AskUnreadableEntry(const QString& text) {
+    questions << text;
+    return Take(entryAnswers, EntryAnswer::CorrectIt);
+}
+
 int ScriptedPrompts::RunDialog(QDialog& dialog) {
     dialogsShown << dialog.windowTitle();
     dialog.setResult(QDialog::Rejected);

@@ -52,6 +52,10 @@ public:
     QStringList ChooseFilesToOpen(const QString& title, const QString& folder, const QString& filter) override;
     void PrintDocument(const QString& title, QTextDocument& document) override;
     bool AskOkCancel(const QString& text) override;
+    // An unreadable entry: answered from `entryAnswers` (Correct It, the
+    // default button, when empty); the texts are kept in `questions`.
+    std::deque<EntryAnswer> entryAnswers;
+    EntryAnswer AskUnreadableEntry(const QString& text) override;
     // The question about replacing an existing case: answered from
     // `replaceAnswers` (Cancel when empty); the paths asked about are kept.
     std::deque<ReplaceAnswer> replaceAnswers;

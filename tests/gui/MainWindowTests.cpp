@@ -83,33 +83,81 @@ private slots:
         QCOMPARE(Slot(1, 2), QStringLiteral("3"));
     }
 
-    void unreadableEntryIsNamedOnceAndCancelPutsBackTheValue() {
+    // An entry that cannot be read: "Correct It" (the default button, what
+    // Enter presses) goes back to the field with the entry selected and
+    // stores nothing; Cancel puts back what the field held; "Enter 0" enters 0.
+    void unreadableEntryIsNamedOnceAndNothingIsLostByDefault() {
         ErrorLog errors;
         TypeInto(10, QStringLiteral("60000"));
         const QString headline = window->HeadlineSupport();
-        prompts->okCancelAnswers = {false};  // Cancel
-        TypeInto(10, QStringLiteral("abc"));
+        TypeInto(10, QStringLiteral("abc"));  // Correct It
         QCOMPARE(prompts->questions.size(), 1);
         const QString message = prompts->questions.first();
         QVERIFY2(message.startsWith(QStringLiteral("2120-Str2Float_2. An error occurred")), qPrintable(message));
         QVERIFY2(message.contains(QStringLiteral("Line 1a, Column I: \"abc\"")), qPrintable(message));
-        QCOMPARE(Edit(10)->text(), QStringLiteral("60,000.00"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Edit(10)));
+        QCOMPARE(Edit(10)->text(), QStringLiteral("abc"));
+        QCOMPARE(Edit(10)->selectedText(), QStringLiteral("abc"));
         QCOMPARE(Slot(1, 19), QStringLiteral("60,000.00"));
+        QCOMPARE(Slot(0, 10), QStringLiteral("60,000.00"));  // leaving the field passed through stored nothing
+        QVERIFY(!window->SaveClick());     // a file command waits for the correction
+        QCOMPARE(prompts->questions.size(), 2);
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Edit(10)));
+
+        prompts->entryAnswers = {EntryAnswer::PutBack};  // Cancel or Escape
+        QTest::keyClick(Edit(10), Qt::Key_Tab);
+        QCOMPARE(Edit(10)->text(), QStringLiteral("60,000.00"));
         QCOMPARE(window->HeadlineSupport(), headline);
 
-        prompts->okCancelAnswers = {true};  // OK enters 0
-        TypeInto(10, QStringLiteral("abc"));
-        QCOMPARE(prompts->questions.size(), 2);
+        prompts->entryAnswers = {EntryAnswer::EnterZero};
+        Edit(10)->setFocus();
+        Edit(10)->setText(QStringLiteral("12,000\n500"));  // pasted from two cells
+        QTest::keyClick(Edit(10), Qt::Key_Tab);
+        QCOMPARE(prompts->questions.size(), 4);
         QCOMPARE(Edit(10)->text(), QStringLiteral("0.00"));
         QCOMPARE(Slot(1, 19), QStringLiteral("0.00"));
         QVERIFY(errors.codes.empty());  // the calculation never met the entry
 
-        // A pasted line break and blanks are trimmed, not refused.
+        // A pasted line break and blanks around a number are trimmed, not refused.
         Edit(11)->setFocus();
         Edit(11)->setText(QStringLiteral(" 45,000\n"));
         QTest::keyClick(Edit(11), Qt::Key_Tab);
         QCOMPARE(Edit(11)->text(), QStringLiteral("45,000.00"));
-        QCOMPARE(prompts->questions.size(), 2);
+        QCOMPARE(prompts->questions.size(), 4);
+    }
+
+    // The short form's number of children: 0 is asked about before anything
+    // is calculated; Cancel puts back the number, OK enters 1, and the
+    // figures are always those of the number shown.
+    void shortFormChildrenOfZeroIsAskedAbout() {
+        QVERIFY(window->OpenFile(WriteSample("short.q10", "sole-short-form.q10")));
+        window->DisplayAPage(0);
+        const QString longForm = window->HeadlineSupport();
+        window->DisplayAPage(1500);
+        QCOMPARE(window->HeadlineSupport(), longForm);
+        const QString children = Edit(2)->text();
+        QVERIFY(children.toInt() >= 2);
+        ErrorLog errors;
+        prompts->okCancelAnswers = {false};
+        TypeInto(2, QStringLiteral("0"));
+        QCOMPARE(prompts->questions.size(), 1);
+        QVERIFY2(prompts->questions.first().contains(QStringLiteral("at least one child")),
+                 qPrintable(prompts->questions.first()));
+        QCOMPARE(Edit(2)->text(), children);
+        QCOMPARE(Slot(1, 2), children);
+        QCOMPARE(window->HeadlineSupport(), longForm);
+
+        prompts->okCancelAnswers = {true};
+        TypeInto(2, QStringLiteral("0"));
+        QCOMPARE(Edit(2)->text(), QStringLiteral("1"));
+        QCOMPARE(Slot(1, 2), QStringLiteral("1"));
+        QCOMPARE(Slot(15, 2), QStringLiteral("1"));
+        window->DisplayAPage(0);
+        QCOMPARE(window->HeadlineSupport(), [&] {  // the long form worked out for one child
+            window->DisplayAPage(1500);
+            return window->HeadlineSupport();
+        }());
+        QVERIFY(errors.codes.empty());  // no "Unidentified error - 999"
     }
 
     void anUnreadableAnswerOfAFileIsReportedOncePerRecalculation() {

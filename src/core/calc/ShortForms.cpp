@@ -347,13 +347,14 @@ double AnnualCharge(const TAnswer& a, const DecreeInputs& in, double base) {
     return 0;
 }
 
-// The number of children the per-child rows divide by; an entry of 0 is
-// corrected to 1.
-int DecreeChildren(TAnswer& a, int page, int slot) {
+// The number of children the per-child rows divide by.  An entry of 0 is
+// reported and the rows are divided by 1; the entry itself is left as it
+// is, so the number shown is the number the worksheet was worked out for
+// (the window asks for at least 1 before it calculates).
+int DecreeChildren(const TAnswer& a, int page, int slot) {
     const int children = Str2Int(a.Text(page, slot));
     if (children != 0) return children;
     ErrorMessage(9999);
-    a.SetText(page, slot, "1");
     return 1;
 }
 
@@ -374,6 +375,14 @@ void DecreeColumn(TAnswer& a, int page, const DecreeRow (&rows)[N], double suppo
         a.SetText(page, row.total, MoneyText(total));
     }
 }
+
+}  // namespace
+
+bool IsDecreeChildrenSlot(int page, int slot) {
+    return (page == 15 && slot == 2) || (page == 16 && (slot == 4 || slot == 5));
+}
+
+namespace {
 
 void DecreeTable(TAnswer& a, const ShortForm& f, int childrenSlot) {
     const int children = DecreeChildren(a, f.page, childrenSlot);

@@ -26,6 +26,11 @@ void Calc14(CalcRun& run);  // lines 26 to 29
 void Calc15(TAnswer& answers);  // sole/shared short form, page 15
 void Calc16(TAnswer& answers);  // split short form, page 16
 
+// The short forms' numbers of children that their decree tables divide by
+// (15:2, and the split form's children with each parent, 16:4 and 16:5);
+// each must be at least 1.
+bool IsDecreeChildrenSlot(int page, int slot);
+
 // The printed-page copies: pages 1-6 to 18-23 and 8-14 to 25-31.
 void CopySoleSharedPrintedPages(TAnswer& answers);
 void CopySplitPrintedPages(TAnswer& answers);

@@ -44,10 +44,12 @@ bool EnsureFolder(const std::string& folder) {
 QString TfrmMain::CurrentFileName() const { return Q(environment_->currentFileName); }
 
 // Leaves the field being edited, so that it is stored and recalculated
-// before a file command saves or replaces the case.
-void TfrmMain::Commit() {
+// before a file command saves or replaces the case.  False when its entry
+// cannot be read and the user chose to correct it: the command stops.
+bool TfrmMain::Commit() {
     QWidget* focus = QApplication::focusWidget();
-    if (focus && pnlMainForm_->isAncestorOf(focus)) CalcOnExit(focus);
+    if (!focus || !pnlMainForm_->isAncestorOf(focus)) return true;
+    return CalcOnExit(focus);
 }
 
 bool TfrmMain::AskToSaveChanges() {
@@ -134,7 +136,7 @@ void TfrmMain::CheckCaseOnDisk() {
 }
 
 void TfrmMain::NewClick() {
-    Commit();
+    if (!Commit()) return;
     if (!AskToSaveChanges()) return;
     CreateNewCase();
     ShowStartScreen(false);
@@ -144,7 +146,7 @@ void TfrmMain::NewClick() {
 }
 
 void TfrmMain::OpenClick() {
-    Commit();
+    if (!Commit()) return;
     if (!AskToSaveChanges()) return;
     const QString path = prompts_->ChooseFileToOpen(QStringLiteral("Open File Dialog"), Q(settings_.folders.clientFiles),
                                                     kClientFilter);
@@ -204,7 +206,7 @@ bool TfrmMain::WriteCurrentFile() {
 }
 
 bool TfrmMain::SaveClick() {
-    Commit();
+    if (!Commit()) return false;
     if (environment_->currentFileName.empty() || IsUntitledName(environment_->currentFileName)) return SaveAsClick();
     const bool saved = WriteCurrentFile();
     UpdateMenuItems();
@@ -223,7 +225,7 @@ QString TfrmMain::SaveAsProposal() const {
 }
 
 bool TfrmMain::SaveAsClick() {
-    Commit();
+    if (!Commit()) return false;
     EnsureFolder(settings_.folders.clientFiles);
     bool saved = false;
     for (;;) {
@@ -243,7 +245,7 @@ bool TfrmMain::SaveAsClick() {
 }
 
 void TfrmMain::CloseClick() {
-    Commit();
+    if (!Commit()) return;
     if (!AskToSaveChanges()) return;
     environment_->currentFileName.clear();
     ClearPage();
@@ -279,7 +281,7 @@ QString TfrmMain::ImportTarget(const QString& oldPath, bool& replace) {
 }
 
 void TfrmMain::ImportClick(int tag) {
-    Commit();
+    if (!Commit()) return;
     if (!AskToSaveChanges()) return;
     const bool wq7 = tag == 0;
     const QString path = prompts_->ChooseFileToOpen(
@@ -392,7 +394,7 @@ void TfrmMain::DefaultLocationClick(int tag) {
 }
 
 QString TfrmMain::SaveAsScenarioClick() {
-    Commit();
+    if (!Commit()) return {};
     const std::string current = environment_->currentFileName;
     if (current.empty() || IsUntitledName(current)) {
         prompts_->Inform(QStringLiteral("Save the case first: a scenario is saved beside it, named after it."));
@@ -419,7 +421,7 @@ QString TfrmMain::SaveAsScenarioClick() {
 }
 
 void TfrmMain::CompareScenariosClick() {
-    Commit();
+    if (!Commit()) return;
     EnsureFolder(settings_.folders.clientFiles);  // the file dialog opens there
     const QStringList others = prompts_->ChooseFilesToOpen(
         QStringLiteral("Compare Scenarios: choose one to five cases to compare with the open case"),
@@ -454,7 +456,7 @@ void TfrmMain::CompareScenariosClick() {
 }
 
 void TfrmMain::CheckWorksheetClick() {
-    Commit();
+    if (!Commit()) return;
     TfrmAttachment window(*answers_, this);
     FillPage();
     window.exec();

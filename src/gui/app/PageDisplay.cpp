@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -83,7 +84,7 @@ void TfrmMain::DisplayAPage(int tag) {
     if (tag < 0) return;
     // The field being edited is left first, so what was typed reaches the
     // calculation pages before the next page is calculated and shown.
-    Commit();
+    if (!Commit()) return;
     if (currentPage_ != -1) StorePage();
     ShowStartScreen(false);
     DisplayPage(tag);
@@ -254,53 +255,96 @@ void TfrmMain::RecalculatePage() {
 
 // ---- The field-edit cycle ----
 
-void TfrmMain::CalcOnExit(QWidget* sender) {
+bool TfrmMain::CalcOnExit(QWidget* sender) {
+    // Leaving the field the focus passed through on its way back to a field
+    // being corrected takes nothing: the page holds an entry not yet read.
+    if (correcting_) return false;
     if (auto* edit = qobject_cast<QLineEdit*>(sender)) {
         const FieldKind kind = KindOfTag(TagOf(edit));
-        if (kind != FieldKind::Unbound && !edit->isReadOnly() && AcceptEntry(edit)) {
-            const QString normalised = QString::fromStdString(NormalisedText(kind, edit->text().toStdString()));
-            if (normalised != edit->text()) edit->setText(normalised);
+        if (kind != FieldKind::Unbound && !edit->isReadOnly()) {
+            const EntryOutcome outcome = AcceptEntry(edit);
+            if (outcome == EntryOutcome::Correcting) {
+                ReturnToField(edit);
+                return false;
+            }
+            if (outcome == EntryOutcome::Taken) {
+                const QString normalised = QString::fromStdString(NormalisedText(kind, edit->text().toStdString()));
+                if (normalised != edit->text()) edit->setText(normalised);
+            }
         }
     }
-    if (!answers_ || !IsScreenPage(currentPage_)) return;
+    if (!answers_ || !IsScreenPage(currentPage_)) return true;
     const ErrorBatch onceEach;
     StorePage();
     RecalculatePage();
     UpdateMenuItems();
+    return true;
 }
 
 // A number field's entry is read before it is stored: spaces and a line
 // break pasted with it are trimmed; an entry that cannot be read is shown
-// once, naming the field and quoting the entry (OK enters 0, Cancel puts
-// back the previous value); an amount too large for exact cents is
-// refused and the previous value stays.
-bool TfrmMain::AcceptEntry(QLineEdit* edit) {
+// once, naming the field and quoting the entry: "Correct It" (the default)
+// sends the focus back with the entry selected, "Enter 0" enters 0, Cancel
+// or Escape puts back the previous value; an amount too large for exact
+// cents is refused and the previous value stays.  A short form's number of
+// children that its decree table divides by must be at least 1.
+TfrmMain::EntryOutcome TfrmMain::AcceptEntry(QLineEdit* edit) {
     const FieldKind kind = KindOfTag(TagOf(edit));
-    if (kind == FieldKind::Text) return true;
+    if (kind == FieldKind::Text) return EntryOutcome::Taken;
     const QString typed = edit->text().trimmed();
     if (typed != edit->text()) edit->setText(typed);
     const EntryCheck check = CheckNumberEntry(typed.toStdString());
     const QString place = PlaceOf(edit);
     if (check == EntryCheck::Unreadable) {
-        const QString text = QStringLiteral("%1\n\n%2: \"%3\" cannot be read as a number.\n"
-                                            "OK enters 0 in the field; Cancel puts back what it held before.")
-                                 .arg(QString::fromStdString(CreateErrorStr(MessageNumberOf(ParserErrorOf(kind)))).trimmed(),
-                                      place, typed);
-        if (prompts_->AskOkCancel(text)) {
-            edit->setText(QStringLiteral("0"));
-            return true;
+        const QString text =
+            QStringLiteral("%1\n\n%2: \"%3\" cannot be read as a number.\n"
+                           "Correct It takes you back to the field; Enter 0 enters 0 in it; Cancel puts back what it "
+                           "held before.")
+                .arg(QString::fromStdString(CreateErrorStr(MessageNumberOf(ParserErrorOf(kind)))).trimmed(), place, typed);
+        switch (prompts_->AskUnreadableEntry(text)) {
+            case EntryAnswer::CorrectIt: return EntryOutcome::Correcting;
+            case EntryAnswer::EnterZero:
+                edit->setText(QStringLiteral("0"));
+                break;
+            case EntryAnswer::PutBack:
+                RestoreField(edit);
+                return EntryOutcome::PutBack;
         }
-        RestoreField(edit);
-        return false;
     }
     if (check == EntryCheck::TooLarge) {
         prompts_->Warn(QStringLiteral("%1: \"%2\" is too large. Amounts must be below 1,000,000,000,000; "
                                       "the field keeps what it held before.")
                            .arg(place, typed));
         RestoreField(edit);
-        return false;
+        return EntryOutcome::PutBack;
     }
-    return true;
+    if (IsDecreeChildrenSlot(currentPage_, SlotOfEditTag(TagOf(edit))) && Str2Float_0(edit->text().toStdString()) < 1) {
+        const QString text = QStringLiteral("%1: there must be at least one child subject to the order, and the "
+                                            "decree table divides by the number of children.\n"
+                                            "OK enters 1; Cancel puts back what the field held before.")
+                                 .arg(place);
+        if (!prompts_->AskOkCancel(text)) {
+            RestoreField(edit);
+            return EntryOutcome::PutBack;
+        }
+        edit->setText(QStringLiteral("1"));
+    }
+    return EntryOutcome::Taken;
+}
+
+void TfrmMain::ReturnToField(QLineEdit* edit) {
+    if (edit->hasFocus()) {  // a command asked for the entry; the field was not left
+        edit->selectAll();
+        return;
+    }
+    correcting_ = edit;
+    QTimer::singleShot(0, this, [this] {
+        if (auto* field = qobject_cast<QLineEdit*>(correcting_.data())) {
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+        }
+        correcting_ = nullptr;
+    });
 }
 
 // Puts back the value the field shows for its slot in the store.

@@ -655,7 +655,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool TfrmMain::CloseSequence() {
-    Commit();
+    if (!Commit()) return false;
     if (!AskToSaveChanges()) return false;
     WriteSettingsAndCleanUp();
     return true;

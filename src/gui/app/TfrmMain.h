@@ -72,7 +72,10 @@ public:
     // ---- Worksheet screens ----
     void DisplayPage(int tag);
     void DisplayAPage(int tag);
-    void CalcOnExit(QWidget* sender);
+    // Leaving a field: its entry is read, the page stored and the case
+    // recalculated.  False when the entry cannot be read and the user went
+    // back to correct it (nothing was stored).
+    bool CalcOnExit(QWidget* sender);
     void ScrollOnEnter(QWidget* sender);
     void OverrideClick();
     void DialogDispatch(int code);
@@ -225,14 +228,19 @@ private:
     void RecalculateAfterLineDialog(int code);
     // Reads what was typed into a number field; false when the user chose
     // to put back the field's previous value.
-    bool AcceptEntry(QLineEdit* edit);
+    // What became of a field's entry when the field was left.
+    enum class EntryOutcome { Taken, PutBack, Correcting };
+    EntryOutcome AcceptEntry(QLineEdit* edit);
+    // Sends the focus back to a field whose entry is to be corrected, with
+    // its text selected; the field left for it in between is not taken.
+    void ReturnToField(QLineEdit* edit);
     void RestoreField(QLineEdit* edit);
     void CloseCallouts();
     QWidget* CalloutButton() const;  // the "?" button of the bubble on show
     void RunCalculate();
     void ScalePage(double factor);
     bool KeyPress(QKeyEvent* key);
-    void Commit();
+    bool Commit();
     bool AskToSaveChanges();
     bool WriteCurrentFile();
     void CreateNewCase();
@@ -259,8 +267,9 @@ private:
     void ShowShrinkFontDialog();
     void ShowAbout();
     // The case as the worksheet on screen stands, recalculated (before a
-    // print, after the support schedule changed).
-    void RecalculateCase();
+    // print, after the support schedule changed).  False when the entry of
+    // the field being left cannot be read and is being corrected.
+    bool RecalculateCase();
     // Printing: assembly and hand-off.
     std::optional<quill10::PrintSelection> AskPrintSelection();
     void RunPrintJob(const quill10::PrintSelection& selection, const PageMargins& margins);
@@ -314,6 +323,7 @@ private:
     FileStamp caseStamp_;
     FileStamp reloadDeclined_;
     bool checkingDisk_ = false;
+    QPointer<QWidget> correcting_;  // a field the focus is being sent back to
     std::vector<QObject*> caseCommands_;
     QPointer<QWidget> openCallout_;  // the help bubble on show, closed by Escape, a click or leaving the line
 

@@ -159,7 +159,7 @@ QString TfrmMain::ScheduleInUse() {
 }
 
 void TfrmMain::SupportScheduleClick() {
-    Commit();
+    if (!Commit()) return;
     TfrmSupportSchedule dialog(*this);
     prompts_->RunDialog(dialog);
 }

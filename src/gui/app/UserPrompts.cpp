@@ -61,6 +61,20 @@ bool DialogPrompts::AskOkCancel(const QString& text) {
 
 int UserPrompts::RunDialog(QDialog& dialog) { return dialog.exec(); }
 
+EntryAnswer DialogPrompts::AskUnreadableEntry(const QString& text) {
+    QApplication::beep();
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"), text, QMessageBox::NoButton, parent_);
+    QPushButton* correct = box.addButton(QStringLiteral("&Correct It"), QMessageBox::AcceptRole);
+    QPushButton* zero = box.addButton(QStringLiteral("&Enter 0"), QMessageBox::DestructiveRole);
+    QPushButton* putBack = box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(correct);
+    box.setEscapeButton(putBack);
+    box.exec();
+    if (box.clickedButton() == zero) return EntryAnswer::EnterZero;
+    if (box.clickedButton() == correct) return EntryAnswer::CorrectIt;
+    return EntryAnswer::PutBack;
+}
+
 ReplaceAnswer DialogPrompts::AskReplaceCase(const QString& path) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"),
                     QStringLiteral("The case \"%1\" already exists.\nReplace it with the imported case, or save "

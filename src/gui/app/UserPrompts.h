@@ -13,6 +13,8 @@ namespace quill10::gui {
 enum class SaveAnswer { Yes, No, Cancel };
 // What to do when an imported case would take the name of an existing one.
 enum class ReplaceAnswer { Replace, OtherName, Cancel };
+// What to do with a number field's entry that cannot be read.
+enum class EntryAnswer { CorrectIt, EnterZero, PutBack };
 // What to do when the case to be saved was changed by another program.
 enum class ChangedCaseAnswer { Overwrite, SaveAs, Cancel };
 
@@ -35,6 +37,10 @@ public:
     virtual bool AskYesNo(const QString& text) = 0;
     // A warning with OK and Cancel: true for OK.
     virtual bool AskOkCancel(const QString& text) = 0;
+    // An entry that cannot be read: "Correct It" (the default, so Enter never
+    // loses the figure), "Enter 0", or Cancel/Escape, which puts back what
+    // the field held.
+    virtual EntryAnswer AskUnreadableEntry(const QString& text) = 0;
     // The case `path` exists: Replace, Choose Another Name or Cancel.
     virtual ReplaceAnswer AskReplaceCase(const QString& path) = 0;
     // "The case "NAME" was changed by another program since you opened it."
@@ -63,6 +69,7 @@ public:
     void Inform(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     bool AskOkCancel(const QString& text) override;
+    EntryAnswer AskUnreadableEntry(const QString& text) override;
     ReplaceAnswer AskReplaceCase(const QString& path) override;
     ChangedCaseAnswer AskOverwriteChangedCase(const QString& name) override;
     QString AskText(const QString& title, const QString& label) override;

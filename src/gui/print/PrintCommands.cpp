@@ -140,10 +140,9 @@ bool TfrmMain::HandOff(const PrintDocument& document, const std::string& folder,
 
 // The case as the worksheet on screen stands: leaving a focused field
 // recalculates it, else the page is stored and recalculated here.
-void TfrmMain::RecalculateCase() {
+bool TfrmMain::RecalculateCase() {
     if (QWidget* focus = QApplication::focusWidget(); focus && pnlMainForm_->isAncestorOf(focus)) {
-        CalcOnExit(focus);
-        return;
+        return CalcOnExit(focus);  // false: an entry being corrected, nothing goes on
     }
     if (IsScreenPage(currentPage_)) {
         StorePage();
@@ -151,6 +150,7 @@ void TfrmMain::RecalculateCase() {
     } else {
         RunCalculate();
     }
+    return true;
 }
 
 bool TfrmMain::Usable(const PrintDocument& document) {
@@ -183,7 +183,7 @@ void TfrmMain::PrintSchedule(const SchedulerGrid& table, const PageMargins& marg
 }
 
 void TfrmMain::RunPrintJob(const quill10::PrintSelection& selection, const PageMargins& margins) {
-    RecalculateCase();
+    if (!RecalculateCase()) return;
     if (selection.scheduler) {
         PrintSchedule(grid_, margins);
         return;
@@ -222,7 +222,7 @@ void TfrmMain::QuickPrintClick() {
 void TfrmMain::SaveAsPdfClick() {
     const std::optional<quill10::PrintSelection> selection = AskPrintSelection();
     if (!selection) return;
-    RecalculateCase();
+    if (!RecalculateCase()) return;
     if (!selection->scheduler && AssemblyOrder(*selection).empty()) {
         prompts_->Inform(QStringLiteral("No page was chosen, so no PDF was written."));
         return;
