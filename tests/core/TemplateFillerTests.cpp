@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "calc/Conversions.h"
 #include "print/RtfText.h"
 #include "print/TemplateFiller.h"
 #include "store/Answers.h"
@@ -211,6 +212,47 @@ TEST_F(FillerTest, AMissingTabFileIsReportedByNameAndThePageFilled) {
     EXPECT_NE(text.find("DR-1"), std::string::npos);
     ASSERT_EQ(filler.Problems().size(), 1u);
     EXPECT_NE(filler.Problems()[0].find(Tabs("PAGE4.DAT")), std::string::npos) << filler.Problems()[0];
+}
+
+// A list field prints the text its list shows on screen, never the
+// position it stores: for every printed list field, nothing chosen, the
+// first and the last item, after the field's way through the transfer and
+// the calculation, as the window takes it.
+TEST_F(FillerTest, ListFieldsPrintWhatTheScreenShows) {
+    const struct {
+        const char* field;
+        int screenPage, screenSlot;  // the list on screen
+        int printedPage, printedSlot;
+        const char* value;  // the position stored
+        const char* printed;
+    } cases[] = {
+        {"estimator's paid, father", 0, 203, 1, 13, "-1", ""},
+        {"estimator's paid, father", 0, 203, 1, 13, "0", "Daily"},
+        {"estimator's paid, father", 0, 203, 1, 13, "6", "Biannually"},
+        {"estimator's paid, father, on a new case", 0, 203, 1, 13, "", "Daily"},
+        {"estimator's paid, mother", 0, 207, 1, 14, "-1", ""},
+        {"estimator's paid, split father", 7, 203, 8, 16, "-1", ""},
+        {"estimator's paid, split mother", 7, 207, 8, 17, "6", "Biannually"},
+        {"short form filing status, father", 15, 205, 15, 205, "-1", ""},
+        {"short form filing status, father", 15, 205, 15, 205, "0", "Single"},
+        {"short form filing status, mother", 15, 206, 15, 206, "4", "Qualifying Widower"},
+        {"split short form filing status", 16, 205, 16, 205, "-1", ""},
+        {"split short form filing status", 16, 206, 16, 206, "4", "Qualifying Widower"},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<TAnswer> answers = test::NewStore();
+        answers->SetText(c.screenPage, c.screenSlot, c.value);
+        TransferScreenToCalc(*answers, c.screenPage);
+        answers->Calculate();
+        TransferCalcToScreen(*answers, c.screenPage);
+        // The installed template prints the slot as text ...
+        const std::string page = test::ReadWholeFile(test::ProgramFolder() + "/RTF/Page" + std::to_string(c.printedPage) + ".rtf");
+        EXPECT_NE(page.find("/*" + std::to_string(c.printedSlot) + "/"), std::string::npos) << c.field;
+        // ... and the text is the item the list shows.
+        std::string text = std::string(kHead) + "[/*" + std::to_string(c.printedSlot) + "/]}";
+        TemplateFiller(*answers, Folders(), state).FillPage(c.printedPage, text);
+        EXPECT_EQ(text, std::string(kHead) + "[" + c.printed + "]}") << c.field << " at " << c.value;
+    }
 }
 
 class JoinTest : public FillerTest {

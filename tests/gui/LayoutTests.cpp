@@ -14,6 +14,7 @@
 #include <map>
 #include <set>
 
+#include "calc/ListChoices.h"
 #include "GuiTestSupport.h"
 #include "calc/Conversions.h"
 #include "calc/Worksheets.h"
@@ -162,6 +163,20 @@ private slots:
             QCOMPARE(other->property("ExclusiveWith").toString(), box->objectName());
         }
         QCOMPARE(exclusive, page == 0 || page == 15 ? 6 : 0);
+        // Every list chooses from the items the paper prints for it.
+        int lists = 0;
+        for (QComboBox* list : root->findChildren<QComboBox*>()) {
+            QStringList items;
+            for (int k = 0; k < list->count(); ++k) items << list->itemText(k);
+            QStringList expected;
+            if (items.size() == static_cast<int>(kPayPeriodNames.size()))
+                for (const char* name : kPayPeriodNames) expected << QString::fromLatin1(name);
+            else
+                for (const char* name : kFilingStatusNames) expected << QString::fromLatin1(name);
+            QCOMPARE(items, expected);
+            ++lists;
+        }
+        QVERIFY(lists >= 2);
         // Every dialog button carries a code; help buttons hold their bubble.
         for (QPushButton* button : root->findChildren<QPushButton*>()) {
             if (button->objectName().contains(QLatin1String("Help"), Qt::CaseInsensitive)) {

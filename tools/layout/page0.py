@@ -3,7 +3,7 @@ from vlp import *
 from longform import (FREQUENCIES, cash_medical_line, cross_adjustment_lines, gross_income_and_adjustments,
                       monthly_cash_medical_lines, monthly_support_lines, sole_shared_caption)
 
-FILING = ["Single", "Married Joint", "Married Separate", "Head of Household", "Widow(er)"]
+FILING = ["Single", "Married Joint", "Married Separate", "Head of Household", "Qualifying Widower"]
 
 
 def child_care_block(p, who, base, father, amt=False):

@@ -8,6 +8,8 @@
 // calculation reads.
 #include "calc/Conversions.h"
 
+#include "calc/ListChoices.h"
+
 #include <iterator>
 #include <span>
 #include <string>
@@ -208,10 +210,10 @@ constexpr TransferPair kSplitLongPairs[] = {
     {{119, 125}, {14, 13, 19}, Text, Text},
     {{201, 201}, {8, 12, 12}, Text, Text},
     {{202, 202}, {8, 14, 14}, Text, Text},
-    {{203, 203}, {8, 16, 16}, Text, ConvB},
+    {{203, 203}, {8, 16, 16}, ConvB, ConvB},
     {{205, 205}, {8, 13, 13}, Text, Text},
     {{206, 206}, {8, 15, 15}, Text, Text},
-    {{207, 207}, {8, 17, 17}, Text, ConvB},
+    {{207, 207}, {8, 17, 17}, ConvB, ConvB},
     {{209, 209}, {9, 17, 17}, Text, Text},
     {{210, 210}, {9, 19, 19}, Text, Text},
     {{211, 211}, {9, 21, 21}, Text, Text},
@@ -418,8 +420,6 @@ static_assert(AllFit(kSplitShortPairs, 8, 14));
 // The minimum-wage annual income of the income estimator.
 constexpr double kMinimumWageIncome = 16952;
 
-constexpr const char* kPayPeriodNames[] = {"Daily",   "Weekly",    "Biweekly",  "Semimonthly",
-                                           "Monthly", "Quarterly", "Biannually"};
 constexpr const char* kMethodNames[] = {"Low", "Interpolate", "High"};
 constexpr const char* kLimitText = "Limit to $150,000";
 constexpr const char* kNoLimitText = "No $150,000 Limitation";
@@ -444,12 +444,13 @@ void MinimumWageToCalc(TAnswer& a, SlotRef screen, SlotRef box) {
     Write(a, box, Box(Str2Float_2(TextOf(a, screen)) == kMinimumWageIncome));
 }
 
-// B: "0".."6" on screen, the name on the calculation page; anything else
-// leaves the target alone.
+// B: "0".."6" on screen, the name on the calculation page, so the paper
+// prints what the list shows.  An empty choice is "Daily", as the income
+// estimator reads it; "-1" (none chosen, as after the minimum wage) leaves
+// the calculation page empty, never a name of an earlier choice.
 void PayPeriodToCalc(TAnswer& a, SlotRef screen, SlotRef calc) {
     const std::string& index = TextOf(a, screen);
-    if (index.size() == 1 && index[0] >= '0' && index[0] <= '6')
-        Write(a, calc, kPayPeriodNames[index[0] - '0']);
+    Write(a, calc, ChoiceText(kPayPeriodNames, index.empty() ? "0" : index));
 }
 
 void PayPeriodToScreen(TAnswer& a, SlotRef screen, SlotRef calc) {

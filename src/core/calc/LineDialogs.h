@@ -114,8 +114,7 @@ inline constexpr ChildCareSlots kChildCareSlots[] = {
     {31, 7, 239},
 };
 const ChildCareSlots* ChildCareSlotsOf(int code);
-inline constexpr const char* kFilingStatuses[] = {"Single", "Married Joint", "Married Separate", "Head of Household",
-                                                  "Qualifying Widow"};
+
 
 // ---- Local income tax (line 11) ----
 

@@ -1,6 +1,7 @@
 #include "calc/WorksheetLines.h"
 
 #include "calc/CalcEnvironment.h"
+#include "calc/ListChoices.h"
 
 namespace quill10 {
 
@@ -16,8 +17,6 @@ constexpr double kPovertyMultiple = 1.5;
 constexpr int kPovertyLevels[21] = {0,     12060, 12060, 12060, 12060, 12060, 12060, 12060, 12060, 12060, 12060,
                                     12060, 12060, 12060, 12060, 12060, 12060, 12060, 12060, 12060, 12060};
 
-constexpr const char* kFilingStatusNames[5] = {"Single", "Married Joint", "Married Separate", "Head of Household",
-                                               "Qualifying Widower"};
 
 double MoneyOf(const CalcRun& run, Slot s) { return run.Money(s.page, s.slot); }
 void SetMoney(CalcRun& run, Slot s, double value) { run.SetMoney(s.page, s.slot, value); }
@@ -34,7 +33,10 @@ double EarnedIncome(const CalcRun& run, const ParentColumn& p) {
 
 int PovertyLevelOf(int persons) { return persons >= 1 && persons <= 20 ? kPovertyLevels[persons] : 0; }
 
-const char* FilingStatusName(int index) { return index >= 0 && index < 5 ? kFilingStatusNames[index] : nullptr; }
+const char* FilingStatusName(int index) {
+    return index >= 0 && index < static_cast<int>(kFilingStatusNames.size()) ? kFilingStatusNames[static_cast<size_t>(index)]
+                                                                               : nullptr;
+}
 
 // ---- Lines 1 and 2 ----
 

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <system_error>
 
+#include "calc/ListChoices.h"
 #include "print/RtfText.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
@@ -319,7 +320,10 @@ std::string TemplateFiller::VariableText(int page, char code, int slot) const {
         }
         case '&': return CheckBoxText(page, slot);
         case '^': return Colour(RtfEscape(ConvertDate(answer)), overridden);
-        default: return Colour(RtfEscape(answer), overridden);  // "*", "#", "+", "<"
+        default:  // "*", "#", "+", "<"
+            if (IsShortFormFilingStatus(page, slot))
+                return Colour(RtfEscape(ChoiceText(kFilingStatusNames, answer)), overridden);
+            return Colour(RtfEscape(answer), overridden);
     }
 }
 

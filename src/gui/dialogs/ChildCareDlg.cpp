@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "calc/LineDialogs.h"
+#include "calc/ListChoices.h"
+#include "calc/ListChoices.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 
@@ -59,7 +61,7 @@ constexpr FieldRow kFields[TfrmChildCareDlg::kFieldCount] = {
 // stores "-1" while nothing is chosen) shows "Single".
 int FilingStatusIndex(const std::string& text) {
     const int index = Str2Int(text);
-    return index >= 0 && index < static_cast<int>(std::size(kFilingStatuses)) ? index : 0;
+    return index >= 0 && index < static_cast<int>(std::size(kFilingStatusNames)) ? index : 0;
 }
 
 }  // namespace
@@ -120,7 +122,7 @@ QWidget* TfrmChildCareDlg::BuildField(int row) {
         }
         case FieldType::FilingStatus: {
             auto* list = new QComboBox;
-            for (const char* status : kFilingStatuses) list->addItem(QString::fromLatin1(status));
+            for (const char* status : kFilingStatusNames) list->addItem(QString::fromLatin1(status));
             field = list;
             break;
         }
