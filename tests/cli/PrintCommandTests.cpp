@@ -183,4 +183,35 @@ TEST_F(PrintCommandTest, TwelvePagesConvertedByLibreOfficeShowTheCase) {
     }
 }
 
+// The signature block: each typed name prints on the line right under its
+// own signature rule, and a blank line stands between it and the next
+// caption, so no name reads against another party's line.
+TEST_F(PrintCommandTest, EachNamePrintsUnderItsOwnSignatureLine) {
+    for (const std::string page : {"6", "23"}) {
+        CliRun run = RunCli("print " + Sample("sole-father-pays.q10") + " --pages " + page + " -o " + Out("sig.pdf"));
+        ASSERT_EQ(run.status, 0) << run.output;
+        CliRun text = RunProgram("pdftotext", "-layout " + Out("sig.pdf") + " -");
+        std::vector<std::string> lines;
+        std::istringstream in(text.output);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        auto lineOf = [&](const std::string& words, size_t from = 0) {
+            for (size_t k = from; k < lines.size(); ++k)
+                if (lines[k].find(words) != std::string::npos) return k;
+            return lines.size();
+        };
+        const struct {
+            const char* caption;
+            const char* name;
+            const char* next;
+        } signatures[] = {{"Father's signature", "John Doe", "Mother's signature"},
+                          {"Mother's signature", "Mary Doe", "Magistrate / Judge"}};
+        for (const auto& s : signatures) {
+            const size_t caption = lineOf(s.caption), name = lineOf(s.name, caption), next = lineOf(s.next, caption);
+            ASSERT_LT(next, lines.size()) << page << ": " << s.next << "\n" << text.output;
+            EXPECT_EQ(name, caption + 1) << page << ": " << s.name << "\n" << text.output;
+            EXPECT_GE(next, name + 2) << page << ": " << s.next << "\n" << text.output;
+        }
+    }
+}
+
 }  // namespace

@@ -117,13 +117,19 @@ class Converter:
     def signature(self, items):
         """A signature line with the name under it, and the date beside it."""
         (caption, name), date = items[0], items[1] if len(items) > 1 else None
+        # Every cell of the tall row sits on its foot, so the caption, the
+        # rule and the date read as one line; the name follows under the
+        # rule on a row of its own, well above the next signature's caption.
         line = [Cell(self.layout.number), text_cell(caption, 2200), Cell(4300, border="under"), Cell(300)]
         under = [Cell(self.layout.number), Cell(2200), self.value(name, 4300, border=None)]
         if date:
             line += [text_cell(date[0], 700, align="r"), self.value(date[1], 1800)]
+        line.append(Cell(None))
+        for cell in line:
+            cell.bottom = True
         under[2].size = self.layout.size - 2
-        return [PrintedRow(line + [Cell(None)], self.layout, height=520),
-                PrintedRow(under + [Cell(None)], self.layout)]
+        return [PrintedRow(line, self.layout, height=520),
+                PrintedRow(under + [Cell(None)], self.layout, height=300)]
 
     def convert_boxes(self, row, following):
         return self.packed([[self.value(b, self.entry_width(b), border=None)] for b in row.items], row.indent * 12)

@@ -118,16 +118,16 @@ class Cell:
     """A cell of a printed row: its width, RTF content, the variables in it."""
 
     def __init__(self, width, content="", align="l", border=None, bold=False, shade=False, size=None, font=None,
-                 colour=None, italic=False, indent=0, printed=()):
+                 colour=None, italic=False, indent=0, printed=(), bottom=False):
         self.width, self.content, self.align, self.border = width, content, align, border
         self.bold, self.shade, self.size, self.font = bold, shade, size, font
-        self.colour, self.italic, self.indent = colour, italic, indent
+        self.colour, self.italic, self.indent, self.bottom = colour, italic, indent, bottom
         self.printed = list(printed)
 
     def rtf_cell(self):
         return rtf.Cell(self.content, self.width, align=self.align, border=self.border, bold=self.bold,
                         shade=self.shade, size=self.size, font=self.font, colour=self.colour, italic=self.italic,
-                        indent=self.indent)
+                        indent=self.indent, bottom=self.bottom)
 
 
 def text_cell(text, width, **kw):

@@ -61,13 +61,14 @@ def head(title):
 class Cell:
     """A table cell: `width` in twips (None takes what the row leaves),
     `content` RTF text, alignment l/r/c, a box or an underline to write
-    on, bold, shading, font and size (half-points)."""
+    on, bold, shading, font and size (half-points); `bottom` sets its text
+    at the foot of a row taller than it (on the row's rule)."""
 
     def __init__(self, content="", width=None, align="l", border=None, bold=False, shade=False, size=None,
-                 font=None, colour=None, italic=False, indent=0):
+                 font=None, colour=None, italic=False, indent=0, bottom=False):
         self.content, self.width, self.align, self.border = content, width, align, border
         self.bold, self.shade, self.size, self.font, self.colour = bold, shade, size, font, colour
-        self.italic, self.indent = italic, indent
+        self.italic, self.indent, self.bottom = italic, indent, bottom
 
 
 BORDERS = {
@@ -96,7 +97,8 @@ def row(cells, font, size, total=LINE_W, left=0, height=0, keep=False):
     x = left
     for c in cells:
         x += c.width
-        out.append("%s%s\\cellx%d" % (BORDERS[c.border], "\\clcbpat%d" % SHADE if c.shade else "", x))
+        out.append("%s%s%s\\cellx%d" % ("\\clvertalb" if c.bottom else "", BORDERS[c.border],
+                                          "\\clcbpat%d" % SHADE if c.shade else "", x))
     out.append("\r\n")
     for c in cells:
         fmt = "\\pard\\intbl\\plain%s\\f%d\\fs%d" % ({"l": "\\ql", "r": "\\qr", "c": "\\qc"}[c.align],
