@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QToolButton>
 #include <QMenu>
 #include <QtTest>
@@ -721,6 +722,37 @@ private slots:
         QVERIFY(!window->CloseSequence());
         QVERIFY(window->Modified());
         QCOMPARE(Slot(1, 19), QStringLiteral("50,000.00"));
+    }
+
+    // A tick counts at once, and a problem the check report would list is
+    // on the status bar as soon as the figure it concerns is; its link opens
+    // the report.
+    void problemsShowOnTheStatusBarAndATickCountsAtOnce() {
+        QVERIFY(window->OpenFile(WriteSample("case.q10", "sole-father-pays.q10")));
+        auto* problems = window->findChild<QLabel*>(QStringLiteral("lblProblems"));
+        QVERIFY(problems && problems->isVisible());
+        QCOMPARE(problems->text(), QStringLiteral("No problems found"));
+        QCheckBox* motherIsObligor = nullptr;  // the shared parenting row's, on a sole residential order
+        for (QCheckBox* box : window->findChildren<QCheckBox*>())
+            if (box->property("Tag").toInt() == 9) motherIsObligor = box;
+        QVERIFY(motherIsObligor);
+        Edit(10)->setFocus();
+        QTRY_VERIFY(Edit(10)->hasFocus());
+        motherIsObligor->click();  // the focus stays where it was
+        QCOMPARE(Slot(1, 40), QStringLiteral("X"));
+        QVERIFY2(problems->text().contains(QStringLiteral("problem")) &&
+                     problems->text().contains(QStringLiteral("Check for details")),
+                 qPrintable(problems->text()));
+        QVERIFY(problems->text().contains(QRegularExpression(QStringLiteral("\\d+ problems? "))));
+        QVERIFY(!problems->styleSheet().isEmpty());  // marked
+
+        QString shown;
+        prompts->dialogDrivers.push_back([&shown](QDialog& dialog) { shown = dialog.windowTitle(); });
+        emit problems->linkActivated(QStringLiteral("check"));
+        QCOMPARE(shown, QStringLiteral("Check Worksheet Window"));
+
+        motherIsObligor->click();
+        QCOMPARE(problems->text(), QStringLiteral("No problems found"));
     }
 
     void checkWorksheetWindowShowsTheReport() {

@@ -459,7 +459,7 @@ void TfrmMain::CheckWorksheetClick() {
     if (!Commit()) return;
     TfrmAttachment window(*answers_, this);
     FillPage();
-    window.exec();
+    prompts_->RunDialog(window);
 }
 
 }  // namespace quill10::gui

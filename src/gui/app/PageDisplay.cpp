@@ -170,6 +170,11 @@ void TfrmMain::SetPageProperties(QWidget* container) {
             connect(box, &QCheckBox::stateChanged, this, [this] {
                 if (!filling_) SetModified(true);
             });
+            // A tick counts at once: the figures follow the click, not the
+            // moment the focus leaves the box.
+            connect(box, &QCheckBox::clicked, this, [this, box] {
+                if (!filling_) CalcOnExit(box);
+            });
             // Ticking one of a contradictory pair (sole residential / shared
             // parenting order, father / mother pays) unticks the other.
             const QString partner = box->property("ExclusiveWith").toString();

@@ -198,6 +198,12 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     layout->addWidget(splitter, 1);
     setCentralWidget(central);
 
+    lblProblems_ = new QLabel(this);
+    lblProblems_->setObjectName(QStringLiteral("lblProblems"));
+    lblProblems_->setTextFormat(Qt::RichText);
+    lblProblems_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(lblProblems_, &QLabel::linkActivated, this, [this] { CheckWorksheetClick(); });
+    statusBar()->addWidget(lblProblems_);
     lblScheduleNotice_ = new QLabel(this);
     lblScheduleNotice_->setObjectName(QStringLiteral("lblScheduleNotice"));
     lblScheduleNotice_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
@@ -507,9 +513,31 @@ void TfrmMain::UpdateMenuItems() {
     mnuForceWord_->setChecked(settings_.forceWord);
     mnuForceWordPad_->setChecked(settings_.forceWordPad);
     mnuFindWord_->setText(settings_.wordPath.empty() ? QStringLiteral("Fi&nd Word") : QStringLiteral("Find Word: FOUND"));
+    ShowProblemCount();
     const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
     setWindowTitle((name.isEmpty() ? QString() : name + QStringLiteral("[*] - ")) + QStringLiteral("QUILL10"));
     setWindowModified(modified_);
+}
+
+void TfrmMain::ShowProblemCount() {
+    if (!caseShown_ || !IsScreenPage(currentPage_)) {
+        lblProblems_->hide();
+        return;
+    }
+    const bool split = currentPage_ == 7 || currentPage_ == 16;
+    const int problems = split ? environment_->splitErrors : environment_->soleSharedErrors;
+    if (problems == 0) {
+        lblProblems_->setText(QStringLiteral("No problems found"));
+        lblProblems_->setStyleSheet({});
+    } else {
+        lblProblems_->setText(QStringLiteral("<a href=\"check\">%1 problem%2 \u2014 Check for details</a>")
+                                  .arg(problems)
+                                  .arg(problems == 1 ? QString() : QStringLiteral("s")));
+        lblProblems_->setStyleSheet(QStringLiteral("QLabel { background: #fff1b8; font-weight: bold; padding: 0 6px; }"));
+    }
+    lblProblems_->setToolTip(QStringLiteral("Inconsistent entries of the worksheet on screen, as Options > Check "
+                                            "Worksheet lists them"));
+    lblProblems_->show();
 }
 
 void TfrmMain::SetModified(bool modified) {

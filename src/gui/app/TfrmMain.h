@@ -282,6 +282,9 @@ private:
     // and starts the word processor on it.
     bool HandOff(const PrintDocument& document, const std::string& folder, const std::vector<std::string>& names,
                  const PageMargins& margins);
+    // The number of problems the check report would list for the worksheet
+    // on screen, on the status bar; a click opens the report.
+    void ShowProblemCount();
     // Computes with the schedule the settings name, and says on the status
     // bar when it is the demonstration schedule.
     void ApplySchedule();
@@ -319,6 +322,7 @@ private:
     // state of it the user chose not to reload (not offered again).
     std::string settingsFile_;  // the settings file read at start-up
     QLabel* lblScheduleNotice_ = nullptr;  // on the status bar while the demonstration schedule is in use
+    QLabel* lblProblems_ = nullptr;        // the check report's problems of the worksheet on screen
     std::string stampedPath_;
     FileStamp caseStamp_;
     FileStamp reloadDeclined_;
