@@ -24,6 +24,7 @@ public:
     bool AskYesNo(const QString&) override { return false; }
     bool AskOkCancel(const QString&) override { return false; }
     EntryAnswer AskUnreadableEntry(const QString&) override { return EntryAnswer::PutBack; }
+    int AskChoice(const QString&, const QStringList&) override { return -1; }
     ReplaceAnswer AskReplaceCase(const QString&) override { return ReplaceAnswer::Cancel; }
     ChangedCaseAnswer AskOverwriteChangedCase(const QString&) override { return ChangedCaseAnswer::Cancel; }
     QString AskText(const QString&, const QString&) override { return {}; }

@@ -69,6 +69,11 @@ EntryAnswer ScriptedPrompts::AskUnreadableEntry(const QString& text) {
     return Take(entryAnswers, EntryAnswer::CorrectIt);
 }
 
+int ScriptedPrompts::AskChoice(const QString& text, const QStringList&) {
+    questions << text;
+    return Take(choices, -1);
+}
+
 int ScriptedPrompts::RunDialog(QDialog& dialog) {
     dialogsShown << dialog.windowTitle();
     dialog.setResult(QDialog::Rejected);
@@ -106,7 +111,10 @@ QString FreshHome::ClientFolder() const {
 }
 
 ErrorLog::ErrorLog() {
-    previous_ = SetErrorHandler([this](int code, const std::string&, const std::string&) { codes.push_back(code); });
+    previous_ = SetErrorHandler([this](int code, const std::string& text, const std::string&) {
+        codes.push_back(code);
+        texts << QString::fromStdString(text);
+    });
 }
 
 ErrorLog::~ErrorLog() { SetErrorHandler(previous_); }

@@ -55,6 +55,10 @@ public:
     // An unreadable entry: answered from `entryAnswers` (Correct It, the
     // default button, when empty); the texts are kept in `questions`.
     std::deque<EntryAnswer> entryAnswers;
+    // A choice among buttons: answered from `choices` (-1, as by Escape,
+    // when empty); the texts are kept in `questions`.
+    std::deque<int> choices;
+    int AskChoice(const QString& text, const QStringList& buttons) override;
     EntryAnswer AskUnreadableEntry(const QString& text) override;
     // The question about replacing an existing case: answered from
     // `replaceAnswers` (Cancel when empty); the paths asked about are kept.
@@ -116,6 +120,7 @@ public:
     ErrorLog();
     ~ErrorLog();
     std::vector<int> codes;
+    QStringList texts;  // what each message said
 
 private:
     ErrorHandler previous_;

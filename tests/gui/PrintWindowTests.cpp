@@ -332,6 +332,17 @@ private slots:
         window->QuickPrintClick();
         QCOMPARE(errors.codes, std::vector<int>{11550});
         QVERIFY(QFile::exists(StartedFile()));  // the file stays where it was written
+        // The message says where the document is and that Save as PDF works.
+        const QString message = errors.texts.value(0);
+        QVERIFY2(message.startsWith(QStringLiteral("1155-The word processor could not be started.")), qPrintable(message));
+        QVERIFY2(message.contains(QDir::toNativeSeparators(StartedFile())), qPrintable(message));
+        QVERIFY(message.contains(QStringLiteral("File > Save as PDF...")));
+
+        // The same for the scheduler's printout.
+        ChooseInDialog({QStringLiteral("cbxScheduler")});
+        window->PreviewPrintClick();
+        QCOMPARE(errors.codes.size(), size_t{2});
+        QVERIFY2(errors.texts.value(1).contains(QStringLiteral("Support Scheduler.RTF")), qPrintable(errors.texts.value(1)));
     }
 
     void saveAsPdfWritesTheChosenPages() {
@@ -348,6 +359,16 @@ private slots:
         const QString content = QString::fromUtf8(text.readAllStandardOutput());
         QVERIFY2(content.contains(QStringLiteral("Sole Residential Parent")), qPrintable(content.left(400)));
         QVERIFY(launcher->programs.isEmpty() && launcher->urls.isEmpty());  // no word processor involved
+        // It says where the PDF went, and opens it or its folder when asked.
+        QCOMPARE(prompts->questions.last(), QStringLiteral("The PDF was written to \"%1\".").arg(QDir::toNativeSeparators(pdf)));
+        for (int choice : {0, 1}) {
+            ChooseInDialog({QStringLiteral("cbxSole_Short")});
+            prompts->filesToSave = {pdf};
+            prompts->yesNoAnswers = {true};  // replace the PDF written before
+            prompts->choices = {choice};
+            window->SaveAsPdfClick();
+        }
+        QCOMPARE(launcher->urls, (QList<QUrl>{QUrl::fromLocalFile(pdf), QUrl::fromLocalFile(home->Path())}));
     }
 };
 

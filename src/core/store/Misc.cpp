@@ -33,6 +33,12 @@ void ErrorMessage(int code, const std::string& extra) {
     HandlerInstance()(code, CreateErrorStr(MessageNumberOf(code)), extra);
 }
 
+void ErrorMessageWithAdvice(int code, const std::string& advice) {
+    std::string text = CreateErrorStr(MessageNumberOf(code));
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    HandlerInstance()(code, text + "\n\n" + advice, {});
+}
+
 ErrorHandler SetErrorHandler(ErrorHandler handler) {
     ErrorHandler previous = std::move(HandlerInstance());
     HandlerInstance() = handler ? std::move(handler) : ErrorHandler(DefaultErrorHandler);

@@ -20,8 +20,13 @@ namespace quill10 {
 // prints "error CODE: TEXT", tests record the codes.
 using ErrorHandler = std::function<void(int code, const std::string& text, const std::string& extra)>;
 
-// Reports a numbered error through the installed handler.
+// Reports a numbered error through the installed handler.  `extra` (the
+// place it was met) is for the record and not shown.
 void ErrorMessage(int code, const std::string& extra = {});
+
+// Reports a numbered error whose catalogue text alone would leave the user
+// without a way on: `advice` (what happened and what to do) is shown after it.
+void ErrorMessageWithAdvice(int code, const std::string& advice);
 
 // Installs a handler and returns the previous one.  An empty handler
 // restores the default, which prints "error CODE: TEXT" on stderr.

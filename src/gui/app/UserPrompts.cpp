@@ -75,6 +75,17 @@ EntryAnswer DialogPrompts::AskUnreadableEntry(const QString& text) {
     return EntryAnswer::PutBack;
 }
 
+int DialogPrompts::AskChoice(const QString& text, const QStringList& buttons) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("QUILL10"), text, QMessageBox::NoButton, parent_);
+    QList<QPushButton*> pushed;
+    for (const QString& caption : buttons) pushed << box.addButton(caption, QMessageBox::ActionRole);
+    if (!pushed.isEmpty()) box.setDefaultButton(pushed.first());
+    QPushButton* close = box.addButton(QMessageBox::Close);
+    box.setEscapeButton(close);
+    box.exec();
+    return static_cast<int>(pushed.indexOf(static_cast<QPushButton*>(box.clickedButton())));
+}
+
 ReplaceAnswer DialogPrompts::AskReplaceCase(const QString& path) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"),
                     QStringLiteral("The case \"%1\" already exists.\nReplace it with the imported case, or save "

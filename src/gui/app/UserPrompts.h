@@ -41,6 +41,9 @@ public:
     // loses the figure), "Enter 0", or Cancel/Escape, which puts back what
     // the field held.
     virtual EntryAnswer AskUnreadableEntry(const QString& text) = 0;
+    // A message with a choice of buttons, the first the default: the index
+    // of the button pressed, -1 when the box is closed or Escape is pressed.
+    virtual int AskChoice(const QString& text, const QStringList& buttons) = 0;
     // The case `path` exists: Replace, Choose Another Name or Cancel.
     virtual ReplaceAnswer AskReplaceCase(const QString& path) = 0;
     // "The case "NAME" was changed by another program since you opened it."
@@ -70,6 +73,7 @@ public:
     bool AskYesNo(const QString& text) override;
     bool AskOkCancel(const QString& text) override;
     EntryAnswer AskUnreadableEntry(const QString& text) override;
+    int AskChoice(const QString& text, const QStringList& buttons) override;
     ReplaceAnswer AskReplaceCase(const QString& path) override;
     ChangedCaseAnswer AskOverwriteChangedCase(const QString& name) override;
     QString AskText(const QString& title, const QString& label) override;

@@ -105,16 +105,19 @@ bool TfrmMain::StartWordProcessor(const QString& file, const QString& folder) {
                              ? launcher_->StartProgram(WordProgram(), {name}, folder)
                              : launcher_->OpenUrl(QUrl::fromLocalFile(QDir(folder).filePath(name)));
     if (!started) {
-        const QString file = QDir::toNativeSeparators(QDir(folder).filePath(name));
+        const QString written = QDir::toNativeSeparators(QDir(folder).filePath(name));
         const QString why =
             wordProcessor_ == WordProcessor::Word
-                ? QStringLiteral("LibreOffice Writer (%1) could not be started on \"%2\". Install it with "
-                                 "\"apt-get install libreoffice-writer\", or choose Force WordPad.")
-                      .arg(WordProgram(), file)
-                : QStringLiteral("The desktop has no program that opens RTF files to show \"%1\". Install LibreOffice "
-                                 "Writer (apt-get install libreoffice-writer), then choose Find Word.")
-                      .arg(file);
-        ErrorMessage(11550, Std(why));
+                ? QStringLiteral("LibreOffice Writer (%1) could not be started. Install it with \"apt-get install "
+                                 "libreoffice-writer\", or choose Force WordPad.")
+                      .arg(WordProgram())
+                : QStringLiteral("The desktop has no program that opens RTF files. Install LibreOffice Writer "
+                                 "(apt-get install libreoffice-writer), then choose Find Word.");
+        ErrorMessageWithAdvice(
+            11550, Std(why + QStringLiteral("\n\nThe print document was written to \"%1\"; any word processor opens it. "
+                                            "File > Save as PDF... writes the same pages as a PDF without a word "
+                                            "processor.")
+                                 .arg(written)));
     }
     return started;
 }
@@ -241,9 +244,16 @@ void TfrmMain::SaveAsPdfClick() {
     std::string error;
     const bool written = WhileShowingProgress(this, QStringLiteral("Writing the PDF with LibreOffice..."),
                                               [&] { return ConvertRtfToPdf(rtf, target, error); });
-    if (!written)
+    if (!written) {
         prompts_->Warn(QStringLiteral("The PDF \"%1\" was not written: %2")
                            .arg(QDir::toNativeSeparators(path), Q(error)));
+        return;
+    }
+    const int choice = prompts_->AskChoice(
+        QStringLiteral("The PDF was written to \"%1\".").arg(QDir::toNativeSeparators(path)),
+        {QStringLiteral("&Open the PDF"), QStringLiteral("Open the &Folder")});
+    if (choice == 0) launcher_->OpenUrl(QUrl::fromLocalFile(path));
+    if (choice == 1) launcher_->OpenUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 }
 
 }  // namespace quill10::gui
