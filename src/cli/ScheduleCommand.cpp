@@ -5,10 +5,12 @@
 #include <vector>
 
 #include "PrintCommand.h"
+#include "files/Settings.h"
 #include "print/PrvwSend.h"
 #include "scheduler/Scheduler.h"
 #include "scheduler/SendSched.h"
 #include "scheduler/YearlySummary.h"
+#include "store/Misc.h"
 
 namespace quill10 {
 
@@ -49,6 +51,14 @@ SchedulerRow TitleRow(const Titles& titles) {
 
 }  // namespace
 
+InterestSettings InterestSettingsOfTheUser(const std::string& programFolder, std::ostream& messages) {
+    Settings settings;
+    settings.folders = DefaultFolders(programFolder, UserFoldersFromEnvironment());
+    const std::string settingsFile = IncludeTrailingPathDelimiter(settings.folders.settings) + kSettingsFileName;
+    for (const std::string& problem : ReadINI(settingsFile, settings)) messages << "quill10-cli: " << problem << '\n';
+    return InterestSettings{settings.defaultInterestRate, settings.interestThreshold};
+}
+
 std::string ScheduleReport(const SchedulerGrid& grid) {
     std::string out = "Support Scheduler\n";
     std::vector<SchedulerRow> rows = {TitleRow(kSchedulerColumnTitles)};
@@ -73,8 +83,9 @@ int PrintSchedule(TAnswer& answers, const SchedulerGrid& grid, const std::string
                   const std::string& caseFile, const std::string& output, std::ostream& messages) {
     const std::filesystem::path folder(programFolder);
     const TemplateFolders folders{(folder / "RTF").string(), (folder / "DAT").string()};
-    return WritePrintDocument(AssembleSchedulePrintout(answers, grid, folders, ProgramFillState(), caseFile), output,
-                              messages);
+    const InterestSettings settings = InterestSettingsOfTheUser(programFolder, messages);
+    return WritePrintDocument(AssembleSchedulePrintout(answers, grid, settings, folders, ProgramFillState(), caseFile),
+                              output, messages);
 }
 
 }  // namespace quill10

@@ -235,7 +235,8 @@ int RunSchedule(const Arguments& args, const std::string& programFolder) {
     const std::string input = TheOnlyInput(args);
     const std::optional<std::string> csv = Option(args, "--csv");
     if (csv && SameFile(*csv, input)) throw UsageError("--csv names the case file " + *csv);
-    const ClientFileContents contents = ReadCase(input, programFolder);
+    ClientFileContents contents = ReadCase(input, programFolder);
+    RefreshSchedule(contents.grid, InterestSettingsOfTheUser(programFolder, std::cerr));
     std::cout << ScheduleReport(contents.grid);
     std::string error;
     if (csv && !SaveFileAtomically(*csv, ScheduleCsvText(contents.grid), error))
