@@ -145,6 +145,22 @@ TEST(StatutoryRates, AYearInNeitherTableIsReportedAndNothingIsMade) {
     EXPECT_EQ(grid.rows.back()[kColRate], "6.50%");
 }
 
+TEST(StatutoryRates, TheSentenceForTheDefaultRateNamesTheYearsRateFromTheTables) {
+    const InterestRateTable installed = InstalledRates();
+    const struct {
+        int year;
+        const char* sentence;
+    } cases[] = {
+        {2026, "The statutory rate for 2026 is 7.00%."},  // from the rates file
+        {2016, "The statutory rate for 2016 is 3.00%."},  // from the built-in table
+        {2030, "No statutory rate for 2030 is installed yet; the rate for 2026 is 7.00%."},
+        {1990, "No statutory rate for 1990 is installed yet."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(StatutoryRateSentence(installed, c.year), c.sentence) << c.year;
+    EXPECT_EQ(StatutoryRateSentence(InterestRateTable{}, 2026),
+              "No statutory rate for 2026 is installed yet; the rate for 2016 is 3.00%.");
+}
+
 TEST(StatutoryRates, AnOfficeExtendsTheTableAndADamagedFileAddsNothing) {
     InterestRateTable rates;
     EXPECT_EQ(rates.AddFileText("2027\t6.00\r\n\r\n2028 6.5\n2015\t2.5\r\n"), "");
