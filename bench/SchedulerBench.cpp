@@ -27,8 +27,8 @@ SchedulerGrid TenThousandRows(bool scrambled) {
         SchedulerRow row = BlankRow(kSettings.defaultRate);
         row[kColDate] = ScheduleDateText(DateOfDayNumber(first + static_cast<long>(week / 2) * 7));
         row[kColDescription] = week % 2 ? "Payment Made" : "Payment Due";
-        row[kColDue] = DollarText(week % 2 ? 0.0 : 150.0);
-        row[kColPaid] = DollarText(week % 2 ? 120.0 : 0.0);
+        row[kColDue] = DollarText(week % 2 ? 0 : 15'000);
+        row[kColPaid] = DollarText(week % 2 ? 12'000 : 0);
         row[kColRate] = week % 3 ? "5.00%" : "3";
         grid.rows.push_back(std::move(row));
     }

@@ -9,6 +9,7 @@
 #include "scheduler/Scheduler.h"
 #include "scheduler/SendSched.h"
 #include "scheduler/YearlySummary.h"
+#include "store/Misc.h"
 
 namespace quill10 {
 
@@ -69,12 +70,13 @@ bool NamesSchedulerPage(const std::string& list) {
     return pages && std::find(pages->begin(), pages->end(), kSchedulePage) != pages->end();
 }
 
-int PrintSchedule(TAnswer& answers, const SchedulerGrid& grid, const std::string& programFolder,
-                  const std::string& caseFile, const std::string& output, std::ostream& messages) {
+int PrintSchedule(TAnswer& answers, const SchedulerGrid& grid, const InterestSettings& settings,
+                  const std::string& programFolder, const std::string& caseFile, const std::string& output,
+                  std::ostream& messages) {
     const std::filesystem::path folder(programFolder);
     const TemplateFolders folders{(folder / "RTF").string(), (folder / "DAT").string()};
-    return WritePrintDocument(AssembleSchedulePrintout(answers, grid, folders, ProgramFillState(), caseFile), output,
-                              messages);
+    return WritePrintDocument(AssembleSchedulePrintout(answers, grid, settings, folders, ProgramFillState(), caseFile),
+                              output, messages);
 }
 
 }  // namespace quill10

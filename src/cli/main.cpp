@@ -155,6 +155,12 @@ std::string TheOnlyInput(const Arguments& args) {
     return args.files.front();
 }
 
+// The scheduler's interest settings of the user's settings (the window's),
+// so the command line works the table out as the window does.
+InterestSettings InterestOf(const Settings& settings) {
+    return InterestSettings{settings.defaultInterestRate, settings.interestThreshold};
+}
+
 // Reads a client file into a new store whose calculation knows the file's
 // path and the schedule in use.
 ClientFileContents ReadCase(const std::string& path, const Installation& installation) {
@@ -254,7 +260,8 @@ int RunPrint(const Arguments& args, const Installation& installation) {
     if (NamesSchedulerPage(*list)) {
         if (*list != "32") throw UsageError("page 32, the support scheduler, is printed on its own: --pages 32");
         ClientFileContents contents = ReadCase(input, installation);
-        return PrintSchedule(*contents.answers, contents.grid, installation.programFolder, input, *output, std::cerr);
+        return PrintSchedule(*contents.answers, contents.grid, InterestOf(installation.settings),
+                             installation.programFolder, input, *output, std::cerr);
     }
     std::string error;
     const std::optional<std::vector<int>> pages = PrintPagesOf(*list, error);
@@ -270,7 +277,8 @@ int RunSchedule(const Arguments& args, const Installation& installation) {
     const std::string input = TheOnlyInput(args);
     const std::optional<std::string> csv = Option(args, "--csv");
     if (csv) RefuseOutputOverInput(args, "--csv", *csv);
-    const ClientFileContents contents = ReadCase(input, installation);
+    ClientFileContents contents = ReadCase(input, installation);
+    RefreshSchedule(contents.grid, InterestOf(installation.settings));
     std::cout << ScheduleReport(contents.grid);
     std::string error;
     if (csv && !SaveFileAtomically(*csv, ScheduleCsvText(contents.grid), error))

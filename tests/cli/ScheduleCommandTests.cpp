@@ -1,11 +1,15 @@
 // quill10-cli schedule: the scheduler table of a case with its totals and
-// year-by-year summary, the CSV it writes, and what it refuses.
+// year-by-year summary, the CSV it writes, and what it refuses; the table
+// worked out again with the user's interest settings before it is shown or
+// printed.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -15,7 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using quill10::test::CliRun;
-using quill10::test::RunCli;
+using quill10::test::RunProgram;
 
 std::string Sample(const std::string& name) { return std::string(QUILL10_PROGRAM_DIR) + "/samples/" + name; }
 
@@ -24,6 +28,27 @@ std::string ReadFile(const fs::path& path) {
     std::ostringstream content;
     content << file.rdbuf();
     return content.str();
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// The arrears sample with the cells of its scheduler rows (nine a row, as
+// the client file keeps them after the row count) changed by `change`.
+std::string SampleWithCells(const std::function<void(std::vector<std::string>&)>& change) {
+    const std::string text = ReadFile(Sample("sole-father-pays-arrears.q10"));
+    const std::string header = "Support Scheduler - ***************\r\nRow Count\r\n";
+    const size_t count = text.find(header) + header.size();
+    const size_t first = text.find("\r\n", count) + 2;
+    std::vector<std::string> cells;
+    for (size_t at = first; at < text.size(); at = text.find("\r\n", at) + 2)
+        cells.push_back(text.substr(at, text.find("\r\n", at) - at));
+    change(cells);
+    std::string out = text.substr(0, count) + std::to_string(cells.size() / 9) + "\r\n";
+    for (const std::string& cell : cells) out += cell + "\r\n";
+    return out;
 }
 
 size_t Count(const std::string& text, const std::string& what) {
@@ -40,6 +65,11 @@ protected:
         fs::create_directories(folder);
     }
     ~ScheduleCommandTest() override { fs::remove_all(folder); }
+    // quill10-cli with the user's configuration in the test's folder: the
+    // settings file is folder/Velmora/QUILL10/quill10.ini when there is one.
+    CliRun RunCli(const std::string& arguments) const {
+        return RunProgram("XDG_CONFIG_HOME=" + folder.string() + " " + QUILL10_CLI, arguments);
+    }
     fs::path folder;
 };
 
@@ -74,7 +104,9 @@ TEST_F(ScheduleCommandTest, WritesTheTableAsCsv) {
 TEST_F(ScheduleCommandTest, ACaseWithoutRowsHasZeroTotalsAndNoYears) {
     const CliRun run = RunCli("schedule " + Sample("split.q10"));
     ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("\n\n      Total               0.00          0.00\n"), std::string::npos)
+    // The blank row shows the default rate, as the scheduler window shows it.
+    EXPECT_NE(run.output.find(std::string(60, ' ') + "3\n      Total               0.00          0.00\n"),
+              std::string::npos)
         << run.output;
     EXPECT_EQ(run.output.substr(run.output.find("Year-by-Year Summary")),
               "Year-by-Year Summary\nYear  Support Due  Support Paid  Balance  Interest  Total Interest  Balance w/Int\n");
@@ -120,6 +152,64 @@ TEST_F(ScheduleCommandTest, PrintsPage32OnItsOwnAsTheSchedulersPrintout) {
     EXPECT_EQ(mixed.status, 2) << mixed.output;
     EXPECT_NE(mixed.output.find("printed on its own"), std::string::npos) << mixed.output;
     EXPECT_FALSE(fs::exists(folder / "mixed.rtf"));
+}
+
+TEST_F(ScheduleCommandTest, WorksOutCellsLeftStaleBeforeShowingOrPrintingThem) {
+    // The same case as another program or an earlier version left it: every
+    // computed cell $0.00 and the rows out of date order.
+    const fs::path stale = folder / "stale" / "sole-father-pays-arrears.q10";
+    WriteFile(stale, SampleWithCells([](std::vector<std::string>& cells) {
+                  for (size_t at = 0; at < cells.size(); at += 9)
+                      for (size_t column : {4, 6, 7, 8}) cells[at + column] = "$0.00";
+                  std::swap_ranges(cells.begin(), cells.begin() + 9, cells.end() - 9);
+              }));
+    const CliRun fresh = RunCli("schedule " + Sample("sole-father-pays-arrears.q10"));
+    const CliRun worked = RunCli("schedule " + stale.string());
+    ASSERT_EQ(worked.status, 0) << worked.output;
+    EXPECT_EQ(worked.output, fresh.output);
+
+    const fs::path freshRtf = folder / "fresh.rtf";
+    const fs::path staleRtf = folder / "stale.rtf";
+    ASSERT_EQ(RunCli("print " + Sample("sole-father-pays-arrears.q10") + " --pages 32 -o " + freshRtf.string() +
+                     " --today 2019-03-07").status, 0);
+    ASSERT_EQ(RunCli("print " + stale.string() + " --pages 32 -o " + staleRtf.string() + " --today 2019-03-07").status,
+              0);
+    EXPECT_EQ(ReadFile(staleRtf), ReadFile(freshRtf));
+}
+
+TEST_F(ScheduleCommandTest, ARowWhoseDateCannotBeReadCountsInNoFigureAndIsReported) {
+    const fs::path odd = folder / "odd.q10";
+    WriteFile(odd, SampleWithCells([](std::vector<std::string>& cells) {
+                  const std::vector<std::string> row = {"1/1/0000", "Year nought", "$1,000.00", "$0.00", "$1,000.00",
+                                                        "3.00%",    "$0.00",       "$0.00",     "$1,000.00"};
+                  cells.insert(cells.end(), row.begin(), row.end());
+              }));
+    const CliRun fresh = RunCli("schedule " + Sample("sole-father-pays-arrears.q10"));
+    const CliRun run = RunCli("schedule " + odd.string());
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("error 17070"), std::string::npos) << run.output;
+    // The totals and the summary are the case's without the row.
+    const std::string totals = "\n            Total               30,000.00     31,500.00\n";
+    EXPECT_NE(run.output.find(totals), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.substr(run.output.find("Year-by-Year Summary")),
+              fresh.output.substr(fresh.output.find("Year-by-Year Summary")));
+    EXPECT_NE(run.output.find("\n1/1/0000    Year nought"), std::string::npos) << run.output;
+}
+
+TEST_F(ScheduleCommandTest, UsesTheDefaultRateAndThresholdOfTheUsersSettings) {
+    // The settings file: ten lines of folders and choices left empty, then
+    // the threshold and the default rate.
+    std::string settings;
+    for (int line = 0; line < 10; ++line) settings += "\r\n";
+    WriteFile(folder / "Velmora" / "QUILL10" / "quill10.ini", settings + "1000000\r\n4.25\r\n");
+    // A table of one blank row shows the default rate.
+    const CliRun blank = RunCli("schedule " + Sample("split.q10"));
+    ASSERT_EQ(blank.status, 0) << blank.output;
+    EXPECT_NE(blank.output.find(std::string(57, ' ') + "4.25\n      Total"), std::string::npos) << blank.output;
+    // No interval earns a million dollars of interest: every year's is dropped.
+    const CliRun arrears = RunCli("schedule " + Sample("sole-father-pays-arrears.q10"));
+    const std::string summary = arrears.output.substr(arrears.output.find("Year-by-Year Summary"));
+    EXPECT_EQ(Count(summary, "     $0.00           $0.00"), 6u) << summary;
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ InterestRateTable InstalledRates() {
 
 SeriesEntry Series(SeriesKind kind, double amount, Date start, Date end, Frequency frequency,
                    std::optional<double> rate = std::nullopt) {
-    return SeriesEntry{kind, SeriesDescription(kind), amount, start, end, frequency, rate};
+    const std::optional<Percent> percent = rate ? std::optional(PercentOf(*rate)) : std::nullopt;
+    return SeriesEntry{kind, SeriesDescription(kind), test::Dollars(amount), start, end, frequency, percent};
 }
 
 TEST(SeriesGenerator, MonthlyDuesAtTheStatutoryRateReplaceTheBlankRow) {
@@ -42,12 +43,12 @@ TEST(SeriesGenerator, MonthlyDuesAtTheStatutoryRateReplaceTheBlankRow) {
     for (int computed : {kColBalance, kColInterest, kColTotalInterest, kColBalanceWithInterest})
         EXPECT_EQ(Column(grid, computed), Cells(4, "$0.00"));
 
-    // 31, 28 and 31 days at 4 % on 500, 1,000 and 1,500: 1.6986 + 3.0685 +
-    // 5.0959, kept unrounded, so the total shows 9.86, not the cells' 9.87.
+    // 31, 28 and 31 days at 4 % on 500, 1,000 and 1,500: 1.6986, 3.0685
+    // and 5.0959, each rounded to cents, and the total their sum.
     RecomputeSchedule(grid, 0, InterestSettings{3, 1});
     EXPECT_EQ(Column(grid, kColInterest), (Cells{"$0.00", "$1.70", "$3.07", "$5.10"}));
-    EXPECT_EQ(grid.rows.back()[kColTotalInterest], "$9.86");
-    EXPECT_EQ(grid.rows.back()[kColBalanceWithInterest], "$2,009.86");
+    EXPECT_EQ(grid.rows.back()[kColTotalInterest], "$9.87");
+    EXPECT_EQ(grid.rows.back()[kColBalanceWithInterest], "$2,009.87");
 }
 
 TEST(SeriesGenerator, WeeklyPaymentsOverAYearEndAtTheRateGiven) {
@@ -142,6 +143,22 @@ TEST(StatutoryRates, AYearInNeitherTableIsReportedAndNothingIsMade) {
                   .rowsMade,
               16u);
     EXPECT_EQ(grid.rows.back()[kColRate], "6.50%");
+}
+
+TEST(StatutoryRates, TheSentenceForTheDefaultRateNamesTheYearsRateFromTheTables) {
+    const InterestRateTable installed = InstalledRates();
+    const struct {
+        int year;
+        const char* sentence;
+    } cases[] = {
+        {2026, "The statutory rate for 2026 is 7.00%."},  // from the rates file
+        {2016, "The statutory rate for 2016 is 3.00%."},  // from the built-in table
+        {2030, "No statutory rate for 2030 is installed yet; the rate for 2026 is 7.00%."},
+        {1990, "No statutory rate for 1990 is installed yet."},
+    };
+    for (const auto& c : cases) EXPECT_EQ(StatutoryRateSentence(installed, c.year), c.sentence) << c.year;
+    EXPECT_EQ(StatutoryRateSentence(InterestRateTable{}, 2026),
+              "No statutory rate for 2026 is installed yet; the rate for 2016 is 3.00%.");
 }
 
 TEST(StatutoryRates, AnOfficeExtendsTheTableAndADamagedFileAddsNothing) {

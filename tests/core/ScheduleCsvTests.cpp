@@ -80,9 +80,12 @@ TEST(ScheduleCsv, AMalformedLineIsReportedWithItsNumberAndNothingChanges) {
         {"fields", "Date,Description,Amount Due\r\n1/1/2019,a,5\r\n2/1/2019,b\r\n",
          "line 3: the line has 2 fields and the header 3"},
         {"date", "Date,Amount Due\r\n1/1/2019,5\r\n2/30/2019,5\r\n",
-         "line 3: the date \"2/30/2019\" is not a date (M/D/YYYY or YYYY-MM-DD)"},
-        {"amount", "Date,Amount Paid\r\n1/1/2019,12..5\r\n", "line 2: the amount paid \"12..5\" is not a number"},
-        {"rate", "Date,Due,Rate\r\n1/1/2019,5,high\r\n", "line 2: the rate \"high\" is not a rate"},
+         "line 3: the date \"2/30/2019\" is not a day of the calendar"},
+        {"amount", "Date,Amount Paid\r\n1/1/2019,12..5\r\n",
+         "line 2: the amount paid \"12..5\" is not an amount (digits with at most one decimal point, thousands "
+         "separators between groups of three, a leading minus or brackets: 1,234.50, -25, (25.00))"},
+        {"rate", "Date,Due,Rate\r\n1/1/2019,5,high\r\n",
+         "line 2: the rate \"high\" is not a rate (a percentage such as 3, 3.125 or 5.00%)"},
         {"open quote", "Date,Due\r\n1/1/2019,5\r\n\"2/1/2019,5\r\n3/1/2019,5\r\n", "line 3: a quoted field is not closed"},
         {"after quote", "Date,Due\r\n\"1/1/2019\"x,5\r\n", "line 2: a quoted field is followed by text before the comma"},
         {"stray quote", "Date,Due\r\n1/1/2019,5\"\r\n", "line 2: a quote stands inside an unquoted field"},
@@ -90,7 +93,7 @@ TEST(ScheduleCsv, AMalformedLineIsReportedWithItsNumberAndNothingChanges) {
          "line 1: the first line names the columns; it needs \"Date\" and \"Amount Due\" or \"Amount Paid\""},
         {"empty", "\r\n\r\n", "line 1: the file holds no header line naming the columns"},
         {"quoted break", "Date,Description,Due\r\n1/1/2019,\"two\r\nlines\",5\r\nx/1/2019,a,5\r\n",
-         "line 4: the date \"x/1/2019\" is not a date (M/D/YYYY or YYYY-MM-DD)"},
+         "line 4: the date \"x/1/2019\" is not a date: write it M/D/YYYY, for example 3/15/2019, or YYYY-MM-DD"},
     };
     const SchedulerGrid before = Table({EntryRow("1/1/2018", "Opening", 100, 0)});
     for (const auto& c : cases) {
@@ -98,6 +101,52 @@ TEST(ScheduleCsv, AMalformedLineIsReportedWithItsNumberAndNothingChanges) {
         EXPECT_EQ(ImportInto(before, c.csv, problem), before) << c.label;
         EXPECT_EQ(problem, c.problem) << c.label;
     }
+}
+
+TEST(ScheduleCsv, RefusesWhatIsNoDateOrAmountOfTheTableNamingItsLine) {
+    const struct {
+        const char* field;  // the second data line's Date or Amount Paid
+        bool isDate;
+        const char* problem;  // what the refusal says after "line 3: the date" or "the amount paid"
+    } cases[] = {
+        {"3/15/0202", true, "\"3/15/0202\" has the year 0202"},    // once written back as 3/15/202
+        {"0011-06-01", true, "\"0011-06-01\" has the year 0011"},  // once read back as 2011
+        {"1/1/1899", true, "\"1/1/1899\" has the year 1899"},
+        {"12/31/2200", true, "\"12/31/2200\" has the year 2200"},
+        {"3/15/2", true, "\"3/15/2\" has the year 2"},
+        {"1,00", false, "\"1,00\" is not an amount"},    // once $100.00
+        {"12-5", false, "\"12-5\" is not an amount"},    // once $-125.00
+        {"1e308", false, "\"1e308\" is not an amount"},  // once a number that overflowed
+        {"1,000,000,000,000", false, "\"1,000,000,000,000\" is too large"},
+    };
+    const SchedulerGrid before = Table({EntryRow("1/1/2018", "Opening", 100, 0)});
+    for (const auto& c : cases) {
+        const std::string line = c.isDate ? std::string(c.field) + ",5" : std::string("2/1/2019,\"") + c.field + "\"";
+        std::string problem;
+        EXPECT_EQ(ImportInto(before, "Date,Amount Paid\r\n1/1/2019,5\r\n" + line + "\r\n", problem), before) << c.field;
+        const std::string expected = std::string("line 3: the ") + (c.isDate ? "date " : "amount paid ") + c.problem;
+        EXPECT_EQ(problem.substr(0, expected.size()), expected) << c.field;
+    }
+}
+
+TEST(ScheduleCsv, EveryDateAndAmountAcceptedReadsBackAsImported) {
+    const std::string csv =
+        "Date,Amount Due,Amount Paid,Rate\r\n"
+        "3/15/19,\"$1,234.56\",,5\r\n"
+        "12/31/99,(25),0.005,3.125%\r\n"
+        "2070-01-02,-$7.10,\"999,999,999,999.99\",\r\n"
+        "1/1/1900,.5,1234567.891,9.75\r\n";
+    std::string problem;
+    SchedulerGrid imported = ImportInto(Table({BlankRow(3)}), csv, problem);
+    ASSERT_EQ(problem, "");
+    EXPECT_EQ(Column(imported, kColDate), (Cells{"3/15/2019", "12/31/1999", "1/2/2070", "1/1/1900"}));
+    EXPECT_EQ(Column(imported, kColDue), (Cells{"$1,234.56", "$-25.00", "$-7.10", "$0.50"}));
+    EXPECT_EQ(Column(imported, kColPaid), (Cells{"$0.00", "$0.01", "$999,999,999,999.99", "$1,234,567.89"}));
+    EXPECT_EQ(Column(imported, kColRate), (Cells{"5", "3.125%", "3", "9.75"}));
+    // Written out and read again, every row is the same.
+    SchedulerGrid again = ImportInto(Table({BlankRow(3)}), ScheduleCsvText(imported), problem);
+    ASSERT_EQ(problem, "");
+    EXPECT_EQ(again, imported);
 }
 
 }  // namespace

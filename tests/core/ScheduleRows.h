@@ -1,11 +1,16 @@
 #pragma once
 // Scheduler tables written the short way for the scheduler tests.
+#include <cmath>
 #include <initializer_list>
 #include <string>
 
 #include "scheduler/Scheduler.h"
 
 namespace quill10::test {
+
+// Whole dollars and cents written the short way: Dollars(1234.5) is 123450
+// cents.
+inline Cents Dollars(double amount) { return std::llround(amount * 100); }
 
 // A row as the window saves it: date, description, due and paid as dollar
 // texts ("$0.00" when empty), the rate as given (empty: the default rate "3").
@@ -14,8 +19,8 @@ inline SchedulerRow EntryRow(const std::string& date, const std::string& descrip
     SchedulerRow row;
     row[kColDate] = date;
     row[kColDescription] = description;
-    row[kColDue] = DollarText(due);
-    row[kColPaid] = DollarText(paid);
+    row[kColDue] = DollarText(Dollars(due));
+    row[kColPaid] = DollarText(Dollars(paid));
     row[kColRate] = rate;
     return row;
 }

@@ -101,7 +101,7 @@ TEST(ErrorCatalogue, EveryCodeTheProgramRaisesHasAText) {
     const int kRaised[] = {9999,  11010, 11080, 11213, 11214, 11240, 11243, 11533, 11540, 11550, 12040, 14010,
                            14020, 14030, 15010, 16050, 16200, 17010, 17040, 17050, 18034, 21011, 21060, 21070,
                            21122, 21182, 21192, 21202, 21212, 21400, 29040, 29237, 29247, 35010,
-                           17060, 17070};
+                           17060, 17070, 17080};
     for (int code : kRaised) {
         const std::string text = CreateErrorStr(MessageNumberOf(code));
         EXPECT_EQ(text.rfind(std::to_string(MessageNumberOf(code)) + "-", 0), 0u) << code << ": " << text;

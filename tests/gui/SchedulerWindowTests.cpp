@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -30,6 +31,7 @@
 #include "scheduler/TfrmInterestSetting.h"
 #include "scheduler/TfrmScheduler.h"
 #include "store/Answers.h"
+#include "store/Regional.h"
 
 using namespace quill10;
 using namespace quill10::gui;
@@ -130,6 +132,27 @@ private:
     void EnterWorkedExample() {
         EnterRow(QStringLiteral("1/1/19"), QStringLiteral("Order"), QStringLiteral("1000"), {}, QStringLiteral("10"));
         EnterRow(QStringLiteral("3/2/2019"), QStringLiteral("Review"), {}, {}, QStringLiteral("10"));
+    }
+    // The worked example as a file of another program may hold it: the
+    // first row charged at the default rate (its Rate % empty) and every
+    // computed cell $0.00.
+    static SchedulerGrid StaleExample() {
+        SchedulerGrid table;
+        table.rows = {{"1/1/2019", "Order", "$1,000.00", "$0.00", "$0.00", "", "$0.00", "$0.00", "$0.00"},
+                      {"3/2/2019", "Review", "$0.00", "$0.00", "$0.00", "10.00%", "$0.00", "$0.00", "$0.00"}};
+        return table;
+    }
+    QString SummaryCell(int row, int column) {
+        auto* summary = scheduler->findChild<QTableWidget*>(QStringLiteral("grdSummary"));
+        return summary->item(row, column) ? summary->item(row, column)->text() : QString();
+    }
+    // Sets an interest setting through its Options menu dialog.
+    void ChangeSetting(const QString& menuItem, const char* fieldName, const QString& value) {
+        WhenOpened<QDialog>([fieldName, value](QDialog& dialog) {
+            Field(&dialog, fieldName)->setText(value);
+            Click(&dialog, "btnOk");
+        });
+        MenuAction(menuItem)->trigger();
     }
 
 private slots:
@@ -518,6 +541,173 @@ private slots:
         QCOMPARE(LauncherOf(*window).LastFile(), printout);
         QVERIFY(prompts->warnings.isEmpty());
         QCOMPARE(window->SchedulerTable(), scheduler->Table());
+    }
+
+    void openingAndEverySettingChangeWorkTheTableOutAgain() {
+        window->SchedulerTable() = StaleExample();
+        Open();
+        // 1,000 for 60 days at the default 3 %.
+        QCOMPARE(ShownColumn(kColBalance), (QStringList{"$1,000.00", "$1,000.00"}));
+        QCOMPARE(ShownColumn(kColInterest), (QStringList{"$0.00", "$4.93"}));
+        QCOMPARE(ShownColumn(kColBalanceWithInterest), (QStringList{"$1,000.00", "$1,004.93"}));
+        QCOMPARE(SummaryCell(0, kColBalanceWithInterest), QStringLiteral("$1,004.93"));
+        QVERIFY(!window->Modified());
+        Click(scheduler.get(), "btnClose");
+
+        const struct {
+            const char* menuItem;
+            const char* field;
+            const char* value;
+            const char* interest;
+        } changes[] = {{"Se&t Default Interest Rate...", "edtRate", "10", "$16.44"},
+                       {"Set &Interest Threshold...", "edtThreshold", "20", "$0.00"},
+                       {"Set &Interest Threshold...", "edtThreshold", "1", "$16.44"}};
+        for (const auto& change : changes) {
+            ChangeSetting(QString::fromLatin1(change.menuItem), change.field, QString::fromLatin1(change.value));
+            // The case's table at once, and the scheduler when it opens again.
+            QCOMPARE(window->SchedulerTable().rows[1][kColInterest], std::string(change.interest));
+            Open();
+            QCOMPARE(Shown(1, kColInterest), QString::fromLatin1(change.interest));
+            Click(scheduler.get(), "btnClose");
+        }
+    }
+
+    void theDefaultRateDialogNamesThisYearsStatutoryRate() {
+        const struct {
+            Date today;
+            const char* sentence;
+        } cases[] = {
+            {Date{2026, 5, 1}, "The statutory rate for 2026 is 7.00%."},
+            {Date{2031, 1, 2}, "No statutory rate for 2031 is installed yet; the rate for 2026 is 7.00%."},
+        };
+        for (const auto& c : cases) {
+            SetClock([today = c.today] { return today; });
+            QString explanation;
+            WhenOpened<TfrmInterestRate>([&explanation](TfrmInterestRate& dialog) {
+                explanation = dialog.findChild<QLabel*>(QStringLiteral("lblExplanation"))->text();
+                Click(&dialog, "btnCancel");
+            });
+            MenuAction(QStringLiteral("Se&t Default Interest Rate..."))->trigger();
+            SetClock({});
+            QVERIFY2(explanation.endsWith(QString::fromLatin1(c.sentence)), qPrintable(explanation));
+            QVERIFY(!explanation.contains(QStringLiteral("2016")));
+        }
+    }
+
+    void theReopenedPanelShowsAmountsAsTheTableDoes() {
+        Open();
+        EnterWorkedExample();
+        Click(scheduler.get(), "btnClose");
+        Open();
+        QTRY_VERIFY(Field(scheduler.get(), "edtDate")->hasFocus());
+        QCOMPARE(Field(scheduler.get(), "edtAmountDue")->text(), Shown(0, kColDue));
+        QCOMPARE(Field(scheduler.get(), "edtAmountDue")->text(), QStringLiteral("$1,000.00"));
+        QCOMPARE(Field(scheduler.get(), "edtAmountPaid")->text(), QStringLiteral("$0.00"));
+    }
+
+    void anEntryThatCannotBeReadIsRefusedAndKeptUntilPutRight() {
+        Open();
+        EnterRow(QStringLiteral("1/1/2019"), QStringLiteral("Order"), QStringLiteral("1000"), {});
+        EnterRow(QStringLiteral("2/1/2019"), QStringLiteral("Paid"), {}, QStringLiteral("250"));
+        const SchedulerGrid before = scheduler->Table();
+        const struct {
+            const char* field;
+            const char* typed;
+            const char* says;
+            const char* putRight;
+        } cases[] = {
+            {"edtDate", "3/15/0202", "The date \"3/15/0202\" has the year 0202: write the year with four digits", "2/1/2019"},
+            {"edtDate", "2/30/2019", "The date \"2/30/2019\" is not a day of the calendar.", "2/1/19"},
+            {"edtDate", "1/1/0000", "The date \"1/1/0000\" has the year 0000", "2019-02-01"},
+            {"edtAmountPaid", "12-5", "The amount paid \"12-5\" is not an amount", "250"},
+            {"edtAmountPaid", "1e308", "The amount paid \"1e308\" is not an amount", "$250.00"},
+            {"edtAmountDue", "1,000,000,000,000", "The amount due \"1,000,000,000,000\" is too large", ""},
+            {"edtRate", "abc", "The interest rate \"abc\" is not a rate", "3"},
+        };
+        for (const auto& c : cases) {
+            prompts->warnings.clear();
+            Type(scheduler.get(), c.field, QString::fromLatin1(c.typed));
+            QCOMPARE(prompts->warnings.size(), 1);
+            QVERIFY2(prompts->warnings.front().startsWith(QString::fromLatin1(c.says)), qPrintable(prompts->warnings.front()));
+            // The text stays where it was typed, the focus goes back to it,
+            // and nothing is saved, moved to or closed meanwhile: every
+            // attempt to leave the field says so again.
+            QCOMPARE(Field(scheduler.get(), c.field)->text(), QString::fromLatin1(c.typed));
+            QTRY_VERIFY(Field(scheduler.get(), c.field)->hasFocus());
+            for (const char* button : {"btnFirst", "btnAdd", "btnClose"}) {
+                Click(scheduler.get(), button);
+                QTRY_VERIFY(Field(scheduler.get(), c.field)->hasFocus());
+            }
+            ClickRow(0);
+            QTRY_VERIFY(Field(scheduler.get(), c.field)->hasFocus());
+            QVERIFY(scheduler->isVisible());
+            QCOMPARE(scheduler->SelectedRow(), size_t{1});
+            QCOMPARE(scheduler->Table(), before);
+            QCOMPARE(Field(scheduler.get(), c.field)->text(), QString::fromLatin1(c.typed));
+            QCOMPARE(prompts->warnings.count(prompts->warnings.front()), prompts->warnings.size());
+            const qsizetype warned = prompts->warnings.size();
+            Type(scheduler.get(), c.field, QString::fromLatin1(c.putRight));
+            QCOMPARE(prompts->warnings.size(), warned);
+            QCOMPARE(scheduler->Table(), before);
+        }
+    }
+
+    void aTwoDigitYearIsReadByItsCentury() {
+        Open();
+        EnterRow(QStringLiteral("1/15/2000"), QStringLiteral("2000"), QStringLiteral("100"), {});
+        EnterRow(QStringLiteral("12/31/99"), QStringLiteral("1999"), QStringLiteral("100"), {});
+        EnterRow(QStringLiteral("3/1/69"), QStringLiteral("2069"), QStringLiteral("100"), {});
+        QCOMPARE(ShownColumn(kColDate), (QStringList{"12/31/1999", "1/15/2000", "3/1/2069"}));
+        QCOMPARE(ShownColumn(kColDescription), (QStringList{"1999", "2000", "2069"}));
+        QCOMPARE(Field(scheduler.get(), "edtDate")->text(), QStringLiteral("3/1/2069"));
+    }
+
+    void theSeriesRefusesWhatItCannotReadAndKeepsIt() {
+        Open();
+        const SchedulerGrid before = scheduler->Table();
+        const struct {
+            const char* field;
+            const char* typed;
+            const char* says;
+        } cases[] = {
+            {"edtStartingDate", "1/1/0050", "The starting date \"1/1/0050\" has the year 0050"},
+            {"edtEndingDate", "12/31/2200", "The ending date \"12/31/2200\" has the year 2200"},
+            {"edtAmount", "1,00", "The amount \"1,00\" is not an amount"},
+            {"edtInterestRate", "3..5", "The interest rate \"3..5\" is not a rate"},
+        };
+        for (const auto& c : cases) {
+            prompts->warnings.clear();
+            QString kept;
+            bool stayedOpen = false;
+            WhenOpened<TfrmArrearsFiller>([&](TfrmArrearsFiller& filler) {
+                Field(&filler, "edtAmount")->setText(QStringLiteral("100"));
+                Field(&filler, "edtStartingDate")->setText(QStringLiteral("1/1/2019"));
+                Field(&filler, "edtEndingDate")->setText(QStringLiteral("3/1/2019"));
+                Field(&filler, c.field)->setText(QString::fromLatin1(c.typed));
+                Click(&filler, "btnOk");
+                stayedOpen = filler.isVisible();
+                kept = Field(&filler, c.field)->text();
+                Click(&filler, "btnCancel");
+            });
+            Click(scheduler.get(), "btnOrder");
+            QVERIFY(stayedOpen);
+            QCOMPARE(kept, QString::fromLatin1(c.typed));
+            QCOMPARE(prompts->warnings.size(), 1);
+            QVERIFY2(prompts->warnings.front().startsWith(QString::fromLatin1(c.says)), qPrintable(prompts->warnings.front()));
+            QCOMPARE(scheduler->Table(), before);
+        }
+    }
+
+    void printingTheCasesTableWorksItOutAgain() {
+        window->SchedulerTable() = StaleExample();
+        window->CurrentSettings().defaultInterestRate = 10;
+        window->PrintSchedule(window->SchedulerTable(), PageMargins{720, 720, 720, 720});
+        QFile file(QDir(QString::fromStdString(window->CurrentSettings().folders.clientFiles))
+                       .filePath(QStringLiteral("Support Scheduler.RTF")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        QVERIFY(text.contains("   1,016.44"));
+        QVERIFY(text.contains("Year-by-Year Summary"));
     }
 
     void helpOpensTheSchedulerPage() {

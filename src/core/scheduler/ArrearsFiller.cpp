@@ -44,9 +44,13 @@ std::vector<std::string> RateTexts(const std::vector<Date>& dates, const SeriesE
     std::vector<std::string> texts;
     texts.reserve(dates.size());
     for (const Date& date : dates) {
-        const std::optional<double> rate = entry.rate ? entry.rate : rates.RateOf(date.year);
-        if (!rate && (missingYears.empty() || missingYears.back() != date.year)) missingYears.push_back(date.year);
-        texts.push_back(rate ? RateCellText(*rate) : std::string());
+        if (entry.rate) {
+            texts.push_back(RateCellText(*entry.rate));
+            continue;
+        }
+        const std::optional<double> statutory = rates.RateOf(date.year);
+        if (!statutory && (missingYears.empty() || missingYears.back() != date.year)) missingYears.push_back(date.year);
+        texts.push_back(statutory ? RateCellText(PercentOf(*statutory)) : std::string());
     }
     return texts;
 }

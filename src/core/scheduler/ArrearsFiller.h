@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "scheduler/InterestRates.h"
+#include "scheduler/ScheduleAmounts.h"
 #include "scheduler/SchedulerGrid.h"
 #include "store/Regional.h"
 
@@ -44,11 +45,11 @@ std::vector<Date> SeriesDates(const Date& start, const Date& end, Frequency freq
 struct SeriesEntry {
     SeriesKind kind = SeriesKind::Dues;
     std::string description;
-    double amount = 0;
+    Cents amount = 0;
     Date start;
     Date end;
     Frequency frequency = kDefaultFrequency;
-    std::optional<double> rate;  // percent; none: the statutory rate of each date's year
+    std::optional<Percent> rate;  // none: the statutory rate of each date's year
 };
 
 struct SeriesResult {

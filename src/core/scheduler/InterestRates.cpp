@@ -6,6 +6,8 @@
 #include <sstream>
 #include <system_error>
 
+#include "scheduler/ScheduleAmounts.h"
+#include "scheduler/ScheduleDates.h"
 #include "store/Misc.h"
 #include "store/TextEncoding.h"
 
@@ -84,6 +86,18 @@ InterestRateTable LoadInterestRates(const std::string& programFolder, std::strin
     InterestRateTable table;
     problem = table.AddFile(IncludeTrailingPathDelimiter(programFolder) + kInterestRatesFileName);
     return table;
+}
+
+std::string StatutoryRateSentence(const InterestRateTable& rates, int year) {
+    const std::string none = "No statutory rate for " + std::to_string(year) + " is installed yet";
+    for (int known = year; known >= kFirstScheduleYear; --known) {
+        const std::optional<double> percent = rates.RateOf(known);
+        if (!percent) continue;
+        const std::string rate = " is " + RateCellText(PercentOf(*percent)) + ".";
+        if (known == year) return "The statutory rate for " + std::to_string(year) + rate;
+        return none + "; the rate for " + std::to_string(known) + rate;
+    }
+    return none + ".";
 }
 
 }  // namespace quill10

@@ -62,4 +62,10 @@ private:
 // `problem` says why the file's rates could not be added.
 InterestRateTable LoadInterestRates(const std::string& programFolder, std::string& problem);
 
+// The sentence that names the statutory rate of `year` for the user
+// choosing the default rate: "The statutory rate for 2026 is 7.00%.", or,
+// for a year the table does not reach yet, "No statutory rate for 2027 is
+// installed yet; the rate for 2026 is 7.00%."
+std::string StatutoryRateSentence(const InterestRateTable& rates, int year);
+
 }  // namespace quill10

@@ -137,16 +137,6 @@ std::string Field(const Record& record, const ColumnPlaces& places, ImportColumn
     return place == kNoColumn ? std::string() : TrimStr(StripLeadingSpaces(record.fields[static_cast<size_t>(place)]));
 }
 
-std::optional<Date> ReadDate(const std::string& text) {
-    if (std::optional<Date> us = ParseScheduleDate(text)) return us;
-    return ParseIsoScheduleDate(text);
-}
-
-std::optional<double> ReadAmount(const std::string& text) {
-    if (text.empty()) return 0.0;
-    return TryParseNumber(RemoveCommasAndSigns(text));
-}
-
 // One data record as a table row; "" or what is wrong with it.
 std::string ReadRow(const Record& record, const ColumnPlaces& places, size_t headerFields, double defaultRate,
                     SchedulerRow& row) {
@@ -154,9 +144,9 @@ std::string ReadRow(const Record& record, const ColumnPlaces& places, size_t hea
     if (record.fields.size() != headerFields)
         return where + "the line has " + std::to_string(record.fields.size()) + " fields and the header " +
                std::to_string(headerFields);
-    const std::string dateText = Field(record, places, kImportDate);
-    const std::optional<Date> date = ReadDate(dateText);
-    if (!date) return where + "the date " + QuotedForMessage(dateText) + " is not a date (M/D/YYYY or YYYY-MM-DD)";
+    std::string problem;
+    const std::optional<Date> date = ReadScheduleDate(Field(record, places, kImportDate), problem);
+    if (!date) return where + "the date " + problem;
     row = BlankRow(defaultRate);
     row[kColDate] = ScheduleDateText(*date);
     row[kColDescription] = Field(record, places, kImportDescription);
@@ -166,14 +156,12 @@ std::string ReadRow(const Record& record, const ColumnPlaces& places, size_t hea
         const char* what;
     } amounts[] = {{kImportDue, kColDue, "amount due"}, {kImportPaid, kColPaid, "amount paid"}};
     for (const auto& amount : amounts) {
-        const std::string text = Field(record, places, amount.column);
-        const std::optional<double> value = ReadAmount(text);
-        if (!value) return where + "the " + amount.what + " " + QuotedForMessage(text) + " is not a number";
+        const std::optional<Cents> value = ReadAmount(Field(record, places, amount.column), problem);
+        if (!value) return where + "the " + amount.what + " " + problem;
         row[amount.cell] = DollarText(*value);
     }
     if (const std::string rate = Field(record, places, kImportRate); !rate.empty()) {
-        const std::optional<double> value = TryParseNumber(RemoveCommasAndSigns(rate));
-        if (!value || *value < 0) return where + "the rate " + QuotedForMessage(rate) + " is not a rate";
+        if (!ReadRate(rate, problem)) return where + "the rate " + problem;
         row[kColRate] = rate;
     }
     for (int column : {kColBalance, kColInterest, kColTotalInterest, kColBalanceWithInterest}) row[column] = DollarText(0);

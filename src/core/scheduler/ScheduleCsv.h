@@ -12,12 +12,15 @@
 // "Paid" are needed, "Description" and "Rate %" / "Rate" / "Interest Rate"
 // are read when present, any other column (the computed ones of an export)
 // is ignored.  Fields may be quoted ("" inside quotes is one quote, and a
-// quoted field may hold commas and line breaks).  Dates are US dates
-// (M/D/YYYY or M/D/YY) or ISO dates (YYYY-MM-DD); amounts may carry "$",
-// thousands separators and a minus sign or brackets; an empty amount is
-// $0.00; empty lines are skipped.  Text in UTF-8, with or without the mark,
-// or else Windows-1252.  The first line at fault is reported with its
-// number and nothing is imported.
+// quoted field may hold commas and line breaks).  Dates are read as every
+// scheduler date is (ScheduleDates.h: M/D/YYYY, M/D/YY or YYYY-MM-DD, a
+// year from 1900 to 2199), amounts as every scheduler amount is
+// (ScheduleAmounts.h: "$", thousands separators between groups of three,
+// one decimal point, a leading minus or brackets, less than a trillion
+// dollars), rates as percentages ("5", "5.00%"); an empty amount is $0.00;
+// empty lines are skipped.  Text in UTF-8, with or without the mark, or
+// else Windows-1252.  The first line at fault is reported with its number
+// and nothing is imported.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,8 +35,9 @@ std::string ScheduleCsvText(const SchedulerGrid& grid);
 
 // The rows of a CSV text, in file order, with dates written M/D/YYYY,
 // amounts as dollar texts, the rate as written (a number, "5" or "5.00%")
-// or else the default rate, and the computed cells at "$0.00".  Nothing, with `problem` saying which line is
-// at fault and why ("line 4: the amount paid "12..5" is not a number").
+// or else the default rate, and the computed cells at "$0.00".  Nothing,
+// with `problem` saying which line is at fault and why ("line 4: the
+// amount paid "12..5" is not an amount ...").
 std::optional<std::vector<SchedulerRow>> ReadScheduleCsv(std::string_view bytes, double defaultRate,
                                                          std::string& problem);
 

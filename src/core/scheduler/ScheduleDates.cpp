@@ -2,12 +2,18 @@
 
 #include <array>
 #include <cctype>
+#include <cstdio>
+
+#include "store/TextEncoding.h"
 
 namespace quill10 {
 
 namespace {
 
 bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// A run of digits longer than any part of a date.
+constexpr size_t kLongestRun = 9;
 
 // Splits `text` into exactly three runs of digits separated by `separator`;
 // `widths` receives how many digits each run had.
@@ -17,7 +23,7 @@ bool ThreeNumbers(std::string_view text, char separator, std::array<int, 3>& num
     while (part < 3) {
         const size_t start = i;
         int value = 0;
-        while (i < text.size() && IsDigit(text[i]) && i - start < 4) value = value * 10 + (text[i++] - '0');
+        while (i < text.size() && IsDigit(text[i]) && i - start < kLongestRun) value = value * 10 + (text[i++] - '0');
         if (i == start) return false;
         numbers[part] = value;
         widths[part] = i - start;
@@ -36,9 +42,32 @@ std::string_view Trimmed(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::optional<Date> Valid(const Date& date) {
-    if (!IsValidDate(date)) return std::nullopt;
-    return date;
+// The year of its digits: two digits are 2000-2069 (00-69) or 1970-1999
+// (70-99), four are the year written if it lies from 1900 to 2199; any
+// other year is none.
+std::optional<int> YearOf(int digits, size_t width) {
+    if (width == 2) return digits < 70 ? 2000 + digits : 1900 + digits;
+    if (width == 4 && digits >= kFirstScheduleYear && digits <= kLastScheduleYear) return digits;
+    return std::nullopt;
+}
+
+// The month, day and year parts of a date in either form, in the order
+// written; nothing when the text has neither form.
+struct DateParts {
+    int month, day, year;
+    size_t yearWidth;
+    std::string_view yearText;
+};
+
+std::optional<DateParts> PartsOf(std::string_view text) {
+    std::array<int, 3> numbers{};
+    std::array<size_t, 3> widths{};
+    if (ThreeNumbers(text, '/', numbers, widths) && widths[0] <= 2 && widths[1] <= 2)
+        return DateParts{numbers[0], numbers[1], numbers[2], widths[2], text.substr(text.size() - widths[2])};
+    // The ISO form always has the year first in full; "01-02-03" is no date.
+    if (ThreeNumbers(text, '-', numbers, widths) && widths[0] > 2 && widths[1] <= 2 && widths[2] <= 2)
+        return DateParts{numbers[1], numbers[2], numbers[0], widths[0], text.substr(0, widths[0])};
+    return std::nullopt;
 }
 
 int DaysInMonth(int year, int month) {
@@ -49,25 +78,36 @@ int DaysInMonth(int year, int month) {
 
 }  // namespace
 
-std::optional<Date> ParseScheduleDate(std::string_view text) {
-    std::array<int, 3> numbers{};
-    std::array<size_t, 3> widths{};
-    if (!ThreeNumbers(Trimmed(text), '/', numbers, widths)) return std::nullopt;
-    if (widths[0] > 2 || widths[1] > 2 || (widths[2] != 2 && widths[2] != 4)) return std::nullopt;
-    const int year = widths[2] == 2 ? 2000 + numbers[2] : numbers[2];
-    return Valid(Date{year, numbers[0], numbers[1]});
+std::optional<Date> ReadScheduleDate(std::string_view text, std::string& problem) {
+    const std::optional<DateParts> parts = PartsOf(Trimmed(text));
+    if (!parts) {
+        problem = QuotedForMessage(text) + " is not a date: write it M/D/YYYY, for example 3/15/2019, or YYYY-MM-DD";
+        return std::nullopt;
+    }
+    const std::optional<int> year = YearOf(parts->year, parts->yearWidth);
+    if (!year) {
+        problem = QuotedForMessage(text) + " has the year " + std::string(parts->yearText) +
+                  ": write the year with four digits from 1900 to 2199, or with two (00-69 for 2000-2069, "
+                  "70-99 for 1970-1999)";
+        return std::nullopt;
+    }
+    const Date date{*year, parts->month, parts->day};
+    if (!IsValidDate(date)) {
+        problem = QuotedForMessage(text) + " is not a day of the calendar";
+        return std::nullopt;
+    }
+    return date;
 }
 
-std::optional<Date> ParseIsoScheduleDate(std::string_view text) {
-    std::array<int, 3> numbers{};
-    std::array<size_t, 3> widths{};
-    if (!ThreeNumbers(Trimmed(text), '-', numbers, widths)) return std::nullopt;
-    if (widths[0] != 4 || widths[1] > 2 || widths[2] > 2) return std::nullopt;
-    return Valid(Date{numbers[0], numbers[1], numbers[2]});
+std::optional<Date> ParseScheduleDate(std::string_view text) {
+    std::string problem;
+    return ReadScheduleDate(text, problem);
 }
 
 std::string ScheduleDateText(const Date& date) {
-    return std::to_string(date.month) + "/" + std::to_string(date.day) + "/" + std::to_string(date.year);
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%d/%d/%04d", date.month, date.day, date.year);
+    return text.data();
 }
 
 // The civil-calendar day count of Howard Hinnant's days_from_civil.

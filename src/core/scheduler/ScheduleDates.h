@@ -1,9 +1,12 @@
 #pragma once
 // Dates of the support scheduler.  Every date of the table is written
-// M/D/YYYY, whatever the regional settings say, so a case reads the same
-// on every installation; a two-digit year is a year of this century
-// ("3/15/19" is 3/15/2019).  Day numbers count whole days, so the days
-// between two rows are a subtraction.
+// M/D/YYYY with a four-digit year, whatever the regional settings say, so
+// a case reads the same on every installation.  One reader serves every
+// date the scheduler takes in (the entry panel, the series generator, the
+// CSV import, the cells of a client file): a four-digit year lies from
+// 1900 to 2199, a two-digit year is 2000-2069 for 00-69 and 1970-1999 for
+// 70-99, and any other year is refused.  Day numbers count whole days, so
+// the days between two rows are a subtraction.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,14 +15,21 @@
 
 namespace quill10 {
 
-// Reads "M/D/YYYY" or "M/D/YY" (blanks around the date are allowed);
-// nothing when the text is no date of the calendar.
+inline constexpr int kFirstScheduleYear = 1900;
+inline constexpr int kLastScheduleYear = 2199;
+
+// Reads "M/D/YYYY", "M/D/YY" or the ISO form "YYYY-MM-DD" (blanks around
+// the date are allowed).  Nothing, with `problem` saying what is wrong
+// (it begins with the text quoted) and what to write, when the text is
+// no date of the calendar or its year is not one of the years above.
+std::optional<Date> ReadScheduleDate(std::string_view text, std::string& problem);
+
+// The same without the reason.
 std::optional<Date> ParseScheduleDate(std::string_view text);
 
-// Reads an ISO date "YYYY-MM-DD"; nothing when it is none.
-std::optional<Date> ParseIsoScheduleDate(std::string_view text);
-
-// "M/D/YYYY" without leading zeros: 1/5/2019.
+// "M/D/YYYY" without leading zeros in month and day and with the year in
+// four digits: 1/5/2019.  Reads back as the same day for every year from
+// 1900 to 2199.
 std::string ScheduleDateText(const Date& date);
 
 // Days since 1 January 1970 (negative before it).

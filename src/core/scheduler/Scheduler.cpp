@@ -13,7 +13,6 @@ namespace quill10 {
 
 namespace {
 
-constexpr double kDaysInYear = 365.0;
 // The sort key of a row whose date cannot be read: after every date.
 constexpr long kUndated = std::numeric_limits<long>::max();
 
@@ -44,49 +43,43 @@ size_t SortByDate(SchedulerGrid& grid, std::vector<long>& keys, size_t selected)
     return newSelected;
 }
 
-// The running figures of the recomputation.
+// The running figures of the recomputation, in cents.
 struct Running {
-    double balance = 0;
-    double totalInterest = 0;
+    Cents balance = 0;
+    Cents totalInterest = 0;
     long previousDay = 0;
-    double previousRate = 0;  // percent, of the row that opens the next interval
+    Percent previousRate;  // of the row that opens the next interval
 };
 
-double IntervalInterest(const Running& running, long day, double threshold) {
-    const double interest = running.balance * running.previousRate / 100.0 *
-                            static_cast<double>(day - running.previousDay) / kDaysInYear;
-    return interest < threshold || interest < 0 ? 0.0 : interest;
-}
+// The settings as the recomputation applies them, exactly.
+struct Rules {
+    Percent defaultRate;
+    Threshold threshold;
+};
 
-void ComputeRow(SchedulerRow& row, long day, bool first, Running& running, const InterestSettings& settings) {
-    const double interest = first ? 0.0 : IntervalInterest(running, day, settings.threshold);
-    running.totalInterest += interest;
-    running.balance += CellAmount(row[kColDue]) - CellAmount(row[kColPaid]);
+bool WithinLimit(Cents amount) { return amount > -kAmountLimit && amount < kAmountLimit; }
+
+// Works out one dated row; false, leaving the row as it was, when its
+// balance or total interest would reach the limit.
+bool ComputeRow(SchedulerRow& row, long day, bool first, Running& running, const Rules& rules) {
+    const Cents interest =
+        first ? 0 : IntervalInterest(running.balance, running.previousRate, day - running.previousDay, rules.threshold);
+    const Cents totalInterest = running.totalInterest + interest;
+    const Cents balance = running.balance + CellCents(row[kColDue]) - CellCents(row[kColPaid]);
+    if (!WithinLimit(totalInterest) || !WithinLimit(balance)) return false;
+    running.totalInterest = totalInterest;
+    running.balance = balance;
+    row[kColDate] = ScheduleDateText(DateOfDayNumber(day));
     row[kColInterest] = DollarText(interest);
-    row[kColTotalInterest] = DollarText(running.totalInterest);
-    row[kColBalance] = DollarText(running.balance);
-    row[kColBalanceWithInterest] = DollarText(running.balance + running.totalInterest);
+    row[kColTotalInterest] = DollarText(totalInterest);
+    row[kColBalance] = DollarText(balance);
+    row[kColBalanceWithInterest] = DollarText(balance + totalInterest);
     running.previousDay = day;
-    running.previousRate = RowRate(row[kColRate], settings.defaultRate);
+    running.previousRate = RowRate(row[kColRate], rules.defaultRate);
+    return true;
 }
 
 }  // namespace
-
-std::string DollarText(double amount) { return "$" + MoneyText(amount); }
-
-double CellAmount(std::string_view cell) { return TryParseNumber(RemoveCommasAndSigns(cell)).value_or(0.0); }
-
-std::string DefaultRateText(double defaultRate) { return GeneralNumberText(defaultRate); }
-
-std::string RateCellText(double percent) {
-    int decimals = 2;
-    while (decimals < 6 && RoundDecimals(percent, decimals) != RoundDecimals(percent, 10)) ++decimals;
-    return GroupedText(percent, decimals) + "%";
-}
-
-double RowRate(std::string_view cell, double defaultRate) {
-    return cell.empty() ? defaultRate : CellAmount(cell);
-}
 
 bool IsMoneyColumn(int column) { return column >= kColDue && column != kColRate; }
 
@@ -111,24 +104,34 @@ size_t RecomputeSchedule(SchedulerGrid& grid, size_t selected, const InterestSet
     keys.reserve(grid.rows.size());
     for (const SchedulerRow& row : grid.rows) keys.push_back(SortKey(row));
     selected = SortByDate(grid, keys, std::min(selected, grid.rows.size() - 1));
+    const Rules rules{PercentOf(settings.defaultRate), ThresholdOf(settings.threshold)};
     Running running;
     for (size_t i = 0; i < grid.rows.size(); ++i) {
+        const std::string& date = grid.rows[i][kColDate];
         if (keys[i] == kUndated) {
-            if (IsEmptySchedule(grid)) break;
-            const std::string& date = grid.rows[i][kColDate];
-            ErrorMessage(date.empty() ? kErrScheduleNoDate : kErrScheduleBadDate, date);
+            if (!IsEmptySchedule(grid)) ErrorMessage(date.empty() ? kErrScheduleNoDate : kErrScheduleBadDate, date);
             break;
         }
-        ComputeRow(grid.rows[i], keys[i], i == 0, running, settings);
+        if (!ComputeRow(grid.rows[i], keys[i], i == 0, running, rules)) {
+            ErrorMessage(kErrScheduleTooLarge, date);
+            break;
+        }
     }
     return selected;
+}
+
+void RefreshSchedule(SchedulerGrid& grid, const InterestSettings& settings) {
+    if (grid.rows.size() == 1 && grid.rows.front()[kColRate].empty())
+        grid.rows.front()[kColRate] = DefaultRateText(settings.defaultRate);
+    RecomputeSchedule(grid, 0, settings);
 }
 
 ScheduleTotals TotalsOf(const SchedulerGrid& grid) {
     ScheduleTotals totals;
     for (const SchedulerRow& row : grid.rows) {
-        totals.due += RoundDecimals(CellAmount(row[kColDue]), 2);
-        totals.paid += RoundDecimals(CellAmount(row[kColPaid]), 2);
+        if (!ParseScheduleDate(row[kColDate])) continue;
+        totals.due = SumOf(totals.due, CellCents(row[kColDue]));
+        totals.paid = SumOf(totals.paid, CellCents(row[kColPaid]));
     }
     return totals;
 }

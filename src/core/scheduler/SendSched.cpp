@@ -43,8 +43,8 @@ SchedulerRow TotalsRow(const SchedulerGrid& grid) {
     const ScheduleTotals totals = TotalsOf(grid);
     SchedulerRow row;
     row[kColDescription] = "Total";
-    row[kColDue] = MoneyText(totals.due);
-    row[kColPaid] = MoneyText(totals.paid);
+    row[kColDue] = AmountText(totals.due);
+    row[kColPaid] = AmountText(totals.paid);
     return row;
 }
 
@@ -71,8 +71,10 @@ void FillSchedulePage(TAnswer& answers, const SchedulePrintPage& page, const std
     for (int c = 0; c < kSchedulerColumnCount; ++c) answers.SetText(kSchedulePage, kSlotFirstHeading + c, page.headings[c]);
 }
 
-PrintDocument AssembleSchedulePrintout(TAnswer& answers, const SchedulerGrid& grid, const TemplateFolders& folders,
-                                       FillState& state, const std::string& clientFileName) {
+PrintDocument AssembleSchedulePrintout(TAnswer& answers, SchedulerGrid grid, const InterestSettings& settings,
+                                       const TemplateFolders& folders, FillState& state,
+                                       const std::string& clientFileName) {
+    RefreshSchedule(grid, settings);
     PrintDocument document;
     TemplateFiller filler(answers, folders, state);
     const std::string today = FormatShortDate(Today());

@@ -8,7 +8,8 @@
 //   558         today's date, 559 the client file's name without its folder
 //   560         the page's title, 561..569 its nine column headings
 // Totals row: "Total" under Description and the sums of Support Due and
-// Support Paid over the whole table as money text ("12,345.00"), in the row
+// Support Paid over the table's dated rows (TotalsOf) as money text
+// ("12,345.00"), in the row
 // after the table's last row; when the last page of rows is full, on a
 // further page of its own.
 #include <array>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "print/PrvwSend.h"
+#include "scheduler/Scheduler.h"
 #include "scheduler/SchedulerGrid.h"
 
 namespace quill10 {
@@ -57,10 +59,12 @@ std::vector<SchedulePrintPage> SchedulePrintPages(const SchedulerGrid& grid);
 void FillSchedulePage(TAnswer& answers, const SchedulePrintPage& page, const std::string& today,
                       const std::string& fileName);
 
-// The print document of the table: the first printed page starts it with
-// the template's whole header, every further one is appended.  Page 32 of
+// The print document of the table, worked out first as the scheduler
+// shows it (RefreshSchedule): the first printed page starts it with the
+// template's whole header, every further one is appended.  Page 32 of
 // `answers` is left holding the last printed page.
-PrintDocument AssembleSchedulePrintout(TAnswer& answers, const SchedulerGrid& grid, const TemplateFolders& folders,
-                                       FillState& state, const std::string& clientFileName);
+PrintDocument AssembleSchedulePrintout(TAnswer& answers, SchedulerGrid grid, const InterestSettings& settings,
+                                       const TemplateFolders& folders, FillState& state,
+                                       const std::string& clientFileName);
 
 }  // namespace quill10

@@ -30,17 +30,28 @@ YearSummary& YearOf(std::vector<YearSummary>& years, int year) {
     return years[static_cast<size_t>(year - years.front().year)];
 }
 
-// Shares `interest` of the days [from, to) among their calendar years; an
-// interval without days gives it all to the closing row's year.
-void ShareInterest(std::vector<YearSummary>& years, long from, long to, int closingYear, double interest) {
+void AddInterest(std::vector<YearSummary>& years, int year, Cents interest) {
+    YearSummary& summary = YearOf(years, year);
+    summary.interest = SumOf(summary.interest, interest);
+}
+
+// Shares `interest` of the days [from, to) among their calendar years in
+// whole cents that add up to it; an interval without days gives it all to
+// the closing row's year.
+void ShareInterest(std::vector<YearSummary>& years, long from, long to, int closingYear, Cents interest) {
     if (to <= from) {
-        YearOf(years, closingYear).interest += interest;
+        AddInterest(years, closingYear, interest);
         return;
     }
-    const double days = static_cast<double>(to - from);
+    long daysSoFar = 0;
+    Cents sharedSoFar = 0;
     for (int year = DateOfDayNumber(from).year; year <= closingYear; ++year) {
         const long overlap = std::min(to, FirstDayOf(year + 1)) - std::max(from, FirstDayOf(year));
-        if (overlap > 0) YearOf(years, year).interest += interest * static_cast<double>(overlap) / days;
+        if (overlap <= 0) continue;
+        daysSoFar += overlap;
+        const Cents shared = RoundedShare(interest, daysSoFar, to - from);
+        AddInterest(years, year, shared - sharedSoFar);
+        sharedSoFar = shared;
     }
 }
 
@@ -56,23 +67,24 @@ std::vector<YearSummary> YearlySummary(const SchedulerGrid& grid) {
     }
     std::vector<YearSummary> years(static_cast<size_t>(last - first + 1));
     for (size_t i = 0; i < years.size(); ++i) years[i].year = first + static_cast<int>(i);
-    double charged = 0;  // Total Interest so far
+    Cents charged = 0;  // Total Interest so far
     for (size_t i = 0; i < rows.size(); ++i) {
         const SchedulerRow& row = *rows[i].row;
         YearSummary& year = YearOf(years, rows[i].year);
-        year.due += CellAmount(row[kColDue]);
-        year.paid += CellAmount(row[kColPaid]);
-        const double total = CellAmount(row[kColTotalInterest]);
-        if (i > 0) ShareInterest(years, rows[i - 1].day, rows[i].day, rows[i].year, total - charged);
+        year.due = SumOf(year.due, CellCents(row[kColDue]));
+        year.paid = SumOf(year.paid, CellCents(row[kColPaid]));
+        const Cents total = CellCents(row[kColTotalInterest]);
+        if (i == 0) AddInterest(years, rows[i].year, total);  // 0 in a worked-out table
+        else ShareInterest(years, rows[i - 1].day, rows[i].day, rows[i].year, total - charged);
         charged = total;
     }
-    double balance = 0, totalInterest = 0;
+    Cents balance = 0, totalInterest = 0;
     for (YearSummary& year : years) {
-        balance += year.due - year.paid;
-        totalInterest += year.interest;
+        balance = SumOf(balance, SumOf(year.due, -year.paid));
+        totalInterest = SumOf(totalInterest, year.interest);
         year.balance = balance;
         year.totalInterest = totalInterest;
-        year.balanceWithInterest = balance + totalInterest;
+        year.balanceWithInterest = SumOf(balance, totalInterest);
     }
     return years;
 }

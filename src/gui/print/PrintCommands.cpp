@@ -169,8 +169,10 @@ bool TfrmMain::Usable(const PrintDocument& document) {
 
 PrintDocument TfrmMain::ScheduleDocument(const SchedulerGrid& table) {
     const Folders& folders = settings_.folders;
-    return AssembleSchedulePrintout(*answers_, table, TemplateFolders{folders.templates, folders.tabs},
-                                    ProgramFillState(), Std(CurrentFileName()));
+    return AssembleSchedulePrintout(*answers_, table,
+                                    InterestSettings{settings_.defaultInterestRate, settings_.interestThreshold},
+                                    TemplateFolders{folders.templates, folders.tabs}, ProgramFillState(),
+                                    Std(CurrentFileName()));
 }
 
 PrintDocument TfrmMain::SelectionDocument(const PrintSelection& selection) {

@@ -79,7 +79,7 @@ TfrmArrearsFiller::TfrmArrearsFiller(SeriesKind kind, SchedulerGrid& table, Tfrm
 
     // Opening: the kind's description, the default rate, today twice, Monthly.
     edtDescription_->setText(QString::fromLatin1(SeriesDescription(kind)));
-    edtInterestRate_->setText(Q(RateCellText(main_.CurrentSettings().defaultInterestRate)));
+    edtInterestRate_->setText(Q(RateCellText(PercentOf(main_.CurrentSettings().defaultInterestRate))));
     const QString today = Q(ScheduleDateText(Today()));
     edtStartingDate_->setText(today);
     edtEndingDate_->setText(today);
@@ -87,34 +87,37 @@ TfrmArrearsFiller::TfrmArrearsFiller(SeriesKind kind, SchedulerGrid& table, Tfrm
     edtAmount_->setFocus();
 }
 
+std::optional<SeriesEntry> TfrmArrearsFiller::Refuse(QLineEdit* field, const std::string& message) {
+    main_.Prompts().Warn(Q(message));
+    field->setFocus();
+    return std::nullopt;
+}
+
 std::optional<SeriesEntry> TfrmArrearsFiller::ReadEntry() {
     const std::string amount = edtAmount_->text().trimmed().toStdString();
     if (amount.empty()) return std::nullopt;
-    if (!TryParseNumber(RemoveCommasAndSigns(amount))) {
-        Str2Float_P(amount);  // reports that the amount is not a number
-        return std::nullopt;
-    }
     SeriesEntry entry;
     entry.kind = kind_;
     entry.description = edtDescription_->text().toStdString();
-    entry.amount = Str2Float_P(amount);
-    for (auto [field, date] : {std::pair{edtStartingDate_, &entry.start}, std::pair{edtEndingDate_, &entry.end}}) {
-        const std::optional<Date> read = ParseScheduleDate(field->text().toStdString());
-        if (!read) {
-            main_.Prompts().Warn(QStringLiteral("'%1' is not a valid date.").arg(field->text()));
-            field->setFocus();
-            return std::nullopt;
-        }
-        *date = *read;
+    std::string problem;
+    const std::optional<Cents> cents = ReadAmount(amount, problem);
+    if (!cents) return Refuse(edtAmount_, "The amount " + problem + ".");
+    entry.amount = *cents;
+    const struct {
+        QLineEdit* field;
+        Date* date;
+        const char* what;
+    } dates[] = {{edtStartingDate_, &entry.start, "The starting date "}, {edtEndingDate_, &entry.end, "The ending date "}};
+    for (const auto& date : dates) {
+        const std::optional<Date> read = ReadScheduleDate(date.field->text().toStdString(), problem);
+        if (!read) return Refuse(date.field, date.what + problem + ".");
+        *date.date = *read;
     }
     entry.frequency = static_cast<Frequency>(cmbxFrequency_->currentIndex());
     const std::string rate = edtInterestRate_->text().trimmed().toStdString();
     if (!rate.empty()) {
-        if (!TryParseNumber(RemoveCommasAndSigns(rate))) {
-            Str2Float_P(rate);
-            return std::nullopt;
-        }
-        entry.rate = Str2Float_P(rate);
+        entry.rate = ReadRate(rate, problem);
+        if (!entry.rate) return Refuse(edtInterestRate_, "The interest rate " + problem + ".");
     }
     return entry;
 }

@@ -25,9 +25,11 @@ public:
     void HelpOnClick();
 
 private:
-    // The entry of the fields, or nothing when one cannot be read (it has
-    // been reported).
+    // The entry of the fields, or nothing when the amount is empty or a
+    // field cannot be read: that is refused with a message saying what to
+    // type, and its text stays.
     std::optional<SeriesEntry> ReadEntry();
+    std::optional<SeriesEntry> Refuse(QLineEdit* field, const std::string& message);
 
     SeriesKind kind_;
     SchedulerGrid& table_;

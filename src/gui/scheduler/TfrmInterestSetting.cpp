@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "store/Misc.h"
+#include "store/Regional.h"
 
 namespace quill10::gui {
 
@@ -20,8 +21,7 @@ constexpr InterestSettingTexts kRateTexts = {
     "edtRate",
     "Enter interest rate",
     "Enter the default interest rate below. This is the rate of interest charged to child support arrearages. The "
-    "statutory interest rate on judgments is set by the Ohio Tax Commissioner annually. The statutory rate for 2016 "
-    "is 3.00%.",
+    "statutory interest rate on judgments is set by the Ohio Tax Commissioner annually.",
     "/help/quill10/display_menu/set_default_rate.htm",
 };
 
@@ -44,13 +44,17 @@ QString InterestSettingText(double value) {
     return QString::fromStdString(cents ? MoneyText(value) : GeneralNumberText(value));
 }
 
-TfrmInterestSetting::TfrmInterestSetting(const InterestSettingTexts& texts, double& setting, QWidget* parent)
+TfrmInterestSetting::TfrmInterestSetting(const InterestSettingTexts& texts, double& setting, QWidget* parent,
+                                         const QString& note)
     : QDialog(parent), texts_(texts), setting_(setting) {
     setObjectName(QString::fromLatin1(texts.objectName));
     setWindowTitle(QString::fromLatin1(texts.caption));
     setMinimumWidth(440);
     auto* layout = new QVBoxLayout(this);
-    auto* explanation = new QLabel(QString::fromLatin1(texts.explanation), this);
+    QString text = QString::fromLatin1(texts.explanation);
+    if (!note.isEmpty()) text += QLatin1Char(' ') + note;
+    auto* explanation = new QLabel(text, this);
+    explanation->setObjectName(QStringLiteral("lblExplanation"));
     explanation->setWordWrap(true);
     layout->addWidget(explanation);
     auto* form = new QFormLayout;
@@ -94,8 +98,9 @@ void TfrmInterestSetting::OkClick() {
 
 void TfrmInterestSetting::HelpOnClick() { OpenHelpPage(texts_.helpPage); }
 
-TfrmInterestRate::TfrmInterestRate(double& defaultRate, QWidget* parent)
-    : TfrmInterestSetting(kRateTexts, defaultRate, parent) {}
+TfrmInterestRate::TfrmInterestRate(double& defaultRate, const InterestRateTable& rates, QWidget* parent)
+    : TfrmInterestSetting(kRateTexts, defaultRate, parent,
+                          QString::fromStdString(StatutoryRateSentence(rates, Today().year))) {}
 
 TfrmInterestThreshold::TfrmInterestThreshold(double& threshold, QWidget* parent)
     : TfrmInterestSetting(kThresholdTexts, threshold, parent) {}

@@ -4,8 +4,11 @@
 // Default Interest Threshold").  The field shows the setting with two
 // decimals, or all of its decimals when it has more (3.125 stays 3.125);
 // "Ok" keeps the number typed, and a text that is not a number is reported
-// (error 29040) and keeps the dialog open with the setting unchanged.
+// (error 29040) and keeps the dialog open with the setting unchanged.  The
+// rate dialog names this year's statutory rate from the installed rates.
 #include <QDialog>
+
+#include "scheduler/InterestRates.h"
 
 class QLineEdit;
 
@@ -27,7 +30,8 @@ class TfrmInterestSetting : public QDialog {
     Q_OBJECT
 
 public:
-    TfrmInterestSetting(const InterestSettingTexts& texts, double& setting, QWidget* parent);
+    // `note` follows the explanation.
+    TfrmInterestSetting(const InterestSettingTexts& texts, double& setting, QWidget* parent, const QString& note = {});
     void OkClick();
     void HelpOnClick();
 
@@ -41,7 +45,7 @@ class TfrmInterestRate : public TfrmInterestSetting {
     Q_OBJECT
 
 public:
-    TfrmInterestRate(double& defaultRate, QWidget* parent);
+    TfrmInterestRate(double& defaultRate, const InterestRateTable& rates, QWidget* parent);
 };
 
 class TfrmInterestThreshold : public TfrmInterestSetting {

@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
@@ -110,9 +111,7 @@ TfrmScheduler::TfrmScheduler(TfrmMain& main) : QDialog(&main), main_(main) {
     BuildPopup();
     SizeToMainWindow();
     LoadStringGrid();
-    const double defaultRate = main_.CurrentSettings().defaultInterestRate;
-    if (table_.rows.size() == 1 && table_.rows.front()[kColRate].empty())
-        table_.rows.front()[kColRate] = DefaultRateText(defaultRate);
+    RefreshSchedule(table_, Interest());
     Redraw();
     RowToPanel();
     edtDate_->setFocus();
@@ -157,8 +156,7 @@ void TfrmScheduler::BuildButtons(QVBoxLayout* layout) {
         auto* button = new QPushButton(kind == 1 ? QStringLiteral("Order") : QStringLiteral("Payment"), series);
         button->setObjectName(kind == 1 ? QStringLiteral("btnOrder") : QStringLiteral("btnPayment"));
         connect(button, &QPushButton::clicked, this, [this, kind] {
-            CommitField();
-            SupportOrderOnClick(kind);
+            if (CommitField()) SupportOrderOnClick(kind);
         });
         seriesRow->addWidget(button);
     }
@@ -254,6 +252,11 @@ void TfrmScheduler::SizeToMainWindow() {
 
 // ---- The case's copy of the table --------------------------------------------
 
+InterestSettings TfrmScheduler::Interest() const {
+    const Settings& settings = main_.CurrentSettings();
+    return InterestSettings{settings.defaultInterestRate, settings.interestThreshold};
+}
+
 void TfrmScheduler::LoadStringGrid() {
     try {
         table_ = main_.SchedulerTable();
@@ -272,7 +275,7 @@ void TfrmScheduler::SaveStringGrid(int errorCode) {
 }
 
 void TfrmScheduler::done(int result) {
-    CommitField();
+    if (!CommitField()) return;  // the refused text stays for the user to put right
     DropUndatedRow();
     SaveStringGrid(kErrScheduleClosing);
     QDialog::done(result);
@@ -292,9 +295,11 @@ bool TfrmScheduler::eventFilter(QObject* watched, QEvent* event) {
     }
     if (!IsPanelField(watched)) return QDialog::eventFilter(watched, event);
     auto* field = static_cast<QLineEdit*>(watched);
-    if (event->type() == QEvent::FocusIn) {
+    if (event->type() == QEvent::FocusIn && field != refused_) {
+        // The amount being typed over as a plain number; every other field
+        // keeps the table's form.
         if (field == edtAmountPaid_) ShowAmountForEditing(edtAmountPaid_, kColPaid);
-        else if (field != edtRate_) ShowAmountForEditing(edtAmountDue_, kColDue);
+        else if (field == edtAmountDue_) ShowAmountForEditing(edtAmountDue_, kColDue);
     } else if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) SaveOnExit(field);
@@ -316,6 +321,7 @@ void TfrmScheduler::RowToPanel() {
     edtAmountPaid_->setText(Q(row[kColPaid]));
     edtRate_->setText(Q(row[kColRate]));
     filling_ = false;
+    refused_ = nullptr;
 }
 
 void TfrmScheduler::ClearPanel() {
@@ -323,6 +329,7 @@ void TfrmScheduler::ClearPanel() {
     for (QLineEdit* field : {edtDate_, edtDescription_, edtAmountDue_, edtAmountPaid_}) field->clear();
     edtRate_->setText(Q(DefaultRateText(main_.CurrentSettings().defaultInterestRate)));
     filling_ = false;
+    refused_ = nullptr;
 }
 
 // The amount of the selected row as a plain number, for typing over.
@@ -330,43 +337,77 @@ void TfrmScheduler::ShowAmountForEditing(QLineEdit* field, int column) {
     if (selected_ >= table_.rows.size()) return;
     const std::string& cell = table_.rows[selected_][static_cast<size_t>(column)];
     filling_ = true;
-    field->setText(cell.empty() ? QString() : Q(FixedText(CellAmount(cell), 2)));
+    field->setText(cell.empty() ? QString() : Q(PlainAmountText(CellCents(cell))));
     filling_ = false;
 }
 
-void TfrmScheduler::SaveOnExit(QLineEdit* field) {
-    if ((field == edtAmountDue_ || field == edtAmountPaid_) && !field->text().isEmpty()) {
+bool TfrmScheduler::SaveOnExit(QLineEdit* field) {
+    if (refused_ && field != refused_) return false;  // the refused field is put right first
+    refused_ = nullptr;
+    if (selected_ >= table_.rows.size()) return true;
+    const std::optional<SchedulerRow> entry = PanelRow();
+    if (!entry) return false;
+    if (field == edtAmountDue_ || field == edtAmountPaid_) {
         filling_ = true;
-        field->setText(Q(DollarText(CellAmount(Std(field->text())))));
+        if (!field->text().isEmpty()) field->setText(Q((*entry)[field == edtAmountDue_ ? kColDue : kColPaid]));
         filling_ = false;
     }
-    SaveEntry();
+    SaveEntry(*entry);
+    return true;
 }
 
-void TfrmScheduler::CommitField() {
-    if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()); IsPanelField(field)) SaveOnExit(field);
+bool TfrmScheduler::CommitField() {
+    if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()); IsPanelField(field))
+        return SaveOnExit(field);
+    return refused_ == nullptr;
 }
 
 void TfrmScheduler::Run(void (TfrmScheduler::*command)()) {
-    CommitField();
-    (this->*command)();
+    if (CommitField()) (this->*command)();
 }
 
-void TfrmScheduler::SaveEntry() {
-    if (selected_ >= table_.rows.size()) return;
-    SchedulerRow& row = table_.rows[selected_];
+std::optional<SchedulerRow> TfrmScheduler::Refuse(QLineEdit* field, const std::string& message) {
+    refused_ = field;
+    main_.Prompts().Warn(Q(message));
+    // After the focus has gone where the user sent it.
+    QTimer::singleShot(0, field, [field] { field->setFocus(); });
+    return std::nullopt;
+}
+
+std::optional<SchedulerRow> TfrmScheduler::PanelRow() {
+    SchedulerRow row = table_.rows[selected_];
+    std::string problem;
     const std::string dateText = Std(edtDate_->text().trimmed());
-    const std::optional<Date> date = ParseScheduleDate(dateText);
-    row[kColDate] = date ? ScheduleDateText(*date) : dateText;
+    const std::optional<Date> date = dateText.empty() ? std::nullopt : ReadScheduleDate(dateText, problem);
+    if (!dateText.empty() && !date) return Refuse(edtDate_, "The date " + problem + ".");
+    row[kColDate] = date ? ScheduleDateText(*date) : std::string();
     row[kColDescription] = Std(edtDescription_->text());
-    row[kColDue] = DollarText(CellAmount(Std(edtAmountDue_->text())));
-    row[kColPaid] = DollarText(CellAmount(Std(edtAmountPaid_->text())));
+    const struct {
+        QLineEdit* field;
+        int column;
+        const char* what;
+    } amounts[] = {{edtAmountDue_, kColDue, "The amount due "}, {edtAmountPaid_, kColPaid, "The amount paid "}};
+    for (const auto& amount : amounts) {
+        const std::optional<Cents> cents = ReadAmount(Std(amount.field->text()), problem);
+        if (!cents) return Refuse(amount.field, amount.what + problem + ".");
+        row[static_cast<size_t>(amount.column)] = DollarText(*cents);
+    }
     // A rate left as the row shows it stays as it is (a default rate stays
     // a plain number); a rate typed is kept with two decimals and "%".
     const std::string rate = Std(edtRate_->text().trimmed());
-    if (rate.empty()) row[kColRate] = DefaultRateText(main_.CurrentSettings().defaultInterestRate);
-    else if (rate != row[kColRate]) row[kColRate] = RateCellText(CellAmount(rate));
-    if (row[kColDate].empty()) return;  // the row goes if the user leaves it without a date
+    if (rate.empty()) {
+        row[kColRate] = DefaultRateText(main_.CurrentSettings().defaultInterestRate);
+    } else if (rate != row[kColRate]) {
+        const std::optional<Percent> percent = ReadRate(rate, problem);
+        if (!percent) return Refuse(edtRate_, "The interest rate " + problem + ".");
+        row[kColRate] = RateCellText(*percent);
+    }
+    return row;
+}
+
+void TfrmScheduler::SaveEntry(const SchedulerRow& entry) {
+    table_.rows[selected_] = entry;
+    if (entry[kColDate].empty()) return;  // the row goes if the user leaves it without a date
     RowToPanel();
     Recompute();
     Redraw();
@@ -388,11 +429,7 @@ bool TfrmScheduler::DropUndatedRow() {
 
 // ---- Table ---------------------------------------------------------------------
 
-void TfrmScheduler::Recompute() {
-    const Settings& settings = main_.CurrentSettings();
-    selected_ = RecomputeSchedule(table_, selected_, InterestSettings{settings.defaultInterestRate,
-                                                                      settings.interestThreshold});
-}
+void TfrmScheduler::Recompute() { selected_ = RecomputeSchedule(table_, selected_, Interest()); }
 
 void TfrmScheduler::Redraw() {
     model_->Refresh();
@@ -425,6 +462,11 @@ void TfrmScheduler::TableChanged() {
 
 void TfrmScheduler::SelectRow(size_t row) {
     if (row >= table_.rows.size()) return;
+    if (refused_) {  // the refused text stays with its row
+        grdSchedule_->selectionModel()->setCurrentIndex(model_->index(static_cast<int>(selected_), 0),
+                                                        QItemSelectionModel::NoUpdate);
+        return;
+    }
     const size_t leaving = selected_;
     if (row != leaving && DropUndatedRow() && row > leaving) --row;
     selected_ = row;

@@ -3,9 +3,14 @@
 // payments with the running balance and interest, the buttons and pop-up
 // commands that move through and change the rows, the series generator,
 // the printout, CSV import and export, and the year-by-year summary under
-// the table.  It works on its own copy of the case's table and hands the
-// copy back to the main window on every saved entry, before printing and
-// on closing.
+// the table.  It works on its own copy of the case's table, worked out
+// again on opening (RefreshSchedule), and hands the copy back to the main
+// window on every saved entry, before printing and on closing.
+//
+// A panel field whose text cannot be read (a date, an amount or a rate) is
+// refused with a message saying what to type: its text stays, the focus
+// goes back to it, and nothing is saved, no command runs and the window
+// does not close until it is put right or emptied.
 #include <QDialog>
 #include <optional>
 
@@ -66,15 +71,23 @@ private:
     void BuildTable(QVBoxLayout* layout);
     void BuildPopup();
     void SizeToMainWindow();
+    InterestSettings Interest() const;
     void LoadStringGrid();
     void SaveStringGrid(int errorCode = kErrScheduleSaving);
     void RowToPanel();
     void ClearPanel();
     void ShowAmountForEditing(QLineEdit* field, int column);
-    void SaveOnExit(QLineEdit* field);
-    void SaveEntry();
-    // Saves the panel field that has the focus, as leaving it would.
-    void CommitField();
+    // Leaving a field: saves the panel's entry; false when a field's text
+    // is refused, or another field's still is.
+    bool SaveOnExit(QLineEdit* field);
+    // The selected row (there is one) with the panel's entry, or nothing
+    // when a field cannot be read (refused with a message).
+    std::optional<SchedulerRow> PanelRow();
+    std::optional<SchedulerRow> Refuse(QLineEdit* field, const std::string& message);
+    void SaveEntry(const SchedulerRow& entry);
+    // Saves the panel field that has the focus, as leaving it would; false
+    // while a field's text is refused.
+    bool CommitField();
     void Run(void (TfrmScheduler::*command)());
     bool DropUndatedRow();
     void Recompute();
@@ -88,6 +101,7 @@ private:
     SchedulerGrid table_;
     size_t selected_ = 0;
     bool filling_ = false;  // the panel is being filled: its changes do not mark the case
+    QLineEdit* refused_ = nullptr;  // the field whose text was refused, until it is put right
     std::optional<SchedulerRow> copiedRow_;
 
     QLineEdit* edtDate_ = nullptr;
