@@ -56,6 +56,25 @@ TEST_F(ScenarioComparisonTest, EachColumnIsItsCasesOwnCalculation) {
     EXPECT_EQ(c.columns[2].values[RowOf(c, "Line 28: annual support, insurance provided")], "");
 }
 
+// A sole residential order's deviation (line 27a) is a row of its own, so
+// a scenario that differs only there shows where, not only in line 28.
+TEST_F(ScenarioComparisonTest, ALine27aDeviationIsShownOnItsOwnRow) {
+    auto environment = std::make_shared<CalcEnvironment>();
+    std::string error;
+    auto contents = ReadClientFile(Sample("sole-father-pays.q10"), environment, error);
+    ASSERT_TRUE(contents) << error;
+    contents->answers->SetText(5, 20, "-1,200.00");
+    ASSERT_TRUE(WriteClientFile(folder.File("deviation.q10"), *contents->answers, contents->grid, error)) << error;
+    const ScenarioComparison c =
+        CompareScenarios({Sample("sole-father-pays.q10"), folder.File("deviation.q10")}, test::ProgramFolder(), {});
+    const size_t row = RowOf(c, "Line 27a, father: deviation of a sole residential order");
+    ASSERT_LT(row, c.labels.size());
+    EXPECT_TRUE(c.Differs(1, row));
+    EXPECT_EQ(c.columns[1].values[row], "-1,200.00");
+    EXPECT_LT(row, RowOf(c, "Line 27b, father: deviation"));
+    EXPECT_LT(RowOf(c, "Line 27a, mother: deviation of a sole residential order"), c.labels.size());
+}
+
 TEST_F(ScenarioComparisonTest, DifferencesAreMarkedExactlyWhereValuesDiffer) {
     ScenarioComparison c;
     c.labels = {"Line 7a, father: gross income", "Line 16, father: income share", "Obligor", "Line 15: combined income"};

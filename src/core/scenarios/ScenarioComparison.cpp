@@ -46,6 +46,8 @@ constexpr Figure kSoleSharedFigures[] = {
     {"Line 20b, mother: cash medical obligation", {4, 9}},
     {"Line 22: obligor's obligation, insurance provided", {4, 19}, {4, 20}},
     {"Line 25: obligor's obligation, not provided", {5, 12}, {5, 13}},
+    {"Line 27a, father: deviation of a sole residential order", {5, 20}},
+    {"Line 27a, mother: deviation of a sole residential order", {5, 21}},
     {"Line 27b, father: deviation", {6, 21}},
     {"Line 27b, mother: deviation", {6, 22}},
     {"Line 28: annual support, insurance provided", {6, 23}},
