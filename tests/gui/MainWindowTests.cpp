@@ -562,6 +562,13 @@ private slots:
         window->ReopenClick(1);  // first.q10
         QCOMPARE(window->CurrentFileName(), first);
         QCOMPARE(window->RecentFilesBox()->itemText(0), QStringLiteral("second.q10"));  // not reordered
+        QCOMPARE(window->RecentFilesBox()->currentText(), QStringLiteral("first.q10"));  // but names the open case
+        QVERIFY(window->OpenFile(second));
+        QVERIFY(window->OpenFile(first));  // already listed
+        QCOMPARE(window->RecentFilesBox()->currentText(), QStringLiteral("first.q10"));
+        prompts->texts = {QStringLiteral("higher income")};
+        QVERIFY(!window->SaveAsScenarioClick().isEmpty());
+        QCOMPARE(window->RecentFilesBox()->currentText(), QStringLiteral("first.q10"));  // not the scenario
 
         window->CloseClick();
         QCOMPARE(window->CurrentFileName(), QString());

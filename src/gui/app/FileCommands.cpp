@@ -327,7 +327,7 @@ void TfrmMain::RefreshRecentFiles() {
         cmbxOpenRecent_->addItem(Q(FileNameOnly(path)));
         cmbxOpenRecent_->setItemData(cmbxOpenRecent_->count() - 1, QDir::toNativeSeparators(Q(path)), Qt::ToolTipRole);
     }
-    if (!settings_.recentFiles.empty()) cmbxOpenRecent_->setCurrentIndex(0);
+    ShowOpenCaseInRecentBox();
     for (size_t k = 0; k < mnuRecent_.size(); ++k) {
         const bool shown = k < settings_.recentFiles.size();
         mnuRecent_[k]->setVisible(shown);

@@ -486,10 +486,9 @@ QAction* TfrmMain::WindowAction(const QString& caption, const QKeySequence& shor
 
 void TfrmMain::UpdateMenuItems() {
     if (!answers_) return;
+    ShowOpenCaseInRecentBox();
     if (!caseShown_) {
         for (QLabel* figure : {lblSupport_, lblSupportNo_, lblCashMedicalSupport_}) ShowHeadline(figure, QString());
-        const QSignalBlocker blocker(cmbxOpenRecent_);
-        cmbxOpenRecent_->setCurrentIndex(-1);
     } else if (IsScreenPage(currentPage_)) {
         const bool split = currentPage_ == 7 || currentPage_ == 16;
         const HeadlineFigures figures = split ? SplitHeadlines(*answers_) : SoleSharedHeadlines(*answers_);
@@ -517,6 +516,17 @@ void TfrmMain::UpdateMenuItems() {
     const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
     setWindowTitle((name.isEmpty() ? QString() : name + QStringLiteral("[*] - ")) + QStringLiteral("QUILL10"));
     setWindowModified(modified_);
+}
+
+// The ribbon's recent-file box names the case that is open, whatever the
+// order of the list (nothing when the open case is not in it, or none is).
+void TfrmMain::ShowOpenCaseInRecentBox() {
+    int index = -1;
+    const std::string& current = environment_->currentFileName;
+    for (size_t k = 0; caseShown_ && k < settings_.recentFiles.size(); ++k)
+        if (settings_.recentFiles[k] == current) index = static_cast<int>(k);
+    const QSignalBlocker blocker(cmbxOpenRecent_);
+    cmbxOpenRecent_->setCurrentIndex(index);
 }
 
 void TfrmMain::ShowProblemCount() {

@@ -285,6 +285,7 @@ private:
     // The number of problems the check report would list for the worksheet
     // on screen, on the status bar; a click opens the report.
     void ShowProblemCount();
+    void ShowOpenCaseInRecentBox();
     // Computes with the schedule the settings name, and says on the status
     // bar when it is the demonstration schedule.
     void ApplySchedule();
