@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -210,6 +211,50 @@ TEST_F(PrintCommandTest, EachNamePrintsUnderItsOwnSignatureLine) {
             ASSERT_LT(next, lines.size()) << page << ": " << s.next << "\n" << text.output;
             EXPECT_EQ(name, caption + 1) << page << ": " << s.name << "\n" << text.output;
             EXPECT_GE(next, name + 2) << page << ": " << s.next << "\n" << text.output;
+        }
+    }
+}
+
+// Joined pages each start a new sheet and take as many sheets as when
+// printed alone: a full page (the short forms) never loses its last line to
+// a sheet of its own, whatever comes before or after it.
+TEST_F(PrintCommandTest, EveryCombinationPrintsEachPageOnItsOwnSheets) {
+    auto sheetsOf = [&](const std::string& pages) {
+        const CliRun run = RunCli("print " + Sample("split.q10") + " --pages " + pages + " -o " + Out("pages.pdf"));
+        EXPECT_EQ(run.status, 0) << run.output;
+        std::vector<std::string> sheets;
+        for (int sheet = 1;; ++sheet) {
+            const CliRun text = RunProgram("pdftotext", "-layout -f " + std::to_string(sheet) + " -l " +
+                                                            std::to_string(sheet) + " " + Out("pages.pdf") + " -");
+            if (text.status != 0) break;
+            sheets.push_back(text.output);
+        }
+        return sheets;
+    };
+    std::map<std::string, size_t> alone;
+    for (const char* page : {"15", "16", "33", "34", "8"}) alone[page] = sheetsOf(page).size();
+    const std::vector<std::vector<std::string>> combinations = {
+        {"15", "16", "34"}, {"15", "16"}, {"16", "34"}, {"15", "33", "16", "34"}, {"8", "15", "16"}};
+    for (const std::vector<std::string>& combination : combinations) {
+        std::string list;
+        size_t expected = 0;
+        for (const std::string& page : combination) {
+            list += (list.empty() ? "" : ",") + page;
+            expected += alone[page];
+        }
+        const std::vector<std::string> sheets = sheetsOf(list);
+        EXPECT_EQ(sheets.size(), expected) << list;
+        // A worksheet page's last line (above the footer) is its "Client file" line.
+        for (size_t k = 0; k < sheets.size(); ++k) {
+            std::vector<std::string> lines;
+            std::istringstream in(sheets[k]);
+            for (std::string line; std::getline(in, line);)
+                if (line.find_first_not_of(" \f") != std::string::npos) lines.push_back(line);
+            ASSERT_GE(lines.size(), 2u) << list << " sheet " << k + 1;
+            if (sheets[k].find("Client file:") != std::string::npos) {
+                EXPECT_NE(lines[lines.size() - 2].find("Client file:"), std::string::npos)
+                    << list << " sheet " << k + 1 << "\n" << sheets[k];
+            }
         }
     }
 }

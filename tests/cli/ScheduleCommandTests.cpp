@@ -139,7 +139,7 @@ TEST_F(ScheduleCommandTest, PrintsPage32OnItsOwnAsTheSchedulersPrintout) {
                               " --today 2019-03-07");
     ASSERT_EQ(run.status, 0) << run.output;
     const std::string text = ReadFile(rtf);
-    EXPECT_EQ(Count(text, "\\page "), 3u);  // 62 + 62 + 6 rows and the totals, then the summary
+    EXPECT_EQ(Count(text, "\\pagebb"), 3u);  // 62 + 62 + 6 rows and the totals, then the summary
     EXPECT_EQ(Count(text, "Payment received"), 70u);
     EXPECT_EQ(Count(text, "Support order"), 60u);
     EXPECT_EQ(Count(text, "Year-by-Year Summary"), 1u);

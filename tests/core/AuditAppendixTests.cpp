@@ -244,7 +244,9 @@ TEST_F(AuditAppendix, JoinsAPrintDocumentLikeATemplatePage) {
         EXPECT_EQ(document.pages, pages);
         EXPECT_EQ(document.problems, std::vector<std::string>{});
         EXPECT_EQ(Occurrences(document.text, std::string(kPageMarker)), 1u);
-        EXPECT_EQ(Occurrences(document.text, "\\page "), pages.size() - 1);
+        EXPECT_EQ(Occurrences(document.text, "\\page "), 0u);  // each later page starts by "page break before"
+        const size_t ownBreaks = pages.front() == 15 || pages.front() == 16 ? 1 : 0;  // the short forms' titles
+        EXPECT_EQ(Occurrences(document.text, "\\pagebb"), pages.size() - 1 + ownBreaks);
         // Each appendix titles its body; the one that starts the document also its header.
         const auto appendices = static_cast<size_t>(std::count_if(pages.begin(), pages.end(), IsAuditPage));
         EXPECT_EQ(Occurrences(document.text, "\\b Audit Appendix "), appendices);

@@ -243,11 +243,45 @@ bool LoadTemplateText(const std::string& folder, const std::string& name, std::s
     return true;
 }
 
+namespace {
+
+// Where the body's first paragraph begins with "\pard" (after the hidden
+// text's end and line breaks); npos when the body begins otherwise.
+size_t FirstParagraph(std::string_view body) {
+    size_t at = 0;
+    while (true) {
+        while (at < body.size() && (body[at] == ' ' || body[at] == '\r' || body[at] == '\n')) ++at;
+        if (body.compare(at, 3, "\\v0") == 0 && (at + 3 >= body.size() || !std::isalpha(static_cast<unsigned char>(body[at + 3])))) {
+            at += 3;
+            continue;
+        }
+        return body.compare(at, 5, "\\pard") == 0 ? at : std::string_view::npos;
+    }
+}
+
+// Starts the appended body on a new page.  A body that begins with a
+// paragraph gets "\pagebb" on it ("page break before"), as the page
+// templates' titles have: a "\page" would leave an empty line at the top of
+// the new page, enough to push the last line of a full page onto a page of
+// its own.  Any other body gets "\page " before it.
+void BreakBefore(std::string& body) {
+    const size_t paragraph = FirstParagraph(body);
+    if (paragraph == std::string::npos) {
+        body.insert(0, "\\page ");
+        return;
+    }
+    const size_t words = paragraph + 5;
+    const size_t end = std::min(body.find_first_of(" \r\n{}", words), body.size());
+    if (body.substr(words, end - words).find("\\pagebb") == std::string::npos) body.insert(words, "\\pagebb");
+}
+
+}  // namespace
+
 bool JoinPage(std::string& document, std::string page) {
     const size_t marker = page.find(kPageMarker);
     if (marker == std::string::npos) return false;
     page.erase(0, marker + kPageMarker.size());
-    page.insert(0, "\\page ");
+    BreakBefore(page);
     auto trimClosing = [](std::string& text, std::string_view blanks) {
         while (!text.empty() && (blanks.find(text.back()) != std::string_view::npos || text.back() == '}')) {
             const bool brace = text.back() == '}';

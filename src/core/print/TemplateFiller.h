@@ -114,9 +114,10 @@ private:
 
 // Joins a filled page (with its header) to the end of a print document:
 // the page loses everything up to its first marker and its closing braces,
-// the document its closing brace; "\page " and the page's body follow and
-// one "}" closes the whole.  False, with the document unchanged, when the
-// page has no marker.
+// the document its closing brace; the page's body follows, starting a new
+// page, and one "}" closes the whole.  A body that begins with a paragraph
+// starts the new page by that paragraph's "\pagebb"; any other gets "\page "
+// before it.  False, with the document unchanged, when the page has no marker.
 bool JoinPage(std::string& document, std::string page);
 
 }  // namespace quill10
