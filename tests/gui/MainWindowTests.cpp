@@ -993,6 +993,7 @@ private slots:
             QApplication::processEvents();
             const QString label = QStringLiteral("%1x%2").arg(screen.width()).arg(screen.height());
             QVERIFY2(window->minimumSizeHint().width() <= screen.width(), qPrintable(label));
+            QVERIFY2(!window->isMinimized(), qPrintable(label));
             const QRect placed(window->pos(), window->size());
             QVERIFY2(available.contains(placed), qPrintable(label + QStringLiteral(" window at %1,%2 %3x%4")
                                                                         .arg(placed.x())
@@ -1005,7 +1006,11 @@ private slots:
                 QVERIFY2(window->rect().contains(at), qPrintable(label + " " + widget->objectName()));
             }
         }
+        QVERIFY(errors.codes.empty());  // 800 pixels and wider: the window fits, nothing to say
+        window->PlaceOnScreen(QRect(0, 0, 640, 480));
         QCOMPARE(errors.codes, std::vector<int>{11080});
+        QVERIFY(errors.texts.value(0).contains(QStringLiteral("640 pixels wide")));
+        QVERIFY(!window->isMinimized());
     }
 
     void placementByScreenWidth() {
@@ -1013,7 +1018,9 @@ private slots:
         QCOMPARE(PlacementForScreenWidth(1366).treeWidth, 330);
         QCOMPARE(PlacementForScreenWidth(1280).windowWidth, 1280);
         QCOMPARE(PlacementForScreenWidth(1280).treeWidth, 244);
-        QVERIFY(PlacementForScreenWidth(1000).tooNarrow);
+        QVERIFY(!PlacementForScreenWidth(1000).tooNarrow);
+        QVERIFY(!PlacementForScreenWidth(800).tooNarrow);
+        QVERIFY(PlacementForScreenWidth(799).tooNarrow);
         QCOMPARE(PlacementForScreenWidth(1000).zoom, 0.9);
         QCOMPARE(PlacementForScreenWidth(1920).windowWidth, 1435);
         QCOMPARE(PlacementForScreenWidth(12000).treeWidth, -1);

@@ -125,8 +125,11 @@ WindowPlacement PlacementForScreenWidth(int w) {
         {1024, 0, 800, 0.9}, {1152, 0, 1024, 1.0},   {1176, 116, 1100, 1.0}, {1280, 140, 1100, 1.0},
         {1366, 244, 1280, 1.0}, {1400, 330, 1366, 1.0}, {1920, 364, 1400, 1.0}, {10000, 388, 1435, 1.0},
     };
+    // The window fits and works from 800 pixels; only a narrower screen is
+    // worth a message.
+    constexpr int kNarrowestScreen = 800;
     for (const Row& row : kRows)
-        if (w < row.below) return WindowPlacement{row.treeWidth, row.windowWidth, row.zoom, row.below == 1024};
+        if (w < row.below) return WindowPlacement{row.treeWidth, row.windowWidth, row.zoom, w < kNarrowestScreen};
     return WindowPlacement{-1, 800, -1, false};
 }
 
@@ -678,10 +681,13 @@ void TfrmMain::PlaceOnScreen(const QRect& screen) {
     if (placement.zoom > 0) settings_.zoomFactor = placement.zoom;
     resize(std::min(placement.windowWidth, screen.width()), screen.height() - static_cast<int>(screen.height() * 0.075));
     move(screen.x() + std::max(0, (screen.width() - width()) / 2), screen.y());
-    if (placement.tooNarrow) {
-        ErrorMessage(11080, "StartUp");
-        showMinimized();
-    }
+    // The window is never minimised: with no taskbar it would vanish.
+    if (placement.tooNarrow)
+        ErrorMessageWithAdvice(11080, QStringLiteral("This screen is %1 pixels wide; QUILL10 needs at least 800. The "
+                                                     "worksheet is shown all the same: scroll sideways, or use Window > "
+                                                     "Zoom to make it smaller.")
+                                          .arg(screen.width())
+                                          .toStdString());
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {

@@ -49,7 +49,7 @@ struct WindowPlacement {
     int treeWidth = -1;      // -1: unchanged
     int windowWidth = 800;
     double zoom = -1;        // -1: unchanged
-    bool tooNarrow = false;  // below 1024: error 11080, minimised
+    bool tooNarrow = false;  // below 800, where the window no longer fits: error 11080
 };
 WindowPlacement PlacementForScreenWidth(int screenWidth);
 
