@@ -158,8 +158,8 @@ TEST(SchedulePrintout, TheInstalledTemplatePrintsEverySlotOfAPrintedPage) {
     ASSERT_TRUE(document.problems.empty()) << document.problems.front();
     // Two full pages, the totals on a third, the summary (11 years) on a fourth.
     EXPECT_EQ(document.pages.size(), 4u);
-    size_t breaks = 0;
-    for (size_t at = document.text.find("\\page "); at != std::string::npos; at = document.text.find("\\page ", at + 1))
+    size_t breaks = 0;  // each later page starts by "page break before"
+    for (size_t at = document.text.find("\\pagebb"); at != std::string::npos; at = document.text.find("\\pagebb", at + 1))
         ++breaks;
     EXPECT_EQ(breaks, 3u);
     EXPECT_EQ(document.text.find("/*"), std::string::npos);  // no variable left unfilled

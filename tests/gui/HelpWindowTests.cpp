@@ -66,6 +66,23 @@ private slots:
         QVERIFY(!window->HelpWindow()->Browser()->toPlainText().isEmpty());
     }
 
+    // Every field of a line with a topic opens it: the three years of line 1b
+    // as its "amount used", on every worksheet.
+    void everyFieldOfALineOpensItsTopic() {
+        for (const auto& [page, shift] : {std::pair{0, 0}, std::pair{7, 4}}) {  // the split page's slots are 4 lower
+            window->DisplayAPage(page * 100);
+            QString first;
+            for (int slot : {12, 13, 14, 16, 17, 20}) {
+                Focus(FieldOf(*window, slot - shift));
+                prompts->warnings.clear();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+                QCOMPARE(prompts->warnings, QStringList());
+                if (first.isEmpty()) first = ShownPage();
+                QCOMPARE(ShownPage(), first);
+            }
+        }
+    }
+
     void fieldsWithoutATopicSaySo() {
         QLineEdit* field = FieldOf(*window, 10);
         for (int number : {1001, 0}) {

@@ -168,6 +168,40 @@ private slots:
         QVERIFY(!window->Modified());  // closed without accepting: nothing changed
     }
 
+    // The keyboard alone works a line dialog: it opens with the focus in its
+    // first entry (digits typed at once are kept), Enter in a field moves on,
+    // and Enter on a focused button presses it.
+    void keyboardWorksTheLineDialogs() {
+        TypeIncomes();
+        Press(QStringLiteral("btnChildCareMother"), [](QDialog& dialog) {
+            QTRY_VERIFY(dialog.focusWidget());
+            auto* first = qobject_cast<QLineEdit*>(dialog.focusWidget());
+            QVERIFY2(first, qPrintable(dialog.focusWidget()->objectName()));
+            QCOMPARE(first->objectName(), QStringLiteral("edtTotalExpenses"));
+            QTest::keyClicks(first, QStringLiteral("4800"));
+            QCOMPARE(first->text(), QStringLiteral("4800"));
+            QTest::keyClick(first, Qt::Key_Return);  // moves on, does not close
+            QVERIFY(dialog.isVisible());
+            QVERIFY(dialog.focusWidget() != first);
+            auto* cancel = Find<QPushButton>(dialog, QStringLiteral("btnCancel"));
+            cancel->setFocus();
+            QTest::keyClick(cancel, Qt::Key_Return);
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        });
+        window->DisplayAPage(0);
+        Press(QStringLiteral("btnProcessingCharge"), [](QDialog& dialog) {
+            auto* percentage = Find<QLineEdit>(dialog, QStringLiteral("edtPercentage"));
+            percentage->selectAll();
+            QTest::keyClicks(percentage, QStringLiteral("3"));
+            auto* accept = Find<QPushButton>(dialog, QStringLiteral("btnAccept"));
+            accept->setFocus();
+            QTest::keyClick(accept, Qt::Key_Enter);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        });
+        QCOMPARE(Slot(6, 27), QStringLiteral("0.03"));
+    }
+
     void estimatorWorksOutTheYearFromThePaySoFar() {
         SetClock([] { return Date{2019, 3, 31}; });
         Press(QStringLiteral("btnIncomeFather"), [](QDialog& dialog) {

@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QToolButton>
 #include <QMenu>
+#include <QMenuBar>
 #include <QtTest>
 #include <map>
 #include <QScreen>
@@ -1011,6 +1012,42 @@ private slots:
         QCOMPARE(errors.codes, std::vector<int>{11080});
         QVERIFY(errors.texts.value(0).contains(QStringLiteral("640 pixels wide")));
         QVERIFY(!window->isMinimized());
+    }
+
+    // Within each menu every item has its own mnemonic, so Alt and a letter
+    // always reach exactly one command.
+    void menuMnemonicsAreUniqueInEachMenu() {
+        std::function<void(QMenu*)> check = [&](QMenu* menu) {
+            std::map<QChar, QString> taken;
+            for (QAction* action : menu->actions()) {
+                if (action->isSeparator() || action->text().isEmpty()) continue;
+                const QString text = action->text();
+                const qsizetype at = text.indexOf(QLatin1Char('&'));
+                if (at >= 0 && at + 1 < text.size() && text.at(at + 1) != QLatin1Char('&') && action->isVisible()) {
+                    const QChar letter = text.at(at + 1).toLower();
+                    QVERIFY2(!taken.count(letter), qPrintable(QStringLiteral("%1: \"%2\" and \"%3\" share %4")
+                                                                   .arg(menu->title(), taken[letter], text, letter)));
+                    taken[letter] = text;
+                }
+                if (action->menu()) check(action->menu());
+            }
+        };
+        for (QAction* top : window->menuBar()->actions()) check(top->menu());
+    }
+
+    // Passing through empty count fields (line 8's children) writes nothing into them.
+    void tabbingThroughEmptyFieldsWritesNothing() {
+        QVERIFY(window->OpenFile(WriteSample("case.q10", "sole-father-pays.q10")));
+        QList<QLineEdit*> empty;
+        for (QLineEdit* edit : window->PagePanel()->findChildren<QLineEdit*>())
+            if (edit->text().isEmpty() && !edit->isReadOnly() && edit->isEnabled()) empty << edit;
+        QVERIFY(empty.size() > 2);
+        for (QLineEdit* edit : empty) {
+            edit->setFocus();
+            QTest::keyClick(edit, Qt::Key_Tab);
+        }
+        for (QLineEdit* edit : empty) QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName() + ": " + edit->text()));
+        QVERIFY(!window->Modified());
     }
 
     void placementByScreenWidth() {

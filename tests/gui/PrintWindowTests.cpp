@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(launcher->programs.size(), 1);
         const QByteArray rtf = ReadFile(StartedFile());
         QCOMPARE(rtf.count("\\'b7"), 1);
-        QCOMPARE(rtf.count("\\page "), 1);
+        QCOMPARE(rtf.count("\\pagebb"), 1);  // the appendix starts its own sheet
         const qsizetype appendix = rtf.indexOf("Audit Appendix");
         QVERIFY(appendix > rtf.indexOf("Split Parental Child Support Computation Worksheet\\par"));
         QVERIFY(rtf.indexOf("Karen Brown", appendix) > appendix);  // the mother's signature line

@@ -107,6 +107,7 @@ class Page:
         self.names = set()
         self.counter = 0
         self.line_number = ""  # the last worksheet line number written: sub-lines and entries belong to it
+        self.line_help = 0     # that line's help topic: every field of the line opens it unless it has its own
         self.label(title, 8, self.y, PAGE_WIDTH - 16, 34, props={"Title": True}, font=14, bold=True, align="center")
         self.y += 42
 
@@ -142,8 +143,8 @@ class Page:
         props = {"Tag": f.kind * 1000 + f.slot, "Place": place or self.place(x=x)}
         if f.state:
             props["StyleLookup"] = f.state
-        if f.help:
-            props["HelpContext"] = f.help
+        if f.help or self.line_help:
+            props["HelpContext"] = f.help or self.line_help
         if f.decimals:
             props["Decimals"] = f.decimals
         self.widgets.append(dict(cls="QLineEdit", name=self.unique(f.name or "edt%d" % f.slot), geo=(x, y, w, FIELD_H),
@@ -194,7 +195,18 @@ class Page:
             lines += max(1, -(-len(paragraph) // chars))
         return max(ROW_H, 17 * lines + 8)
 
+    def start_line(self, number, help):
+        """A numbered line starts: its sub-lines and entries belong to it and
+        share its help topic; a sub-line with a help button of its own gives
+        its topic to what follows it."""
+        if number:
+            self.line_number = number
+            self.line_help = help.topic if help else 0
+        elif help:
+            self.line_help = help.topic
+
     def heading(self, caption):
+        self.line_help = 0
         self.y += 6
         self.label(caption, 8, self.y, PAGE_WIDTH - 16, 26, props={"Heading": True})
         self.y += 32
@@ -209,8 +221,7 @@ class Page:
         """One worksheet line: number, text, fields in their columns,
         dialog buttons at the right end of the text, a help button."""
         y = self.y
-        if number:
-            self.line_number = number
+        self.start_line(number, help)
         h = self.lead(number, caption, COLUMN_X["I"], indent, help, buttons)
         sub_line = "" if number or not isinstance(caption, str) else caption
         for col, control in (("I", I), ("II", II), ("III", III)):
@@ -307,8 +318,7 @@ class Page:
         """A row of controls at fixed places (a table row): cells are
         (x, control) or (x, control, width); the text runs up to the first."""
         y = self.y
-        if number:
-            self.line_number = number
+        self.start_line(number, help)
         h = self.lead(number, caption, min(cell[0] for cell in cells), indent, help, buttons)
         for cell in cells:
             self.put(cell[1], cell[0], y, cell[2] if len(cell) > 2 else None)

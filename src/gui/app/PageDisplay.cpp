@@ -266,7 +266,10 @@ bool TfrmMain::CalcOnExit(QWidget* sender) {
     if (correcting_) return false;
     if (auto* edit = qobject_cast<QLineEdit*>(sender)) {
         const FieldKind kind = KindOfTag(TagOf(edit));
-        if (kind != FieldKind::Unbound && !edit->isReadOnly()) {
+        // An empty field only passed through keeps nothing typed: no "0" is
+        // written into it.
+        const bool passedThrough = edit->text().isEmpty() && !edit->isModified();
+        if (kind != FieldKind::Unbound && !edit->isReadOnly() && !passedThrough) {
             const EntryOutcome outcome = AcceptEntry(edit);
             if (outcome == EntryOutcome::Correcting) {
                 ReturnToField(edit);

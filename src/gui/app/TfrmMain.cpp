@@ -359,7 +359,7 @@ void TfrmMain::BuildMenus() {
     // Ctrl+A stays "select all" in a field; Save As takes the platform's Ctrl+Shift+S.
     QAction* saveAs = AddAction(file, QStringLiteral("Save &As"), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
     connect(saveAs, &QAction::triggered, this, [this] { SaveAsClick(); });
-    QAction* saveScenario = AddAction(file, QStringLiteral("Save As &Scenario..."));
+    QAction* saveScenario = AddAction(file, QStringLiteral("Save As Sc&enario..."));
     connect(saveScenario, &QAction::triggered, this, &TfrmMain::SaveAsScenarioClick);
     caseCommands_.push_back(save);
     caseCommands_.push_back(saveAs);
@@ -369,7 +369,7 @@ void TfrmMain::BuildMenus() {
     connect(preview, &QAction::triggered, this, &TfrmMain::PreviewPrintClick);
     QAction* quickPrint = AddAction(file, QStringLiteral("Print &Form on Screen"), QKeySequence(QStringLiteral("Ctrl+P")));
     connect(quickPrint, &QAction::triggered, this, &TfrmMain::QuickPrintClick);
-    QAction* pdf = AddAction(file, QStringLiteral("Save as &PDF..."));
+    QAction* pdf = AddAction(file, QStringLiteral("Save as P&DF..."));
     connect(pdf, &QAction::triggered, this, &TfrmMain::SaveAsPdfClick);
     for (QAction* command : {preview, quickPrint, pdf}) caseCommands_.push_back(command);
     file->addSeparator();

@@ -2,6 +2,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QAbstractButton>
+#include <QShowEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -105,6 +108,35 @@ TLineDialog::TLineDialog(const QString& name, const QString& caption, HelpPage h
     helpButton->setFixedWidth(helpButton->sizeHint().height() + 8);
     connect(helpButton, &QPushButton::clicked, this, [this] { OpenHelpPage(help_.path); });
     row->addWidget(helpButton);
+}
+
+void TLineDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        QWidget* focused = focusWidget();
+        if (auto* button = qobject_cast<QAbstractButton*>(focused); button && !qobject_cast<QCheckBox*>(button)) {
+            button->click();
+            return;
+        }
+        if (focused) {
+            focusNextChild();
+            return;
+        }
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TLineDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QWidget* focused = focusWidget();
+    if (focused && !qobject_cast<QAbstractButton*>(focused)) return;
+    for (QWidget* next = nextInFocusChain(); next && next != this; next = next->nextInFocusChain()) {
+        auto* edit = qobject_cast<QLineEdit*>(next);
+        if (edit && edit->isEnabled() && !edit->isReadOnly() && edit->isVisibleTo(this)) {
+            edit->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 QPushButton* TLineDialog::AddButton(const QString& caption, const QString& name, std::function<void()> onClick) {

@@ -63,6 +63,13 @@ public:
     HelpPage Help() const { return help_; }
 
 protected:
+    // Enter presses the button that has the focus and, in a field, moves on
+    // to the next control (it never closes the dialog with figures worked out
+    // before the entry).
+    void keyPressEvent(QKeyEvent* event) override;
+    // The dialog opens with the focus in its first entry, so digits typed at
+    // once are never lost.
+    void showEvent(QShowEvent* event) override;
     void MarkCaseChanged() { caseChanged_ = true; }
     QVBoxLayout* Body() const { return body_; }
     // A button of the bottom row, placed before "?".
