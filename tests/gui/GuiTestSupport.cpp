@@ -52,8 +52,9 @@ QString ScriptedPrompts::AskText(const QString& title, const QString&) {
     return Take(texts, QString());
 }
 
-QStringList ScriptedPrompts::ChooseFilesToOpen(const QString& title, const QString&, const QString&) {
+QStringList ScriptedPrompts::ChooseFilesToOpen(const QString& title, const QString& folder, const QString&) {
     questionsAsked << title;
+    proposals << folder;
     return Take(fileLists, QStringList());
 }
 

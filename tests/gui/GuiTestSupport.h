@@ -28,7 +28,7 @@ public:
     std::deque<QString> folders;
     QStringList warnings;
     QStringList questionsAsked;  // titles of the file and folder dialogs shown
-    QStringList proposals;       // what each save dialog proposed
+    QStringList proposals;       // what each save dialog proposed, and the folder each multiple choice opened in
 
     SaveAnswer AskSaveChanges() override;
     QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;

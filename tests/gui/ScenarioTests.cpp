@@ -98,6 +98,7 @@ private slots:
         prompts->saveAnswers = {SaveAnswer::No};
         window->CompareScenariosClick();
         QVERIFY(shown);
+        QCOMPARE(prompts->proposals.last(), home->Path());  // beside the open case, where its scenarios are
         QCOMPARE(window->CurrentFileName(), second);  // Open made the second case the open one
         QCOMPARE(prompts->saveQuestions, 1);
     }

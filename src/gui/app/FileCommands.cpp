@@ -422,10 +422,15 @@ QString TfrmMain::SaveAsScenarioClick() {
 
 void TfrmMain::CompareScenariosClick() {
     if (!Commit()) return;
-    EnsureFolder(settings_.folders.clientFiles);  // the file dialog opens there
+    // The file dialog opens beside the open case, where its scenarios are
+    // saved; for a case never saved, in the client-file folder.
+    const std::string current = environment_->currentFileName;
+    const bool saved = !current.empty() && !IsUntitledName(current) && QFileInfo(Q(current)).isAbsolute();
+    const QString folder = saved ? QFileInfo(Q(current)).absolutePath() : Q(settings_.folders.clientFiles);
+    if (!saved) EnsureFolder(settings_.folders.clientFiles);
     const QStringList others = prompts_->ChooseFilesToOpen(
-        QStringLiteral("Compare Scenarios: choose one to five cases to compare with the open case"),
-        Q(settings_.folders.clientFiles), kClientFilter);
+        QStringLiteral("Compare Scenarios: choose one to five cases to compare with the open case"), folder,
+        kClientFilter);
     if (others.isEmpty()) return;
     if (others.size() > static_cast<int>(kMaxScenarios) - 1) {
         prompts_->Warn(QStringLiteral("Choose at most %1 cases to compare with the open case.").arg(kMaxScenarios - 1));
