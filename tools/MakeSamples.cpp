@@ -55,7 +55,7 @@ const Sample kSamples[] = {
       {7, "48,000.00"}, {8, "24,000.00"}}},
 };
 
-// 130 rows: $500 due on the 1st of every month of 2015 to 2019 and $450
+// 130 rows (amounts in cents): $500 due on the 1st of every month of 2015 to 2019 and $450
 // paid on the 15th of every month from January 2015 to October 2020, at the
 // statutory rate of each year.
 SchedulerGrid ArrearsSchedule(const std::string& programFolder) {
@@ -64,9 +64,9 @@ SchedulerGrid ArrearsSchedule(const std::string& programFolder) {
     if (!problem.empty()) std::cerr << problem << '\n';
     SchedulerGrid grid;
     const InterestSettings settings;
-    AppendSeries(grid, {SeriesKind::Dues, "Support order", 500, {2015, 1, 1}, {2019, 12, 1}, Frequency::Monthly, {}},
+    AppendSeries(grid, {SeriesKind::Dues, "Support order", 500'00, {2015, 1, 1}, {2019, 12, 1}, Frequency::Monthly, {}},
                  rates, settings.defaultRate);
-    AppendSeries(grid, {SeriesKind::Payments, "Payment received", 450, {2015, 1, 15}, {2020, 10, 15},
+    AppendSeries(grid, {SeriesKind::Payments, "Payment received", 450'00, {2015, 1, 15}, {2020, 10, 15},
                         Frequency::Monthly, {}},
                  rates, settings.defaultRate);
     RecomputeSchedule(grid, 0, settings);

@@ -1050,6 +1050,30 @@ private slots:
         QVERIFY(!window->Modified());
     }
 
+    // A new case shows its fields as the case holds them: the estimator's
+    // pay period is "Daily" (an empty choice, as the estimator reads it), the
+    // line 27b time-of-possession rates of both parents read alike, and a
+    // signature date written out in full fits its box.
+    void aNewCaseShowsItsFieldsAlike() {
+        QComboBox* paid = nullptr;
+        for (QComboBox* list : window->PagePanel()->findChildren<QComboBox*>())
+            if (list->property("Tag").toInt() == 203) paid = list;
+        QVERIFY(paid);
+        QCOMPARE(paid->currentText(), QStringLiteral("Daily"));
+        for (int father : {265, 267}) QCOMPARE(Edit(father)->text(), Edit(father + 10)->text());
+        for (const char* sample : {"sole-father-pays.q10", "sole-mother-pays.q10", "shared-deviation.q10", "split.q10"}) {
+            QVERIFY(window->OpenFile(WriteSample("case.q10", QString::fromLatin1(sample))));
+            window->DisplayAPage(0);
+            // A rate entered shows as entered; one never entered is blank for either parent.
+            for (int slot : {265, 267, 275, 277})
+                QVERIFY2(Edit(slot)->text() != QStringLiteral("0"), qPrintable(QStringLiteral("%1: %2").arg(sample).arg(slot)));
+        }
+        QLineEdit* date = Edit(123);
+        date->setText(QStringLiteral("September 30, 2026"));
+        QVERIFY2(date->fontMetrics().horizontalAdvance(date->text()) + 12 <= date->width(),
+                 qPrintable(QString::number(date->width())));
+    }
+
     void placementByScreenWidth() {
         QCOMPARE(PlacementForScreenWidth(1366).windowWidth, 1366);
         QCOMPARE(PlacementForScreenWidth(1366).treeWidth, 330);

@@ -139,8 +139,8 @@ def build():
 
     # ---- Signatures ----
     p.heading("SIGNATURES")
-    p.entries([("Prepared by", text(122, width=260)), ("Date", text(123, width=120))])
-    p.entries([("Father's signature", text(125, ov, width=260)), ("Date", text(126, width=120))])
-    p.entries([("Mother's signature", text(127, ov, width=260)), ("Date", text(128, width=120))])
+    p.entries([("Prepared by", text(122, width=260)), ("Date", text(123, width=170))])
+    p.entries([("Father's signature", text(125, ov, width=260)), ("Date", text(126, width=170))])
+    p.entries([("Mother's signature", text(127, ov, width=260)), ("Date", text(128, width=170))])
     p.entries([("Magistrate / Judge", text(124, width=260))])
     return p

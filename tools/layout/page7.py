@@ -122,8 +122,8 @@ def build():
 
     # ---- Signatures ----
     p.heading("SIGNATURES")
-    p.entries([("Prepared by", text(119, width=260)), ("Date", text(120, width=120))])
-    p.entries([("Father's signature", text(122, ro, width=260)), ("Date", text(123, width=120))])
-    p.entries([("Mother's signature", text(124, ro, width=260)), ("Date", text(125, width=120))])
+    p.entries([("Prepared by", text(119, width=260)), ("Date", text(120, width=170))])
+    p.entries([("Father's signature", text(122, ro, width=260)), ("Date", text(123, width=170))])
+    p.entries([("Mother's signature", text(124, ro, width=260)), ("Date", text(125, width=170))])
     p.entries([("Magistrate / Judge", text(121, width=260))])
     return p

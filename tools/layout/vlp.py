@@ -48,10 +48,12 @@ class Box:
 
 
 class Combo:
-    """A list choice stored as its item index."""
+    """A list choice stored as its item index; `empty_index` is the item an
+    empty slot shows (none: nothing chosen)."""
 
-    def __init__(self, slot, items, width=None, name=None):
+    def __init__(self, slot, items, width=None, name=None, empty_index=None):
         self.slot, self.items, self.width, self.name = slot, items, width, name
+        self.empty_index = empty_index
 
 
 class Memo:
@@ -166,8 +168,11 @@ class Page:
 
     def combo(self, c, x, y):
         w = c.width or COLUMN_W
+        props = {"Tag": c.slot}
+        if c.empty_index is not None:
+            props["EmptyIndex"] = c.empty_index
         self.widgets.append(dict(cls="QComboBox", name=self.unique(c.name or "cmbx%d" % c.slot), geo=(x, y, w, FIELD_H),
-                                 items=c.items, props={"Tag": c.slot}))
+                                 items=c.items, props=props))
         return w
 
     def memo(self, m, x, y, w):

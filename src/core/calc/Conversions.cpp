@@ -460,9 +460,11 @@ void PayPeriodToScreen(TAnswer& a, SlotRef screen, SlotRef calc) {
 }
 
 // C: the rate parser's value scaled by `factor`, in its shortest form; an
-// unreadable number reads as 0.
+// unreadable number reads as 0.  An empty rate stays empty, so a rate never
+// entered shows as blank on both parents' lines, not as "0" on one of them.
 void ScaleRate(TAnswer& a, SlotRef from, SlotRef to, double factor) {
-    Write(a, to, GeneralNumberText(Str2Float_P(TextOf(a, from)) * factor));
+    const std::string& text = TextOf(a, from);
+    Write(a, to, TrimStr(text).empty() ? std::string() : GeneralNumberText(Str2Float_P(text) * factor));
 }
 
 // D: the method text ticks the box of its name and clears the other two.

@@ -129,9 +129,12 @@ bool Answer2Components(QWidget* container, const TAnswer& answers, int page) {
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (memo->toPlainText() != text) memo->setPlainText(text);
         } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            // An empty slot means nothing chosen yet.
+            // An empty slot shows the list's own choice for it ("Daily" for
+            // the income estimator's pay period, as the estimator reads it),
+            // or nothing chosen.
             const std::string& index = answers.Text(page, slot);
-            combo->setCurrentIndex(index.empty() ? -1 : Str2Int(index));
+            const QVariant empty = combo->property("EmptyIndex");
+            combo->setCurrentIndex(index.empty() ? (empty.isValid() ? empty.toInt() : -1) : Str2Int(index));
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(Q(answers.Text(page, slot)));
         }
