@@ -45,6 +45,9 @@ TEST(SettingsFile, RoundTripKeepsEverySetting) {
     written.shrinkAmount = 1.5;
     written.recentFiles = {"/cases/a.q10", "/cases/b.q10"};
     written.helpSite = "https://help.example.org";
+    written.schedule = {"/cases/schedules/table.txt", "Ohio 2024", "2024-01-01"};
+    written.videoAddresses[2] = "https://media.example.org/with-insurance.mp4";
+    written.expenditureTableAddress = "https://jfs.example.org/cash-medical.pdf";
     std::string error;
     ASSERT_TRUE(WriteINI(written, error)) << error;
 
@@ -70,6 +73,20 @@ TEST(SettingsFile, RoundTripKeepsEverySetting) {
     EXPECT_DOUBLE_EQ(read.shrinkAmount, 1.5);
     EXPECT_EQ(read.recentFiles, written.recentFiles);
     EXPECT_EQ(read.helpSite, written.helpSite);
+    EXPECT_EQ(read.schedule, written.schedule);
+    EXPECT_EQ(read.videoAddresses, written.videoAddresses);
+    EXPECT_EQ(read.expenditureTableAddress, written.expenditureTableAddress);
+
+    // A video address that is no web address is ignored with a warning.
+    std::string damaged = test::ReadWholeFile(path);
+    damaged.replace(damaged.find("https://media.example.org"), 25, "file:///etc/passwd#");
+    test::WriteWholeFile(path, damaged);
+    Settings again = DefaultSettings("/elsewhere");
+    const std::vector<std::string> problems = ReadINI(path, again);
+    ASSERT_EQ(problems.size(), 1u);
+    EXPECT_NE(problems[0].find("(video address)"), std::string::npos) << problems[0];
+    EXPECT_EQ(again.videoAddresses[2], "");
+    EXPECT_EQ(again.expenditureTableAddress, written.expenditureTableAddress);
 }
 
 TEST(SettingsFile, ShortOrEmptyLinesKeepTheDefaults) {

@@ -216,6 +216,31 @@ private slots:
         QCOMPARE(window->CurrentSettings().helpSite, std::string("https://help.example.org"));
     }
 
+    // An office gives the videos and the cash medical support table web
+    // addresses under Options > Default Locations; they open there.
+    void videosAndTheTableOpenAtTheAddressesGiven() {
+        auto answer = [](const QString& address) {
+            return [address](QDialog& dialog) {
+                auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("edtAddress"));
+                field->setText(address);
+                dialog.findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
+            };
+        };
+        prompts->dialogDrivers.push_back(answer(QStringLiteral("https://media.example.org/first.mp4")));
+        window->findChild<QAction*>(QStringLiteral("mnuVideoAddress0"))->trigger();
+        prompts->dialogDrivers.push_back(answer(QStringLiteral("javascript:alert(1)")));  // refused: stays open, cancelled
+        window->findChild<QAction*>(QStringLiteral("mnuTableAddress"))->trigger();
+        QCOMPARE(window->CurrentSettings().expenditureTableAddress, std::string());
+        prompts->dialogDrivers.push_back(answer(QStringLiteral("https://jfs.example.org/table.pdf")));
+        window->findChild<QAction*>(QStringLiteral("mnuTableAddress"))->trigger();
+
+        window->PlayVideo(InstructionalVideos().front().tag);
+        window->ShowHelpPage(kHealthExpenditureTable);
+        QCOMPARE(LauncherOf(*window).urls, (QList<QUrl>{QUrl(QStringLiteral("https://media.example.org/first.mp4")),
+                                                       QUrl(QStringLiteral("https://jfs.example.org/table.pdf"))}));
+        QVERIFY(prompts->warnings.isEmpty());
+    }
+
     void anOfficesHelpSiteOpensInTheBrowser() {
         window->CurrentSettings().helpSite = "https://help.example.org/";
         window->ShowHelpPage(kZoomHelpPage);

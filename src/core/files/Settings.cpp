@@ -124,6 +124,9 @@ std::string FirstValueProblem(const Settings& settings) {
     if (problem.empty()) problem = SettingsValueProblem("help site", settings.helpSite);
     if (problem.empty()) problem = SettingsValueProblem("support schedule", settings.schedule.file);
     if (problem.empty()) problem = SettingsValueProblem("support schedule's name", settings.schedule.name);
+    for (size_t k = 0; problem.empty() && k < settings.videoAddresses.size(); ++k)
+        problem = SettingsValueProblem("video address", settings.videoAddresses[k]);
+    if (problem.empty()) problem = SettingsValueProblem("table address", settings.expenditureTableAddress);
     for (size_t k = 0; problem.empty() && k < settings.recentFiles.size(); ++k)
         problem = SettingsValueProblem("recent file", settings.recentFiles[k]);
     return problem;
@@ -222,6 +225,20 @@ std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::st
         const std::optional<std::string> effective = lines.Value(helpSiteLine + 3, "support schedule's effective date");
         if (file && name && effective) settings.schedule = {*file, *name, *effective};
     }
+    // Then the addresses of the videos and the cash medical support table.
+    size_t line = helpSiteLine + 4;
+    auto address = [&](std::string& into, const char* what) {
+        if (count && line < lines.Size()) {
+            if (std::optional<std::string> text = lines.Value(line, what)) {
+                const std::string problem = text->empty() ? std::string() : WebAddressProblem(what, *text);
+                if (problem.empty()) into = *text;
+                else lines.Ignored(line, what, problem);
+            }
+        }
+        ++line;
+    };
+    for (std::string& video : settings.videoAddresses) address(video, "video address");
+    address(settings.expenditureTableAddress, "cash medical support table address");
     return problems;
 }
 
@@ -239,6 +256,8 @@ std::string SettingsText(const Settings& settings) {
     add(settings.schedule.file);
     add(settings.schedule.name);
     add(settings.schedule.effective);
+    for (const std::string& video : settings.videoAddresses) add(video);
+    add(settings.expenditureTableAddress);
     return EncodeTextFile(text);
 }
 

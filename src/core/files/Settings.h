@@ -3,6 +3,7 @@
 // choice, interest defaults, display adjustments and the recent-file list,
 // one value per line, read and written by position.
 #include <cstdint>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,9 @@ struct OfficeSchedule {
     bool operator==(const OfficeSchedule&) const = default;
 };
 
+// The instructional videos of the Help menu.
+inline constexpr size_t kInstructionalVideoCount = 6;
+
 struct Settings {
     Folders folders;
     bool forceWord = false;
@@ -53,6 +57,12 @@ struct Settings {
     std::string helpSite;
     // The support schedule in use, on the three lines after the help site.
     OfficeSchedule schedule;
+    // Web addresses an office gives the instructional videos (by their order
+    // in the Help menu) and the cash medical support table, on the lines
+    // after the schedule; empty: the files installed in the help folder.
+    // Only web addresses are kept (WebAddressProblem).
+    std::array<std::string, kInstructionalVideoCount> videoAddresses;
+    std::string expenditureTableAddress;
 };
 
 // Where the user's documents and configuration live: on Linux from

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "files/Settings.h"
+
 namespace quill10 {
 namespace {
 
@@ -72,6 +74,7 @@ constexpr InstructionalVideo kVideos[] = {
 std::span<const HelpTopicRow> HelpTopicTable() { return kTopics; }
 std::span<const SpecificLineHelp> SpecificLineHelpItems() { return kSpecificLines; }
 std::span<const InstructionalVideo> InstructionalVideos() { return kVideos; }
+static_assert(std::size(kVideos) == kInstructionalVideoCount, "every video has its address in the settings");
 
 std::string_view HelpTopicPath(int topic) {
     const auto* row = std::find_if(std::begin(kTopics), std::end(kTopics),

@@ -69,7 +69,28 @@ void TfrmMain::HelpSiteClick() {
     if (prompts_->RunDialog(dialog) == QDialog::Accepted) settings_.helpSite = dialog.Address().toStdString();
 }
 
+void TfrmMain::AddressClick(std::string& address, const QString& title, const QString& what) {
+    TfrmWebAddress dialog(title,
+                          QStringLiteral("The web address of %1, where your office keeps it. Leave it empty to use "
+                                         "the file installed in the help folder.")
+                              .arg(what),
+                          what, Q(address), this);
+    if (prompts_->RunDialog(dialog) == QDialog::Accepted) address = dialog.Address().toStdString();
+}
+
+// An address the settings give, when it is a web address the browser may be
+// handed; otherwise nothing.
+std::optional<QUrl> TfrmMain::WebAddress(const std::string& address) const {
+    if (address.empty() || !WebAddressProblem("address", address).empty()) return std::nullopt;
+    return QUrl(Q(address));
+}
+
 void TfrmMain::ShowHelpPage(std::string_view path, const QString& caseNote) {
+    if (path == kHealthExpenditureTable)
+        if (const std::optional<QUrl> table = WebAddress(settings_.expenditureTableAddress)) {
+            launcher_->OpenUrl(*table);
+            return;
+        }
     // Only a web address is handed to the browser, whatever put the setting there.
     if (!settings_.helpSite.empty() && WebAddressProblem("help site", settings_.helpSite).empty()) {
         QString site = Q(settings_.helpSite);
@@ -103,6 +124,11 @@ void TfrmMain::ShowHelpPage(std::string_view path, const QString& caseNote) {
 void TfrmMain::PlayVideo(int tag) {
     const InstructionalVideo* video = FindInstructionalVideo(tag);
     if (!video) return;
+    const auto index = static_cast<size_t>(video - InstructionalVideos().data());
+    if (const std::optional<QUrl> address = WebAddress(settings_.videoAddresses[index])) {
+        launcher_->OpenUrl(*address);
+        return;
+    }
     const QString folder = QDir(HelpFolder()).filePath(QStringLiteral("quill10/videos"));
     const QString file = QDir(folder).filePath(QString::fromLatin1(video->fileName));
     if (QFile::exists(file)) {

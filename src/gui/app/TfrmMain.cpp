@@ -1,6 +1,7 @@
 // The main window's construction: ribbon, headline figures, menus, tree,
 // page area; keyboard handling; start-up and the close sequence.
 #include "app/TfrmMain.h"
+#include "help/HelpTopics.h"
 
 #include <QAction>
 #include <functional>
@@ -430,6 +431,22 @@ void TfrmMain::BuildMenus() {
     QAction* helpSite = AddAction(locations, QStringLiteral("&Help Site..."));
     helpSite->setObjectName(QStringLiteral("mnuHelpSite"));
     connect(helpSite, &QAction::triggered, this, &TfrmMain::HelpSiteClick);
+    QMenu* videos = locations->addMenu(QStringLiteral("Instructional &Videos"));
+    for (size_t k = 0; k < InstructionalVideos().size(); ++k) {
+        const QString caption = QString::fromLatin1(InstructionalVideos()[k].caption);
+        QAction* video = AddAction(videos, caption + QStringLiteral("..."));
+        video->setObjectName(QStringLiteral("mnuVideoAddress%1").arg(k));
+        connect(video, &QAction::triggered, this, [this, k, caption] {
+            AddressClick(settings_.videoAddresses[k], QStringLiteral("Video: ") + caption,
+                         QStringLiteral("the video \"%1\"").arg(caption));
+        });
+    }
+    QAction* table = AddAction(locations, QStringLiteral("Cash Medical Support &Table (ODJFS)..."));
+    table->setObjectName(QStringLiteral("mnuTableAddress"));
+    connect(table, &QAction::triggered, this, [this] {
+        AddressClick(settings_.expenditureTableAddress, QStringLiteral("Cash Medical Support Table"),
+                     QStringLiteral("the cash medical support table"));
+    });
     mnuForceWord_ = AddAction(options, QStringLiteral("Force &Word"));
     mnuForceWordPad_ = AddAction(options, QStringLiteral("Fo&rce WordPad"));
     for (QAction* force : {mnuForceWord_, mnuForceWordPad_}) force->setCheckable(true);

@@ -6,6 +6,7 @@
 // runs the field-edit cycle and the file commands.
 #include <QMainWindow>
 #include <QPointer>
+#include <QUrl>
 #include <array>
 #include <functional>
 #include <memory>
@@ -97,6 +98,9 @@ public:
     void DefaultLocationClick(int tag);
     // Options > Default Locations > Help Site: an office's own help site.
     void HelpSiteClick();
+    // Options > Default Locations: the web address of a video or of the
+    // cash medical support table (`what` names it in messages).
+    void AddressClick(std::string& address, const QString& title, const QString& what);
     // Options > Support Schedule...: the schedule in use, installing an
     // office's own and going back to the installed one.  Installing and going
     // back write the settings file at once (the command-line tool reads it)
@@ -294,6 +298,7 @@ private:
     // True when another program has changed the open case's file since it
     // was last read or written here.
     bool CaseChangedOnDisk() const;
+    std::optional<QUrl> WebAddress(const std::string& address) const;
     std::string SearchForWord();
     void ChooseWordProcessorAtStartUp();
     void BuildHelpMenu(QMenu* help);
