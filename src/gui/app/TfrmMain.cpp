@@ -431,7 +431,7 @@ void TfrmMain::BuildMenus() {
     QAction* helpSite = AddAction(locations, QStringLiteral("&Help Site..."));
     helpSite->setObjectName(QStringLiteral("mnuHelpSite"));
     connect(helpSite, &QAction::triggered, this, &TfrmMain::HelpSiteClick);
-    QMenu* videos = locations->addMenu(QStringLiteral("Instructional &Videos"));
+    QMenu* videos = locations->addMenu(QStringLiteral("Instructional Vi&deos"));
     for (size_t k = 0; k < InstructionalVideos().size(); ++k) {
         const QString caption = QString::fromLatin1(InstructionalVideos()[k].caption);
         QAction* video = AddAction(videos, caption + QStringLiteral("..."));
@@ -441,7 +441,7 @@ void TfrmMain::BuildMenus() {
                          QStringLiteral("the video \"%1\"").arg(caption));
         });
     }
-    QAction* table = AddAction(locations, QStringLiteral("Cash Medical Support &Table (ODJFS)..."));
+    QAction* table = AddAction(locations, QStringLiteral("Cash Medical Support Ta&ble (ODJFS)..."));
     table->setObjectName(QStringLiteral("mnuTableAddress"));
     connect(table, &QAction::triggered, this, [this] {
         AddressClick(settings_.expenditureTableAddress, QStringLiteral("Cash Medical Support Table"),
