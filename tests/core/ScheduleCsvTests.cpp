@@ -87,7 +87,7 @@ TEST(ScheduleCsv, AMalformedLineIsReportedWithItsNumberAndNothingChanges) {
         {"rate", "Date,Due,Rate\r\n1/1/2019,5,high\r\n",
          "line 2: the rate \"high\" is not a rate (a percentage such as 3, 3.125 or 5.00%)"},
         {"open quote", "Date,Due\r\n1/1/2019,5\r\n\"2/1/2019,5\r\n3/1/2019,5\r\n", "line 3: a quoted field is not closed"},
-        {"after quote", "Date,Due\r\n\"1/1/2019\"x,5\r\n", "line 2: a quoted field is followed by text before the comma"},
+        {"after quote", "Date,Due\r\n\"1/1/2019\"x,5\r\n", "line 2: a quoted field is followed by text before the next field"},
         {"stray quote", "Date,Due\r\n1/1/2019,5\"\r\n", "line 2: a quote stands inside an unquoted field"},
         {"no header", "1/1/2019,500\r\n",
          "line 1: the first line names the columns; it needs \"Date\" and \"Amount Due\" or \"Amount Paid\""},

@@ -6,6 +6,7 @@
 
 #include "scheduler/ScheduleDates.h"
 #include "scheduler/Scheduler.h"
+#include "store/DelimitedText.h"
 #include "store/Misc.h"
 #include "store/TextEncoding.h"
 
@@ -39,56 +40,7 @@ void AppendRecord(std::string& out, const Cells& cells) {
 
 // ---- Reading records ------------------------------------------------------
 
-struct Record {
-    size_t line;  // where the record begins
-    std::vector<std::string> fields;
-};
-
-// Splits the text into records; "" or the first fault.
-std::string SplitRecords(std::string_view text, std::vector<Record>& records) {
-    size_t line = 1;
-    size_t i = 0;
-    while (i < text.size()) {
-        Record record{line, {std::string()}};
-        bool endOfRecord = false;
-        while (!endOfRecord) {
-            std::string& field = record.fields.back();
-            if (i < text.size() && text[i] == '"') {
-                const size_t opened = line;
-                for (++i;; ++i) {
-                    if (i >= text.size()) return "line " + std::to_string(opened) + ": a quoted field is not closed";
-                    if (text[i] == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-                        field += '"';
-                        ++i;
-                    } else if (text[i] == '"') {
-                        ++i;
-                        break;
-                    } else {
-                        if (text[i] == '\n') ++line;
-                        field += text[i];
-                    }
-                }
-                if (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n')
-                    return "line " + std::to_string(line) + ": a quoted field is followed by text before the comma";
-            }
-            while (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') {
-                if (text[i] == '"') return "line " + std::to_string(line) + ": a quote stands inside an unquoted field";
-                field += text[i++];
-            }
-            if (i < text.size() && text[i] == ',') {
-                record.fields.emplace_back();
-                ++i;
-                continue;
-            }
-            if (i < text.size() && text[i] == '\r') ++i;
-            if (i < text.size() && text[i] == '\n') ++i;
-            ++line;
-            endOfRecord = true;
-        }
-        records.push_back(std::move(record));
-    }
-    return {};
-}
+using Record = DelimitedRecord;
 
 bool IsBlank(const Record& record) {
     return std::all_of(record.fields.begin(), record.fields.end(),
@@ -198,7 +150,7 @@ std::string ScheduleCsvText(const SchedulerGrid& grid) {
 std::optional<std::vector<SchedulerRow>> ReadScheduleCsv(std::string_view bytes, double defaultRate,
                                                          std::string& problem) {
     std::vector<Record> records;
-    problem = SplitRecords(TextOf(bytes), records);
+    problem = SplitDelimited(TextOf(bytes), ',', records);
     if (!problem.empty()) return std::nullopt;
     std::erase_if(records, IsBlank);
     if (records.empty()) {
