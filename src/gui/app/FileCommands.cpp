@@ -80,6 +80,7 @@ void TfrmMain::CreateNewCase() {
     }
     currentPage_ = -1;
     currentSubPage_ = -1;
+    StartNewHistory();
 }
 
 bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool caseOnScreen) {
@@ -96,6 +97,7 @@ bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool c
     grid_ = std::move(read->grid);
     environment_->currentFileName = path.toStdString();
     StampCase();
+    StartNewHistory();
     return true;
 }
 
@@ -202,6 +204,7 @@ bool TfrmMain::WriteCurrentFile() {
     }
     StampCase();
     SetModified(false);
+    MarkSaved();
     return true;
 }
 
@@ -248,6 +251,7 @@ void TfrmMain::CloseClick() {
     if (!Commit()) return;
     if (!AskToSaveChanges()) return;
     environment_->currentFileName.clear();
+    StartNewHistory();
     ClearPage();
     ShowStartScreen(true);
     SelectTreeItemOfPage(-1);  // no worksheet is on display
@@ -307,6 +311,7 @@ void TfrmMain::ImportClick(int tag) {
     answers_ = std::move(imported->answers);
     grid_ = std::move(imported->grid);
     StampCase();
+    StartNewHistory();
     AddToRecentFiles(output);
     ShowStartScreen(false);
     DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);

@@ -24,6 +24,7 @@
 
 #include "app/GuiSupport.h"
 #include "app/TfrmMain.h"
+#include "app/UndoSteps.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
 #include "calc/LineDialogs.h"
@@ -85,9 +86,14 @@ void TfrmMain::DisplayAPage(int tag) {
     // The field being edited is left first, so what was typed reaches the
     // calculation pages before the next page is calculated and shown.
     if (!Commit()) return;
-    if (currentPage_ != -1) StorePage();
-    ShowStartScreen(false);
-    DisplayPage(tag);
+    // A switch that moves figures between the screens is a step of its own.
+    RecordStep([this] { return QStringLiteral("Switch to %1").arg(ScreenPageName(currentPage_)); },
+               [&] {
+                   if (currentPage_ != -1) StorePage();
+                   ShowStartScreen(false);
+                   DisplayPage(tag);
+                   return true;
+               });
     UpdateMenuItems();
 }
 
@@ -252,10 +258,14 @@ void TfrmMain::RunCalculate() {
 
 // Screen page to calculation pages, calculation, back, refill.
 void TfrmMain::RecalculatePage() {
+    const auto computed = ComputedFieldTexts();
+    const QString headline = HeadlineOfPage();
     TransferScreenToCalc(*answers_, currentPage_);
     RunCalculate();
     TransferCalcToScreen(*answers_, currentPage_);
     FillPage();
+    HighlightChangedFields(computed);
+    ReportHeadlineChange(headline);
 }
 
 // ---- The field-edit cycle ----
@@ -264,6 +274,26 @@ bool TfrmMain::CalcOnExit(QWidget* sender) {
     // Leaving the field the focus passed through on its way back to a field
     // being corrected takes nothing: the page holds an entry not yet read.
     if (correcting_) return false;
+    const QString before = StoredTextOf(sender);
+    return RecordStep([this, sender, before] { return StepName(sender, before, StoredTextOf(sender)); },
+                      [this, sender] { return LeaveField(sender); }, sender ? sender->objectName() : QString());
+}
+
+// The text a control's slot holds on the page shown, as the control shows it
+// (a list's item, not its position).
+QString TfrmMain::StoredTextOf(QWidget* control) const {
+    const int slot = control && answers_ && IsScreenPage(currentPage_) ? BoundSlotOf(control) : -1;
+    if (slot < 0) return {};
+    const QString text = QString::fromStdString(answers_->Text(currentPage_, slot));
+    if (auto* list = qobject_cast<QComboBox*>(control)) {
+        bool number = false;
+        const int index = text.toInt(&number);
+        return number && index >= 0 && index < list->count() ? list->itemText(index) : QString();
+    }
+    return text;
+}
+
+bool TfrmMain::LeaveField(QWidget* sender) {
     if (auto* edit = qobject_cast<QLineEdit*>(sender)) {
         const FieldKind kind = KindOfTag(TagOf(edit));
         // An empty field only passed through keeps nothing typed: no "0" is
@@ -391,10 +421,19 @@ void TfrmMain::OverrideClick() {
     if (!edit || !pnlMainForm_->isAncestorOf(edit) || !IsOverridableEditStyle(StyleOf(edit))) return;
     const int slot = SlotOfEditTag(TagOf(edit));
     const bool overridden = !answers_->OvRide(currentPage_, slot);
-    answers_->SetOvRide(currentPage_, slot, overridden);
-    SetOverrideCommands(!overridden, overridden);
-    StorePage();
-    RecalculatePage();
+    RecordStep(
+        [edit, overridden] {
+            return QStringLiteral("%1 of %2").arg(overridden ? QStringLiteral("Override") : QStringLiteral("Cancel Override"),
+                                                 PlaceOf(edit));
+        },
+        [&] {
+            answers_->SetOvRide(currentPage_, slot, overridden);
+            SetOverrideCommands(!overridden, overridden);
+            StorePage();
+            RecalculatePage();
+            return true;
+        },
+        edit->objectName());
     SetModified(true);
     UpdateMenuItems();
 }
@@ -431,26 +470,37 @@ void TfrmMain::CloseCallouts() {
 void TfrmMain::DialogDispatch(int code) {
     if (!answers_) return;
     StorePage();
-    PrepareLineDialog(*answers_, code);
-    const DialogContext context{*answers_, code, *prompts_};
+    QString caption;
     bool changed = false;
-    for (bool again = true; again;) {
-        const std::unique_ptr<TLineDialog> dialog = CreateLineDialog(context, this);
-        if (!dialog) break;
-        again = prompts_->RunDialog(*dialog) == TfrmChildCareDlg::Refresh;
-        changed = changed || dialog->CaseChanged();
-        if (again) RecalculateAfterLineDialog(code);
-    }
-    RecalculateAfterLineDialog(code);
+    // Everything the dialog writes, as often as it is shown again, is one step.
+    RecordStep([&caption] { return caption; },
+               [&] {
+                   PrepareLineDialog(*answers_, code);
+                   const DialogContext context{*answers_, code, *prompts_};
+                   for (bool again = true; again;) {
+                       const std::unique_ptr<TLineDialog> dialog = CreateLineDialog(context, this);
+                       if (!dialog) break;
+                       caption = dialog->windowTitle();
+                       again = prompts_->RunDialog(*dialog) == TfrmChildCareDlg::Refresh;
+                       changed = changed || dialog->CaseChanged();
+                       if (again) RecalculateAfterLineDialog(code);
+                   }
+                   RecalculateAfterLineDialog(code);
+                   return changed;
+               });
     if (changed) SetModified(true);
     UpdateMenuItems();
 }
 
 void TfrmMain::RecalculateAfterLineDialog(int code) {
+    const auto computed = ComputedFieldTexts();
+    const QString headline = HeadlineOfPage();
     TransferBeforeRecalculation(*answers_, code);
     RunCalculate();
     TransferAfterRecalculation(*answers_, code);
     FillPage();
+    HighlightChangedFields(computed);
+    ReportHeadlineChange(headline);
 }
 
 // The annualizer fills the focused field of the worksheet: an editable
@@ -466,12 +516,18 @@ void TfrmMain::AnnualizerClick() {
     const int kind = static_cast<int>(KindOfTag(tag));
     if (kind == static_cast<int>(FieldKind::Unbound)) return;
     StorePage();
-    TfrmCalculatorDlg dialog(kind, this);
-    if (prompts_->RunDialog(dialog) == QDialog::Accepted) {
-        answers_->SetText(currentPage_, SlotOfEditTag(tag), AnnualizedSlotText(kind, dialog.Annual()));
-        SetModified(true);
-    }
-    RecalculatePage();
+    RecordStep([edit] { return QStringLiteral("Annualizer: %1").arg(PlaceOf(edit)); },
+               [&] {
+                   TfrmCalculatorDlg dialog(kind, this);
+                   const bool accepted = prompts_->RunDialog(dialog) == QDialog::Accepted;
+                   if (accepted) {
+                       answers_->SetText(currentPage_, SlotOfEditTag(tag), AnnualizedSlotText(kind, dialog.Annual()));
+                       SetModified(true);
+                   }
+                   RecalculatePage();
+                   return accepted;
+               },
+               edit->objectName());
     UpdateMenuItems();
 }
 

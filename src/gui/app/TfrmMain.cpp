@@ -23,6 +23,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QUndoStack>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -143,6 +144,8 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     }
     prompts_ = prompts;
     launcher_ = std::make_unique<ProgramLauncher>();
+    undoStack_ = new QUndoStack(this);
+    undoStack_->setUndoLimit(0);  // every step of the session is kept: each is small
     // The "?" buttons of the dialogs show their pages in this window's help.
     previousHelpOpener_ = SetHelpOpener([this](const QString& path) { ShowHelpPage(path.toStdString()); });
 
@@ -227,6 +230,10 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
 
 TfrmMain::~TfrmMain() {
     qApp->removeEventFilter(this);
+    // The stack's steps refer to this window: drop them while it is whole.
+    undoStack_->disconnect(this);
+    delete undoStack_;
+    undoStack_ = nullptr;
     SetHelpOpener(previousHelpOpener_);
 }
 
@@ -376,6 +383,8 @@ void TfrmMain::BuildMenus() {
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q"))), &QAction::triggered, this,
             &QWidget::close);
+
+    BuildEditMenu();
 
     QMenu* display = menuBar()->addMenu(QStringLiteral("&Display"));
     QMenu* sole = display->addMenu(QStringLiteral("&Sole/Shared Worksheet"));
@@ -594,6 +603,18 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::KeyPress:
             if (widget && widget->window() == this && KeyPress(static_cast<QKeyEvent*>(event))) return true;
+            break;
+        case QEvent::ShortcutOverride:
+            // Ctrl+Z undoes the typing in an edit box first, as everywhere;
+            // with nothing typed to undo it undoes the last change to the case.
+            if (auto* edit = qobject_cast<QLineEdit*>(widget); edit && !edit->isReadOnly()) {
+                auto* key = static_cast<QKeyEvent*>(event);
+                if ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable()) ||
+                    (key->matches(QKeySequence::Redo) && !edit->isRedoAvailable())) {
+                    event->ignore();
+                    return true;
+                }
+            }
             break;
         case QEvent::FocusOut: {
             auto reason = static_cast<QFocusEvent*>(event)->reason();

@@ -24,6 +24,7 @@
 
 class QAction;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -39,9 +40,12 @@ class CalcEnvironment;
 class TAnswer;
 }  // namespace quill10
 
+class QUndoStack;
+
 namespace quill10::gui {
 
 class TfrmCompare;
+class CaseStep;
 class ProgramLauncher;
 class THelpWindow;
 
@@ -69,6 +73,25 @@ public:
     // Sizes and places the window for a screen whose available area is
     // `screen`, by the table of screen widths.
     void PlaceOnScreen(const QRect& screen);
+
+    // ---- Undo and redo ----
+    // Runs `change` as one undoable step: the slots and scheduler rows it
+    // changed are kept (named by `name`, asked only when something changed)
+    // and the focus goes back to the field named `field` when the step is
+    // undone or redone.  Returns what `change` returns.
+    bool RecordStep(const std::function<QString()>& name, const std::function<bool()>& change,
+                    const QString& field = {}, const std::function<void(bool undo)>& also = {});
+    void ReplayStep(const CaseStep& step, bool undo);
+    QUndoStack& UndoStack() { return *undoStack_; }
+    QAction* UndoAction() const { return mnuUndo_; }
+    QAction* RedoAction() const { return mnuRedo_; }
+    void UndoHistoryClick();
+    // Runs an interest setting's dialog; a changed setting and the table it
+    // works out again are one step.
+    void ChangeInterestSetting(QDialog& dialog, double Settings::*setting, const QString& what);
+    // Runs when an undo or redo replaced the scheduler table (the scheduler
+    // window shows it again).
+    std::function<void()> onTableReplaced;
 
     // ---- Worksheet screens ----
     void DisplayPage(int tag);
@@ -290,6 +313,19 @@ private:
     // on screen, on the status bar; a click opens the report.
     void ShowProblemCount();
     void ShowOpenCaseInRecentBox();
+    void BuildEditMenu();
+    void StartNewHistory();
+    void MarkSaved();
+    // The field-edit cycle of CalcOnExit, recorded as a step by it.
+    bool LeaveField(QWidget* sender);
+    QString StoredTextOf(QWidget* control) const;
+    QString StepName(QWidget* control, const QString& before, const QString& after) const;
+    // What a recalculation did: the computed fields whose figures changed are
+    // marked for a moment, and the status bar gives the headline's change.
+    std::vector<std::pair<QLineEdit*, QString>> ComputedFieldTexts() const;
+    void HighlightChangedFields(const std::vector<std::pair<QLineEdit*, QString>>& before);
+    QString HeadlineOfPage() const;
+    void ReportHeadlineChange(const QString& before);
     // Computes with the schedule the settings name, and says on the status
     // bar when it is the demonstration schedule.
     void ApplySchedule();
@@ -333,6 +369,11 @@ private:
     FileStamp caseStamp_;
     FileStamp reloadDeclined_;
     bool checkingDisk_ = false;
+    QUndoStack* undoStack_ = nullptr;
+    QAction* mnuUndo_ = nullptr;
+    QAction* mnuRedo_ = nullptr;
+    bool replaying_ = false;  // an undo or redo is putting the case back: no new step
+    bool recording_ = false;  // a step is being recorded: the changes inside it are part of it
     QPointer<QWidget> correcting_;  // a field the focus is being sent back to
     std::vector<QObject*> caseCommands_;
     QPointer<QWidget> openCallout_;  // the help bubble on show, closed by Escape, a click or leaving the line

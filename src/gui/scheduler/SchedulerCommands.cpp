@@ -8,17 +8,36 @@
 #include "scheduler/Scheduler.h"
 #include "scheduler/TfrmInterestSetting.h"
 #include "scheduler/TfrmScheduler.h"
+#include "store/Misc.h"
 
 namespace quill10::gui {
 
 namespace {
 
-void RefreshAfter(QDialog& dialog, SchedulerGrid& table, const Settings& settings) {
-    if (dialog.exec() == QDialog::Accepted)
-        RefreshSchedule(table, InterestSettings{settings.defaultInterestRate, settings.interestThreshold});
-}
+std::string PercentText(double value) { return GeneralNumberText(value); }
 
 }  // namespace
+
+// A changed interest setting works the table out again: the setting and the
+// table's figures are one undoable step.
+void TfrmMain::ChangeInterestSetting(QDialog& dialog, double Settings::*setting, const QString& what) {
+    const double before = settings_.*setting;
+    if (dialog.exec() != QDialog::Accepted) return;
+    const double after = settings_.*setting;
+    if (after == before) return;
+    settings_.*setting = before;
+    RecordStep(
+        [&] {
+            return QStringLiteral("%1: %2 \u2192 %3").arg(what, QString::fromStdString(PercentText(before)),
+                                                      QString::fromStdString(PercentText(after)));
+        },
+        [&] {
+            settings_.*setting = after;
+            RefreshSchedule(grid_, InterestSettings{settings_.defaultInterestRate, settings_.interestThreshold});
+            return true;
+        },
+        {}, [this, setting, before, after](bool undo) { settings_.*setting = undo ? before : after; });
+}
 
 void TfrmMain::SupportSchedulerClick() {
     TfrmScheduler scheduler(*this);
@@ -27,13 +46,13 @@ void TfrmMain::SupportSchedulerClick() {
 
 void TfrmMain::InterestThresholdClick() {
     TfrmInterestThreshold dialog(settings_.interestThreshold, this);
-    RefreshAfter(dialog, grid_, settings_);
+    ChangeInterestSetting(dialog, &Settings::interestThreshold, QStringLiteral("Interest Threshold"));
 }
 
 void TfrmMain::DefaultInterestRateClick() {
     std::string problem;  // without the rates file the dialog names the built-in table's rates
     TfrmInterestRate dialog(settings_.defaultInterestRate, LoadInterestRates(settings_.folders.program, problem), this);
-    RefreshAfter(dialog, grid_, settings_);
+    ChangeInterestSetting(dialog, &Settings::defaultInterestRate, QStringLiteral("Default Interest Rate"));
 }
 
 }  // namespace quill10::gui

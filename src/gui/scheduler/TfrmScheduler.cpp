@@ -112,10 +112,23 @@ TfrmScheduler::TfrmScheduler(TfrmMain& main) : QDialog(&main), main_(main) {
     SizeToMainWindow();
     LoadStringGrid();
     RefreshSchedule(table_, Interest());
+    main_.SchedulerTable() = table_;  // worked out again, not changed: no step of its own
     Redraw();
     RowToPanel();
     edtDate_->setFocus();
+    // Undo and redo of the case's changes work here too, and show the table
+    // they put back.
+    addAction(main_.UndoAction());
+    addAction(main_.RedoAction());
+    main_.onTableReplaced = [this] {
+        LoadStringGrid();
+        selected_ = std::min(selected_, table_.rows.size() - 1);
+        Redraw();
+        RowToPanel();
+    };
 }
+
+TfrmScheduler::~TfrmScheduler() { main_.onTableReplaced = nullptr; }
 
 // ---- Building the window ------------------------------------------------------
 
@@ -266,18 +279,22 @@ void TfrmScheduler::LoadStringGrid() {
     }
 }
 
-void TfrmScheduler::SaveStringGrid(int errorCode) {
-    try {
-        main_.SchedulerTable() = table_;
-    } catch (const std::exception& error) {
-        ErrorMessage(errorCode, error.what());
-    }
+void TfrmScheduler::SaveStringGrid(const QString& step, int errorCode) {
+    main_.RecordStep([&step] { return step; },
+                     [&] {
+                         try {
+                             main_.SchedulerTable() = table_;
+                         } catch (const std::exception& error) {
+                             ErrorMessage(errorCode, error.what());
+                         }
+                         return true;
+                     });
 }
 
 void TfrmScheduler::done(int result) {
     if (!CommitField()) return;  // the refused text stays for the user to put right
     DropUndatedRow();
-    SaveStringGrid(kErrScheduleClosing);
+    SaveStringGrid(QStringLiteral("Scheduler Table"), kErrScheduleClosing);
     QDialog::done(result);
 }
 
@@ -411,7 +428,7 @@ void TfrmScheduler::SaveEntry(const SchedulerRow& entry) {
     RowToPanel();
     Recompute();
     Redraw();
-    SaveStringGrid();
+    SaveStringGrid(QStringLiteral("Scheduler Row %1").arg(Q(entry[kColDate])));
 }
 
 // A row left without a date is removed, unless it is the only one; the
@@ -423,7 +440,7 @@ bool TfrmScheduler::DropUndatedRow() {
     selected_ = std::min(selected_, table_.rows.size() - 1);
     Redraw();
     RowToPanel();
-    SaveStringGrid();
+    SaveStringGrid(QStringLiteral("Remove Scheduler Row Without a Date"));
     return true;
 }
 
@@ -453,10 +470,10 @@ void TfrmScheduler::RefreshSummary() {
     }
 }
 
-void TfrmScheduler::TableChanged() {
+void TfrmScheduler::TableChanged(const QString& step) {
     Recompute();
     Redraw();
-    SaveStringGrid();
+    SaveStringGrid(step);
     main_.SetModified(true);
 }
 
@@ -500,7 +517,7 @@ void TfrmScheduler::DeleteRow() {
     if (table_.rows.size() > 1) table_.rows.erase(table_.rows.begin() + static_cast<long>(selected_));
     else table_.rows.front() = BlankRow(defaultRate);
     selected_ = std::min(selected_, table_.rows.size() - 1);
-    TableChanged();
+    TableChanged(QStringLiteral("Delete Scheduler Row"));
     RowToPanel();
 }
 
@@ -508,7 +525,7 @@ void TfrmScheduler::ClearWorksheet() {
     if (!main_.Prompts().AskYesNo(QStringLiteral("Do you want to delete/clear the entire table?"))) return;
     table_.rows = {BlankRow(main_.CurrentSettings().defaultInterestRate)};
     selected_ = 0;
-    TableChanged();
+    TableChanged(QStringLiteral("Clear Scheduler Table"));
     ClearPanel();
 }
 
@@ -518,7 +535,7 @@ void TfrmScheduler::SupportOrderOnClick(int kind) {
     if (filler.exec() == QDialog::Rejected) return;
     Recompute();
     Redraw();
-    SaveStringGrid();
+    SaveStringGrid(kind == 2 ? QStringLiteral("Series of Payments") : QStringLiteral("Series of Dues"));
     RowToPanel();
 }
 
@@ -529,7 +546,7 @@ void TfrmScheduler::CutRow() {
     if (table_.rows.size() > 1) table_.rows.erase(table_.rows.begin() + static_cast<long>(selected_));
     else table_.rows.front() = BlankRow(main_.CurrentSettings().defaultInterestRate);
     selected_ = std::min(selected_, table_.rows.size() - 1);
-    TableChanged();
+    TableChanged(QStringLiteral("Cut Scheduler Row"));
     RowToPanel();
 }
 
@@ -537,14 +554,14 @@ void TfrmScheduler::PasteInsertRow() {
     if (!copiedRow_) return;
     if (IsEmptySchedule(table_)) table_.rows.front() = *copiedRow_;
     else table_.rows.insert(table_.rows.begin() + static_cast<long>(selected_), *copiedRow_);
-    TableChanged();
+    TableChanged(QStringLiteral("Paste/Insert Scheduler Row"));
     RowToPanel();
 }
 
 void TfrmScheduler::PasteReplaceRow() {
     if (!copiedRow_) return;
     table_.rows[selected_] = *copiedRow_;
-    TableChanged();
+    TableChanged(QStringLiteral("Paste/Replace Scheduler Row"));
     RowToPanel();
 }
 
@@ -552,7 +569,7 @@ void TfrmScheduler::PasteReplaceRow() {
 // client-file folder and opens it in the word processor.
 void TfrmScheduler::PrintSchedulerOnClick() {
     DropUndatedRow();
-    SaveStringGrid();
+    SaveStringGrid(QStringLiteral("Scheduler Table"));
     main_.PrintSchedule(table_, MarginsForScreen(main_.CurrentPage()));
 }
 
@@ -572,7 +589,7 @@ void TfrmScheduler::ImportCsvClick() {
         return;
     }
     AppendRows(table_, std::move(*rows));
-    TableChanged();
+    TableChanged(QStringLiteral("Import Payment History"));
     RowToPanel();
 }
 

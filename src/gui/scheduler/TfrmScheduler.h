@@ -34,6 +34,7 @@ class TfrmScheduler : public QDialog {
 
 public:
     explicit TfrmScheduler(TfrmMain& main);
+    ~TfrmScheduler() override;
 
     // The operations of the buttons and the pop-up menu.
     void FirstRow();
@@ -73,7 +74,8 @@ private:
     void SizeToMainWindow();
     InterestSettings Interest() const;
     void LoadStringGrid();
-    void SaveStringGrid(int errorCode = kErrScheduleSaving);
+    // Hands the table back to the case as one undoable step named `step`.
+    void SaveStringGrid(const QString& step, int errorCode = kErrScheduleSaving);
     void RowToPanel();
     void ClearPanel();
     void ShowAmountForEditing(QLineEdit* field, int column);
@@ -94,7 +96,7 @@ private:
     void Redraw();
     void RefreshSummary();
     void ChangeModifiedFlag();
-    void TableChanged();  // recompute, redraw, hand the table back, mark the case modified
+    void TableChanged(const QString& step);  // recompute, redraw, hand the table back, mark the case modified
     bool IsPanelField(QObject* object) const;
 
     TfrmMain& main_;

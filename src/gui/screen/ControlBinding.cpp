@@ -93,10 +93,7 @@ QString PlaceOf(const QWidget* widget) {
     return place.isEmpty() ? widget->objectName() : place;
 }
 
-namespace {
-
-// The slot a control is bound to, or -1 for a control bound to none.
-int BoundSlot(const QWidget* widget) {
+int BoundSlotOf(const QWidget* widget) {
     const bool hasTag = widget->property(kTagProperty).isValid();
     const int tag = TagOf(widget);
     if (qobject_cast<const QLineEdit*>(widget))
@@ -108,11 +105,9 @@ int BoundSlot(const QWidget* widget) {
     return -1;
 }
 
-}  // namespace
-
 bool Answer2Components(QWidget* container, const TAnswer& answers, int page) {
     return Walk(container, [&](QWidget* widget) {
-        const int slot = BoundSlot(widget);
+        const int slot = BoundSlotOf(widget);
         if (slot < 0) return true;
         if (!answers.HasSlot(page, slot)) {
             ErrorMessage(14010, "Answer2Components");
@@ -144,7 +139,7 @@ bool Answer2Components(QWidget* container, const TAnswer& answers, int page) {
 
 bool Components2Answers(QWidget* container, TAnswer& answers, int page) {
     return Walk(container, [&](QWidget* widget) {
-        const int slot = BoundSlot(widget);
+        const int slot = BoundSlotOf(widget);
         if (slot < 0 || qobject_cast<QLabel*>(widget)) return true;
         if (!answers.HasSlot(page, slot)) {
             ErrorMessage(14020, "Components2Answers");

@@ -44,6 +44,8 @@ bool IsOverridableEditStyle(const QString& style);
 // Where a control sits on the worksheet, for messages ("Line 1a, Column I");
 // its object name when the layout gives no place.
 QString PlaceOf(const QWidget* widget);
+// The slot of the screen page a control is bound to; -1 for none.
+int BoundSlotOf(const QWidget* widget);
 
 
 // Copies the answers of `page` into every bound control under `container`

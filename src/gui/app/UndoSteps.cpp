@@ -1,0 +1,218 @@
+#include "app/UndoSteps.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGraphicsColorizeEffect>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPropertyAnimation>
+#include <QStatusBar>
+#include <QUndoStack>
+#include <QUndoView>
+#include <QVBoxLayout>
+
+#include "app/TfrmMain.h"
+#include "calc/Conversions.h"
+#include "calc/Headlines.h"
+#include "screen/ControlBinding.h"
+#include "store/Answers.h"
+
+namespace quill10::gui {
+
+namespace {
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+constexpr int kHighlightMilliseconds = 1600;
+constexpr int kStatusMilliseconds = 10000;
+
+}  // namespace
+
+CaseStep::CaseStep(TfrmMain& main, const QString& name, std::vector<SlotChange> changes, GridChange grid, int page,
+                   QString field, std::function<void(bool)> also)
+    : main_(main),
+      changes_(std::move(changes)),
+      grid_(std::move(grid)),
+      page_(page),
+      field_(std::move(field)),
+      also_(std::move(also)) {
+    setText(name);
+}
+
+void CaseStep::undo() { main_.ReplayStep(*this, true); }
+
+void CaseStep::redo() {
+    if (done_) {  // the change itself has just been made
+        done_ = false;
+        return;
+    }
+    main_.ReplayStep(*this, false);
+}
+
+std::size_t CaseStep::Bytes() const {
+    std::size_t bytes = sizeof(*this) + BytesOf(changes_) + static_cast<std::size_t>(text().capacity()) * 2 +
+                        static_cast<std::size_t>(field_.capacity()) * 2;
+    for (const auto* rows : {&grid_.before, &grid_.after})
+        for (const SchedulerRow& row : *rows)
+            for (const std::string& cell : row) bytes += sizeof(cell) + (cell.size() > 15 ? cell.capacity() : 0);
+    return bytes;
+}
+
+// ---- The main window's side ----
+
+void TfrmMain::BuildEditMenu() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuUndo_ = undoStack_->createUndoAction(this, QStringLiteral("&Undo"));
+    mnuUndo_->setObjectName(QStringLiteral("mnuUndo"));
+    mnuUndo_->setShortcut(QKeySequence::Undo);
+    mnuRedo_ = undoStack_->createRedoAction(this, QStringLiteral("&Redo"));
+    mnuRedo_->setObjectName(QStringLiteral("mnuRedo"));
+    mnuRedo_->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    for (QAction* action : {mnuUndo_, mnuRedo_}) {
+        action->setShortcutContext(Qt::ApplicationShortcut);  // the scheduler window's changes too
+        edit->addAction(action);
+    }
+    edit->addSeparator();
+    QAction* history = edit->addAction(QStringLiteral("Undo &History..."));
+    history->setObjectName(QStringLiteral("mnuUndoHistory"));
+    connect(history, &QAction::triggered, this, &TfrmMain::UndoHistoryClick);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
+}
+
+void TfrmMain::UndoHistoryClick() {
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("frmUndoHistory"));
+    dialog.setWindowTitle(QStringLiteral("Undo History"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* view = new QUndoView(undoStack_, &dialog);
+    view->setObjectName(QStringLiteral("lstUndoHistory"));
+    view->setEmptyLabel(QStringLiteral("<the case as opened>"));
+    layout->addWidget(view);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    dialog.resize(480, 360);
+    prompts_->RunDialog(dialog);
+}
+
+void TfrmMain::StartNewHistory() {
+    undoStack_->clear();
+    undoStack_->setClean();
+}
+
+void TfrmMain::MarkSaved() { undoStack_->setClean(); }
+
+bool TfrmMain::RecordStep(const std::function<QString()>& name, const std::function<bool()>& change,
+                          const QString& field, const std::function<void(bool)>& also) {
+    if (replaying_ || recording_ || !answers_) return change();
+    recording_ = true;
+    const AnswersSnapshot before(*answers_);
+    const SchedulerGrid gridBefore = grid_;
+    const int page = currentPage_;
+    const bool result = change();
+    recording_ = false;
+    if (!answers_) return result;
+    std::vector<SlotChange> changes = before.ChangesTo(*answers_);
+    GridChange grid = ChangeBetween(gridBefore, grid_);
+    if (changes.empty() && grid.Empty() && !also) return result;
+    // A change that leaves an unchanged case unchanged (the figures a page
+    // switch works out) can be undone but does not ask for a save.
+    const bool stillClean = undoStack_->isClean() && !modified_;
+    undoStack_->push(new CaseStep(*this, name(), std::move(changes), std::move(grid), page, field, also));
+    if (stillClean) undoStack_->setClean();
+    return result;
+}
+
+void TfrmMain::ReplayStep(const CaseStep& step, bool undo) {
+    replaying_ = true;
+    if (IsScreenPage(step.Page()) && step.Page() != currentPage_) {
+        ShowStartScreen(false);
+        DisplayPage(step.Page() * 100);
+    }
+    ApplyChanges(*answers_, step.Changes(), undo);
+    ApplyGridChange(grid_, step.Grid(), undo);
+    step.Also(undo);
+    if (IsScreenPage(currentPage_)) RecalculatePage();
+    else RunCalculate();
+    if (onTableReplaced) onTableReplaced();
+    if (QWidget* field = step.Field().isEmpty() ? nullptr : FindField(step.Field())) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+    }
+    replaying_ = false;
+    UpdateMenuItems();
+}
+
+QString TfrmMain::StepName(QWidget* control, const QString& before, const QString& after) const {
+    const QString place = control->property("Place").toString();
+    QString what = place;
+    if (auto* box = qobject_cast<QCheckBox*>(control)) {
+        if (what.isEmpty()) what = box->text().isEmpty() ? box->objectName() : box->text();
+        return QStringLiteral("%1 %2").arg(box->isChecked() ? QStringLiteral("Tick") : QStringLiteral("Untick"), what);
+    }
+    if (what.isEmpty()) what = control->objectName();
+    return QStringLiteral("%1: %2 \u2192 %3")
+        .arg(what, before.isEmpty() ? QStringLiteral("(empty)") : before, after.isEmpty() ? QStringLiteral("(empty)") : after);
+}
+
+// ---- What a change did ----
+
+std::vector<std::pair<QLineEdit*, QString>> TfrmMain::ComputedFieldTexts() const {
+    std::vector<std::pair<QLineEdit*, QString>> texts;
+    for (QLineEdit* edit : pnlMainForm_->findChildren<QLineEdit*>())
+        if (edit->isReadOnly()) texts.emplace_back(edit, edit->text());
+    return texts;
+}
+
+void TfrmMain::HighlightChangedFields(const std::vector<std::pair<QLineEdit*, QString>>& before) {
+    for (const auto& [edit, text] : before) {
+        if (edit->text() == text) continue;
+        edit->setProperty("JustChanged", true);
+        auto* effect = new QGraphicsColorizeEffect(edit);
+        effect->setColor(QColor(255, 200, 0));
+        edit->setGraphicsEffect(effect);
+        auto* fade = new QPropertyAnimation(effect, "strength", effect);
+        fade->setDuration(kHighlightMilliseconds);
+        fade->setStartValue(0.8);
+        fade->setEndValue(0.0);
+        connect(fade, &QPropertyAnimation::finished, edit, [edit] {
+            edit->setGraphicsEffect(nullptr);
+            edit->setProperty("JustChanged", false);
+        });
+        fade->start();
+    }
+}
+
+QString TfrmMain::HeadlineOfPage() const {
+    if (!answers_ || !IsScreenPage(currentPage_)) return {};
+    const bool split = currentPage_ == 7 || currentPage_ == 16;
+    return Q((split ? SplitHeadlines(*answers_) : SoleSharedHeadlines(*answers_)).support);
+}
+
+void TfrmMain::ReportHeadlineChange(const QString& before) {
+    const QString now = HeadlineOfPage();
+    const bool split = currentPage_ == 7 || currentPage_ == 16;
+    if (before.isEmpty() || now.isEmpty() || now == before) return;
+    auto plain = [](QString figure) { return figure.remove(QLatin1Char('$')); };
+    statusBar()->showMessage(QStringLiteral("%1: %2 \u2192 %3")
+                                 .arg(split ? QStringLiteral("Line 26") : QStringLiteral("Line 28"), plain(before),
+                                      plain(now)),
+                             kStatusMilliseconds);
+}
+
+QString ScreenPageName(int page) {
+    switch (page) {
+        case 0: return QStringLiteral("the Sole/Shared Worksheet, Long Form");
+        case 7: return QStringLiteral("the Split Worksheet, Long Form");
+        case 15: return QStringLiteral("the Sole/Shared Worksheet, Short Form");
+        case 16: return QStringLiteral("the Split Worksheet, Short Form");
+        default: return QStringLiteral("another page");
+    }
+}
+
+}  // namespace quill10::gui
