@@ -86,10 +86,19 @@ void TfrmMain::DisplayAPage(int tag) {
     // The field being edited is left first, so what was typed reaches the
     // calculation pages before the next page is calculated and shown.
     if (!Commit()) return;
-    // A switch that moves figures between the screens is a step of its own.
+    // A switch that moves figures between the screens is a step of its own;
+    // the first page a case shows moves none.
+    const bool fromScreen = currentPage_ != -1;
+    if (!fromScreen) {
+        ShowStartScreen(false);
+        DisplayPage(tag);
+        ResetBaseline();  // the history starts from the figures first shown
+        UpdateMenuItems();
+        return;
+    }
     RecordStep([this] { return QStringLiteral("Switch to %1").arg(ScreenPageName(currentPage_)); },
                [&] {
-                   if (currentPage_ != -1) StorePage();
+                   StorePage();
                    ShowStartScreen(false);
                    DisplayPage(tag);
                    return true;
@@ -274,8 +283,15 @@ bool TfrmMain::CalcOnExit(QWidget* sender) {
     // Leaving the field the focus passed through on its way back to a field
     // being corrected takes nothing: the page holds an entry not yet read.
     if (correcting_) return false;
+    // An undo or redo moving the focus back to its field leaves the field
+    // that had it: the case is being put back, nothing there is an entry.
+    if (replaying_) return true;
     const QString before = StoredTextOf(sender);
-    return RecordStep([this, sender, before] { return StepName(sender, before, StoredTextOf(sender)); },
+    return RecordStep(
+        [this, sender, before] {
+            const QString after = StoredTextOf(sender);
+            return after == before ? QString() : StepName(sender, before, after);
+        },
                       [this, sender] { return LeaveField(sender); }, sender ? sender->objectName() : QString());
 }
 
@@ -428,13 +444,13 @@ void TfrmMain::OverrideClick() {
         },
         [&] {
             answers_->SetOvRide(currentPage_, slot, overridden);
+            SetModified(true);
             SetOverrideCommands(!overridden, overridden);
             StorePage();
             RecalculatePage();
             return true;
         },
         edit->objectName());
-    SetModified(true);
     UpdateMenuItems();
 }
 
@@ -473,7 +489,7 @@ void TfrmMain::DialogDispatch(int code) {
     QString caption;
     bool changed = false;
     // Everything the dialog writes, as often as it is shown again, is one step.
-    RecordStep([&caption] { return caption; },
+    RecordStep([&caption, &changed] { return changed ? caption : QString(); },
                [&] {
                    PrepareLineDialog(*answers_, code);
                    const DialogContext context{*answers_, code, *prompts_};
@@ -485,10 +501,10 @@ void TfrmMain::DialogDispatch(int code) {
                        changed = changed || dialog->CaseChanged();
                        if (again) RecalculateAfterLineDialog(code);
                    }
+                   if (changed) SetModified(true);
                    RecalculateAfterLineDialog(code);
                    return changed;
                });
-    if (changed) SetModified(true);
     UpdateMenuItems();
 }
 
@@ -516,10 +532,11 @@ void TfrmMain::AnnualizerClick() {
     const int kind = static_cast<int>(KindOfTag(tag));
     if (kind == static_cast<int>(FieldKind::Unbound)) return;
     StorePage();
-    RecordStep([edit] { return QStringLiteral("Annualizer: %1").arg(PlaceOf(edit)); },
+    bool accepted = false;
+    RecordStep([edit, &accepted] { return accepted ? QStringLiteral("Annualizer: %1").arg(PlaceOf(edit)) : QString(); },
                [&] {
                    TfrmCalculatorDlg dialog(kind, this);
-                   const bool accepted = prompts_->RunDialog(dialog) == QDialog::Accepted;
+                   accepted = prompts_->RunDialog(dialog) == QDialog::Accepted;
                    if (accepted) {
                        answers_->SetText(currentPage_, SlotOfEditTag(tag), AnnualizedSlotText(kind, dialog.Annual()));
                        SetModified(true);

@@ -21,6 +21,7 @@
 #include "print/PrvwSend.h"
 #include "print/WordProcessor.h"
 #include "scheduler/SchedulerGrid.h"
+#include "store/AnswerChanges.h"
 
 class QAction;
 class QComboBox;
@@ -372,6 +373,10 @@ private:
     QUndoStack* undoStack_ = nullptr;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuRedo_ = nullptr;
+    // The case as the last step left it, what the next step is measured from.
+    std::unique_ptr<AnswersSnapshot> baseline_;
+    SchedulerGrid gridBaseline_;
+    void ResetBaseline();
     bool replaying_ = false;  // an undo or redo is putting the case back: no new step
     bool recording_ = false;  // a step is being recorded: the changes inside it are part of it
     QPointer<QWidget> correcting_;  // a field the focus is being sent back to

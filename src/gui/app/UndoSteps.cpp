@@ -103,28 +103,50 @@ void TfrmMain::UndoHistoryClick() {
 void TfrmMain::StartNewHistory() {
     undoStack_->clear();
     undoStack_->setClean();
+    baseline_.reset();  // taken once the case is shown and worked out
 }
 
-void TfrmMain::MarkSaved() { undoStack_->setClean(); }
+void TfrmMain::MarkSaved() {
+    undoStack_->setClean();
+    ResetBaseline();
+}
 
+void TfrmMain::ResetBaseline() {
+    if (!answers_) return baseline_.reset();
+    baseline_ = std::make_unique<AnswersSnapshot>(*answers_);
+    gridBaseline_ = grid_;
+}
+
+// A step is measured from the case as the last step (or opening, or saving)
+// left it, so figures a field only passed through worked out again belong
+// to the next step and undoing it puts the case back exactly.
 bool TfrmMain::RecordStep(const std::function<QString()>& name, const std::function<bool()>& change,
                           const QString& field, const std::function<void(bool)>& also) {
     if (replaying_ || recording_ || !answers_) return change();
+    if (!baseline_) ResetBaseline();
     recording_ = true;
-    const AnswersSnapshot before(*answers_);
-    const SchedulerGrid gridBefore = grid_;
     const int page = currentPage_;
     const bool result = change();
     recording_ = false;
-    if (!answers_) return result;
-    std::vector<SlotChange> changes = before.ChangesTo(*answers_);
-    GridChange grid = ChangeBetween(gridBefore, grid_);
+    if (!answers_) {
+        baseline_.reset();
+        return result;
+    }
+    std::vector<SlotChange> changes = baseline_->ChangesTo(*answers_);
+    GridChange grid = ChangeBetween(gridBaseline_, grid_);
     if (changes.empty() && grid.Empty() && !also) return result;
-    // A change that leaves an unchanged case unchanged (the figures a page
-    // switch works out) can be undone but does not ask for a save.
+    // A change that names no step (a field only passed through, a dialog
+    // cancelled, the scheduler closed) changed only figures worked out again:
+    // they go with the next step.
+    const QString text = name();
+    if (text.isEmpty()) return result;
+    // A change that left an unchanged case unchanged (the figures a page
+    // switch moves, an entry the program made) can be undone but asks for
+    // no save.
     const bool stillClean = undoStack_->isClean() && !modified_;
-    undoStack_->push(new CaseStep(*this, name(), std::move(changes), std::move(grid), page, field, also));
+    undoStack_->push(new CaseStep(*this, text, std::move(changes), std::move(grid), page, field, also));
     if (stillClean) undoStack_->setClean();
+    ResetBaseline();
     return result;
 }
 
@@ -134,17 +156,25 @@ void TfrmMain::ReplayStep(const CaseStep& step, bool undo) {
         ShowStartScreen(false);
         DisplayPage(step.Page() * 100);
     }
+    // The step keeps every slot the change and its recalculation wrote, so
+    // putting them back is the case exactly as it was, figures and all: it
+    // is shown, not worked out again (a recalculation would tidy what the
+    // case held when it was saved).
+    const auto computed = ComputedFieldTexts();
+    const QString headline = HeadlineOfPage();
     ApplyChanges(*answers_, step.Changes(), undo);
     ApplyGridChange(grid_, step.Grid(), undo);
     step.Also(undo);
-    if (IsScreenPage(currentPage_)) RecalculatePage();
-    else RunCalculate();
+    FillPage();
+    HighlightChangedFields(computed);
+    ReportHeadlineChange(headline);
     if (onTableReplaced) onTableReplaced();
     if (QWidget* field = step.Field().isEmpty() ? nullptr : FindField(step.Field())) {
         field->setFocus(Qt::OtherFocusReason);
         if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
     }
     replaying_ = false;
+    ResetBaseline();
     UpdateMenuItems();
 }
 

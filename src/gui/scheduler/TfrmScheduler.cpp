@@ -294,7 +294,7 @@ void TfrmScheduler::SaveStringGrid(const QString& step, int errorCode) {
 void TfrmScheduler::done(int result) {
     if (!CommitField()) return;  // the refused text stays for the user to put right
     DropUndatedRow();
-    SaveStringGrid(QStringLiteral("Scheduler Table"), kErrScheduleClosing);
+    SaveStringGrid({}, kErrScheduleClosing);  // every edit was handed back as it was made
     QDialog::done(result);
 }
 
@@ -473,8 +473,8 @@ void TfrmScheduler::RefreshSummary() {
 void TfrmScheduler::TableChanged(const QString& step) {
     Recompute();
     Redraw();
-    SaveStringGrid(step);
     main_.SetModified(true);
+    SaveStringGrid(step);
 }
 
 void TfrmScheduler::SelectRow(size_t row) {
@@ -569,7 +569,7 @@ void TfrmScheduler::PasteReplaceRow() {
 // client-file folder and opens it in the word processor.
 void TfrmScheduler::PrintSchedulerOnClick() {
     DropUndatedRow();
-    SaveStringGrid(QStringLiteral("Scheduler Table"));
+    SaveStringGrid({});
     main_.PrintSchedule(table_, MarginsForScreen(main_.CurrentPage()));
 }
 

@@ -74,7 +74,8 @@ private:
     void SizeToMainWindow();
     InterestSettings Interest() const;
     void LoadStringGrid();
-    // Hands the table back to the case as one undoable step named `step`.
+    // Hands the table back to the case as one undoable step named `step`
+    // ("" when the user changed nothing: the figures go with the next step).
     void SaveStringGrid(const QString& step, int errorCode = kErrScheduleSaving);
     void RowToPanel();
     void ClearPanel();
