@@ -417,7 +417,7 @@ class Page:
                 caption_place = caption
             label = None
             if caption:
-                w = max(40, int(len(caption) / CHARS_PER_PIXEL) + 6)
+                w = max(40, int(len(caption) / CHARS_PER_PIXEL) + 14)  # room for the font's widest short words
                 self.label(caption, x, y + 3, w, 20, wrap=False)
                 label = self.widgets[-1]
                 x += w + 4
