@@ -282,7 +282,7 @@ private slots:
         window->UpdateMenuItems();
         QVERIFY(window->CurrentWordProcessor() == WordProcessor::Word);
         QVERIFY(window->ForceWordAction()->isChecked());
-        QCOMPARE(window->FindWordAction()->text(), QStringLiteral("Find Word: FOUND"));
+        QCOMPARE(window->FindWordAction()->text(), QStringLiteral("Fi&nd Word: FOUND"));
         QCOMPARE(QString::fromStdString(window->CurrentSettings().wordPath), writer);
         // ... and it is the program started.
         OpenSample(QStringLiteral("sole-short-form.q10"));

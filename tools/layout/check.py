@@ -15,7 +15,9 @@ For each of data/VLP/page0, 7, 15 and 16.vlp:
 - the first field exists and takes the focus; some slots have fixed kinds;
 - no two controls share a Tag, and no edit box shares its slot with another,
   except the slots listed as shown twice;
-- buttons carry the dialog codes of their worksheet.
+- buttons carry the dialog codes of their worksheet;
+- every control a user can reach has an accessible name of its own on the
+  page, and every list a label whose buddy it is (Linux names a list by it).
 Prints what it finds and exits with 1 when a check fails.
 """
 import os
@@ -84,6 +86,8 @@ class Control:
         self.style = props["StyleLookup"].find("string").text if "StyleLookup" in props else ""
         self.hidden = "visible" in props and props["visible"].find("bool").text == "false"
         self.computed = "Computed" in props
+        self.spoken = props["accessibleName"].find("string").text if "accessibleName" in props else ""
+        self.buddy = props["buddy"].find("cstring").text if "buddy" in props else ""
 
     @property
     def slot(self):
@@ -215,6 +219,25 @@ def check_sharing(page, problems, notes):
             problems.append("%s is hidden but stored after the control it shares its slot with" % cs[-1].name)
 
 
+FOCUSABLE = ("QLineEdit", "QCheckBox", "QComboBox", "QPlainTextEdit", "QPushButton")
+
+
+def check_names(page, problems, notes):
+    seen = {}
+    for c in page.controls:
+        if c.cls not in FOCUSABLE or c.hidden:
+            continue
+        if not c.spoken:
+            problems.append("%s has no accessible name" % c.name)
+        elif c.spoken in seen:
+            problems.append("%s and %s are both named \"%s\"" % (seen[c.spoken], c.name, c.spoken))
+        seen[c.spoken] = c.name
+    buddies = {c.buddy: c for c in page.controls if c.cls == "QLabel" and c.buddy}
+    for c in page.controls:
+        if c.cls == "QComboBox" and (c.name not in buddies or buddies[c.name].spoken != c.spoken):
+            problems.append("%s has no label that names it" % c.name)
+
+
 def check_page(number):
     problems, notes = [], []
     page, flow = Page(number), Flow(number)
@@ -222,6 +245,7 @@ def check_page(number):
     check_transfers(page, flow, problems, notes)
     check_short_form(page, flow, problems, notes)
     check_sharing(page, problems, notes)
+    check_names(page, problems, notes)
     counts = "%d controls, %d bound, %d Tags" % (len(page.controls), len(page.bound), len(page.tags))
     return problems, [counts] + notes
 

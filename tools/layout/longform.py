@@ -18,9 +18,9 @@ def gross_income_and_adjustments(p, shift, code):
     p.line("1a.", "Annual gross income from employment or, when determined appropriate by the court or agency, "
                   "average annual gross income from employment over a reasonable period of years (exclude "
                   "overtime, bonuses, self-employment income or commissions)",
-           I=money(s(10), help=1000), II=money(s(11), help=1000),
-           buttons=[Button("Father...", code, "btnIncomeFather", "Income estimator for the father"),
-                    Button("Mother...", code + 1, "btnIncomeMother", "Income estimator for the mother")],
+           I=money(s(10), help=1000), II=money(s(11), help=1000), short="Annual gross income from employment",
+           buttons=[Button("Father...", code, "btnIncomeFather", "Income estimator"),
+                    Button("Mother...", code + 1, "btnIncomeMother", "Income estimator")],
            help=Help("Line 1a. Enter annual gross income from employment. The income estimator works it out from "
                      "year-to-date pay or the full-time minimum wage.", 1000))
     p.entries([("Estimator, father: year-to-date through", text(201, width=100)), ("amount", money(202, width=110)),
@@ -63,8 +63,8 @@ def gross_income_and_adjustments(p, shift, code):
                  "living with this parent (number of children times the federal income tax exemption, less child "
                  "support received for them, not below zero)",
            I=money(s(45), ov, help=1002), II=money(s(46), ov, help=1002),
-           buttons=[Button("Father...", code + 2, "btnOtherChildrenFather"),
-                    Button("Mother...", code + 3, "btnOtherChildrenMother")],
+           buttons=[Button("Father...", code + 2, "btnOtherChildrenFather", "Other resident children"),
+                    Button("Mother...", code + 3, "btnOtherChildrenMother", "Other resident children")],
            help=Help("Line 8. Other children living with the parent: children x exemption - support received.", 1002))
     p.entries([("Father: children", count(209, width=50)), ("exemption each", money(210, width=100)),
                ("support received", money(211, width=100))])
@@ -77,8 +77,8 @@ def gross_income_and_adjustments(p, shift, code):
            help=Help("Line 10. Spousal support actually paid under a court order.", 1011))
     p.line("11.", "Amount of local income taxes actually paid or estimated to be paid",
            I=money(s(51), ov, help=1003), II=money(s(52), ov, help=1003),
-           buttons=[Button("Father...", code + 4, "btnLocalTaxFather"),
-                    Button("Mother...", code + 5, "btnLocalTaxMother")],
+           buttons=[Button("Father...", code + 4, "btnLocalTaxFather", "Local income tax"),
+                    Button("Mother...", code + 5, "btnLocalTaxMother", "Local income tax")],
            help=Help("Line 11. Wages subject to local tax (lines 1a + 1b + 2d) times the local rate.", 1003))
     p.entries([("Father: wages subject to local tax", money(217, ov, width=110)), ("rate %", text(218, width=60))])
     p.entries([("Mother: wages subject to local tax", money(220, ov, width=110)), ("rate %", text(221, width=60))])
@@ -90,8 +90,8 @@ def gross_income_and_adjustments(p, shift, code):
     p.line("14b.", "Cash medical support maximum (if line 7a is under 150% of the federal poverty level for the "
                    "parent's household, enter nothing; otherwise multiply line 14a by 5%)",
            I=money(s(59), ov, help=1004), II=money(s(60), ov, help=1004),
-           buttons=[Button("Father...", code + 6, "btnPovertyFather"),
-                    Button("Mother...", code + 7, "btnPovertyMother")],
+           buttons=[Button("Father...", code + 6, "btnPovertyFather", "Federal poverty level"),
+                    Button("Mother...", code + 7, "btnPovertyMother", "Federal poverty level")],
            help=Help("Line 14b. Cash medical support is capped at 5% of adjusted income, and none is due below "
                      "150% of the poverty level.", 1004))
 

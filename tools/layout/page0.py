@@ -11,6 +11,7 @@ def child_care_block(p, who, base, father, amt=False):
     offers the alternate minimum tax (base + 9), which the split worksheet
     still reads."""
     ov = OVERRIDEABLE
+    p.subject = who
     p.entries([("%s: total child care expenses" % who, money(base)), ("qualifying expenses", money(base + 1))])
     p.entries([("Earned income*", money(base + 2, ov)), ("spouse's earned income (joint filers only)", money(base + 3))])
     p.entries([("Adjusted gross income*", money(base + 4, ov)), ("number of children*", count(base + 5, ov, width=60))])
@@ -24,24 +25,28 @@ def child_care_block(p, who, base, father, amt=False):
     p.boxes([Box(base + 11, "The low/low-mid income limits do not apply"),
              Box(base + 15, "Perform tax calculation")], indent=40)
     p.entries([("", Box(base + 12, "Use these tax liabilities instead of calculating taxes:")),
-               ("federal", money(base + 13, width=100)), ("state", money(base + 14, width=100))])
+               ("federal", money(base + 13, width=100, spoken="federal tax liability")),
+               ("state", money(base + 14, width=100, spoken="state tax liability"))])
     p.boxes([Box(base + 16, "Subtract the Ohio child care credit from the total child care expenses")], indent=40)
+    p.subject = ""
 
 
 def deviation_block(p, who, boxes):
     """The line 27b options of one parent: (manual box, amount, options box,
     offset, combined, combined %, obligor, obligor %, adjustments, erase, erase cash medical)."""
     manual, amount, options, offset, combined, crate, obligor, orate, adjust, erase, cms = boxes
+    p.subject = "%s as obligor" % who
     p.entries([("%s as obligor:" % who, Box(manual, "1. Manual deviation")), ("amount", money(amount, width=110))],
               indent=20)
     p.entries([("", Box(options, "2. Calculation options:")), ("", Box(offset, "offset the parties' obligations"))],
               indent=20)
     p.entries([("", Box(combined, "time of possession against the combined obligation, %")),
-               ("", text(crate, width=60))], indent=60)
+               ("", text(crate, width=60, spoken="percentage of time against the combined obligation"))], indent=60)
     p.entries([("", Box(obligor, "time of possession against the obligor's obligation, %")),
-               ("", text(orate, width=60))], indent=60)
+               ("", text(orate, width=60, spoken="percentage of time against the obligor's obligation"))], indent=60)
     p.boxes([Box(adjust, "include the line 21 through 26 adjustments")], indent=60)
     p.boxes([Box(erase, "3. Deviate to erase the obligation"), Box(cms, "also erase cash medical support")], indent=20)
+    p.subject = ""
 
 
 def build():
@@ -63,7 +68,7 @@ def build():
     p.line("17.", "Basic combined child support obligation (from the basic child support schedule; for combined "
                   "incomes above $150,000 as chosen under Support Table/Calculation Options)",
            III=money(66, ro, help=1005),
-           buttons=[Button("Options...", 8, "btnLine17", "Support Table/Calculation Options")],
+           buttons=[Button("Options...", 8, "btnLine17", "Support table and calculation options")],
            help=Help("Line 17. Incomes between two rows of the schedule are looked up by the method chosen: Low, "
                      "Interpolate or High. Above $150,000 the obligation is either limited or a share of income.",
                      1059))
@@ -73,7 +78,8 @@ def build():
     p.line("19.", "Annual child care expenses for the children of this order that are work-, employment training- "
                   "or education-related, less the child care tax credit (whether or not claimed)",
            I=money(69, ov, help=1006), II=money(70, ov, help=1006),
-           buttons=[Button("Father...", 9, "btnChildCareFather"), Button("Mother...", 10, "btnChildCareMother")],
+           buttons=[Button("Father...", 9, "btnChildCareFather", "Child care expenses"),
+                    Button("Mother...", 10, "btnChildCareMother", "Child care expenses")],
            help=Help("Line 19. Child care expenses less the federal and, when chosen, the Ohio child care credit. "
                      "Pick one calculation option for each parent with expenses.", 1006))
     child_care_block(p, "Father", 222, True)
@@ -116,7 +122,8 @@ def build():
     p.line("27b.", "Deviation from a shared parenting order (state the specific facts, including the time the "
                    "children spend with each parent, each parent's ability to house them and each parent's "
                    "expenses for them)", I=money(101, ov, help=1008), II=money(102, ov, help=1008),
-           buttons=[Button("Father...", 11, "btnDeviationFather"), Button("Mother...", 12, "btnDeviationMother")],
+           buttons=[Button("Father...", 11, "btnDeviationFather", "Shared parenting deviation options"),
+                    Button("Mother...", 12, "btnDeviationMother", "Shared parenting deviation options")],
            help=Help("Line 27b. A shared parenting deviation: entered directly, worked out by offsetting or by time "
                      "of possession, or set to erase the obligation.", 1008))
     deviation_block(p, "Father", (260, 261, 262, 263, 264, 265, 266, 267, 268, 269, 282))
@@ -135,12 +142,16 @@ def build():
     monthly_support_lines(p, 29, 28, 108, 13)
     cash_medical_line(p, 30, 114)
     monthly_cash_medical_lines(p, 31, 30, 116, 118, 120)
-    p.entries([("Notes to the order", text(115, width=220)), ("", text(117, width=160)), ("", text(121, width=160))])
+    p.entries([("Notes to the order", text(115, width=220)),
+               ("", text(117, width=160, spoken="Notes to the order, second part")),
+               ("", text(121, width=160, spoken="Notes to the order, third part"))])
 
     # ---- Signatures ----
     p.heading("SIGNATURES")
-    p.entries([("Prepared by", text(122, width=260)), ("Date", text(123, width=170))])
-    p.entries([("Father's signature", text(125, ov, width=260)), ("Date", text(126, width=170))])
-    p.entries([("Mother's signature", text(127, ov, width=260)), ("Date", text(128, width=170))])
+    p.entries([("Prepared by", text(122, width=260)), ("Date", text(123, width=170))], subject="Prepared by")
+    p.entries([("Father's signature", text(125, ov, width=260)), ("Date", text(126, width=170))],
+              subject="Father's signature")
+    p.entries([("Mother's signature", text(127, ov, width=260)), ("Date", text(128, width=170))],
+              subject="Mother's signature")
     p.entries([("Magistrate / Judge", text(124, width=260))])
     return p

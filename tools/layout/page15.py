@@ -13,13 +13,13 @@ ro, ov = READONLY, OVERRIDEABLE
 DEVIATION_X = {"I": (560, 588, 636), "II": (744, 772, 820)}  # box, Yes/No, amount or rate
 DEVIATION_OPTIONS = [
     # caption, indent, (box, Yes/No, value) father, the same for the mother
-    ("1. Manual deviation (amount)", 0, (217, 218, money(220, width=92)), (245, 219, money(221, width=92))),
+    ("1. Manual deviation (amount)", 0, (217, 218, money(220, width=92, spoken="amount")), (245, 219, money(221, width=92, spoken="amount"))),
     ("2. Calculation options:", 0, (222, 223, None), (246, 224, None)),
     ("Offset the parties' obligations", 20, (225, 226, None), (247, 227, None)),
-    ("Time of possession against the combined obligation", 20, (228, 229, percent(231, width=70)),
-     (248, 230, percent(232, width=70))),
-    ("Time of possession against the obligor's obligation", 20, (233, 234, percent(236, width=70)),
-     (249, 235, percent(237, width=70))),
+    ("Time of possession against the combined obligation", 20, (228, 229, percent(231, width=70, spoken="percentage")),
+     (248, 230, percent(232, width=70, spoken="percentage"))),
+    ("Time of possession against the obligor's obligation", 20, (233, 234, percent(236, width=70, spoken="percentage")),
+     (249, 235, percent(237, width=70, spoken="percentage"))),
     ("Include the line 21 through 26 adjustments", 20, (238, 239, None), (99, 240, None)),
     ("3. Deviate to erase the obligation", 0, (241, 242, None), (101, 243, None)),
 ]
@@ -38,7 +38,7 @@ def deviation_options(p):
             box_x, yes_no_x, value_x = DEVIATION_X[col]
             if box in HIDDEN_BEFORE_BOX:
                 cells.append((box_x, money(box, hidden=True, width=24)))
-            cells += [(box_x, Box(box), 24), (yes_no_x, text(yes_no, ro, width=44))]
+            cells += [(box_x, Box(box), 24), (yes_no_x, text(yes_no, ro, width=44, spoken="yes or no"))]
             if value:
                 cells.append((value_x, value))
         p.row("", caption, cells, indent=20 + indent)
@@ -53,6 +53,7 @@ def options_summary(p):
     """The line 17 and line 19 choices of this calculation at a glance."""
     p.heading("OPTIONS OF THIS CALCULATION")
     p.column_headers(III="")
+    p.subject = "options summary"
     p.line("17.", "Schedule amounts: low / interpolated / high",
            I=money(173, ro, width=COLUMN_W * 2 + 12, name="edtSummary173", align="left"))
     p.line("", "Combined incomes above $150,000", I=money(175, ro, name="edtSummary175", align="left"),
@@ -63,6 +64,7 @@ def options_summary(p):
            II=money(196, ro, name="edtSummary196", align="left"), indent=20)
     p.line("", "3. Perform the tax calculation", I=text(203, ro, name="edtSummary203"),
            II=text(204, ro, name="edtSummary204"), indent=20)
+    p.subject = ""
 
 
 def build():
@@ -79,9 +81,9 @@ def build():
            help=Help("Line 17. Incomes between two rows of the schedule are looked up by the method chosen: Low, "
                      "Interpolate or High. Above $150,000 the obligation is either limited or a share of income.",
                      1059))
-    lookup_summary(p, 173, Button("Low/Interp/High...", 50, "btnLookupMethod", "Support Table/Calculation Options",
+    lookup_summary(p, 173, Button("Low/Interp/High...", 50, "btnLookupMethod", "Table lookup method",
                                   width=120))
-    limit_row(p, Button("$150,000...", 51, "btnLookupLimit", "Support Table/Calculation Options", width=120))
+    limit_row(p, Button("$150,000...", 51, "btnLookupLimit", "Combined incomes above $150,000", width=120))
     p.line("18.", "Annual child support obligation per parent (line 17 x line 16)", I=money(59, ro), II=money(60, ro))
     child_care(p, ohio_credit)
     lines_20_21(p)

@@ -9,7 +9,7 @@ ro, ov = READONLY, OVERRIDEABLE
 
 
 def lookup_button(code, which):
-    return Button("Low/Interp/High...", code, "btnLookupMethod" + which, "Support Table/Calculation Options",
+    return Button("Low/Interp/High...", code, "btnLookupMethod" + which, "Table lookup method",
                   width=120)
 
 
@@ -41,7 +41,7 @@ def build():
     p.line("17b.", "Basic combined obligation for the children living with the father",
            II=money(58, ro, help=1005))
     lookup_summary(p, 174, lookup_button(53, "Father"))
-    limit_row(p, Button("$150,000...", 54, "btnLookupLimit", "Support Table/Calculation Options", width=120))
+    limit_row(p, Button("$150,000...", 54, "btnLookupLimit", "Combined incomes above $150,000", width=120))
     p.line("18.", "Annual child support obligation per parent (line 17a or 17b x line 16)",
            I=money(59, ro), II=money(60, ro))
     child_care(p, ohio_credit)

@@ -37,7 +37,7 @@ def build():
     p.line("17.", "Basic combined child support obligation (from the basic child support schedule, once for the "
                   "children living with each parent; for combined incomes above $150,000 as chosen under Support "
                   "Table/Calculation Options)",
-           buttons=[Button("Options...", 29, "btnLine17", "Support Table/Calculation Options")],
+           buttons=[Button("Options...", 29, "btnLine17", "Support table and calculation options")],
            help=Help("Line 17. Incomes between two rows of the schedule are looked up by the method chosen: Low, "
                      "Interpolate or High. Above $150,000 the obligation is either limited or a share of income.",
                      1059))
@@ -51,7 +51,8 @@ def build():
     p.line("19.", "Annual child care expenses for the children of this order that are work-, employment training- "
                   "or education-related, less the child care tax credit (whether or not claimed)",
            I=money(66, ov, help=1006), II=money(67, ov, help=1006),
-           buttons=[Button("Father...", 30, "btnChildCareFather"), Button("Mother...", 31, "btnChildCareMother")],
+           buttons=[Button("Father...", 30, "btnChildCareFather", "Child care expenses"),
+                    Button("Mother...", 31, "btnChildCareMother", "Child care expenses")],
            help=Help("Line 19. Child care expenses less the federal and, when chosen, the Ohio child care credit. "
                      "Pick one calculation option for each parent with expenses.", 1006))
     child_care_block(p, "Father", 222, True, amt=True)
@@ -122,8 +123,10 @@ def build():
 
     # ---- Signatures ----
     p.heading("SIGNATURES")
-    p.entries([("Prepared by", text(119, width=260)), ("Date", text(120, width=170))])
-    p.entries([("Father's signature", text(122, ro, width=260)), ("Date", text(123, width=170))])
-    p.entries([("Mother's signature", text(124, ro, width=260)), ("Date", text(125, width=170))])
+    p.entries([("Prepared by", text(119, width=260)), ("Date", text(120, width=170))], subject="Prepared by")
+    p.entries([("Father's signature", text(122, ro, width=260)), ("Date", text(123, width=170))],
+              subject="Father's signature")
+    p.entries([("Mother's signature", text(124, ro, width=260)), ("Date", text(125, width=170))],
+              subject="Mother's signature")
     p.entries([("Magistrate / Judge", text(121, width=260))])
     return p

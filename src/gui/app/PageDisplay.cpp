@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -34,6 +35,7 @@
 #include "dialogs/ChildCareDlg.h"
 #include "dialogs/LineDialogFactory.h"
 #include "help/HelpTopics.h"
+#include "screen/Accessibility.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Answers.h"
@@ -244,6 +246,7 @@ void TfrmMain::FillPage() {
     const bool wasModified = modified_;
     filling_ = true;
     Answer2Components(pnlMainForm_, *answers_, currentPage_);
+    DescribeFields(pnlMainForm_, currentPage_);
     filling_ = false;
     SetModified(wasModified);
 }
@@ -349,7 +352,9 @@ TfrmMain::EntryOutcome TfrmMain::AcceptEntry(QLineEdit* edit) {
     if (typed != edit->text()) edit->setText(typed);
     const EntryCheck check = CheckNumberEntry(typed.toStdString());
     const QString place = PlaceOf(edit);
+    MarkRefusedEntry(edit, {});
     if (check == EntryCheck::Unreadable) {
+        RefuseEntry(edit, QStringLiteral("\"%1\" cannot be read as a number.").arg(typed));
         const QString text =
             QStringLiteral("%1\n\n%2: \"%3\" cannot be read as a number.\n"
                            "Correct It takes you back to the field; Enter 0 enters 0 in it; Cancel puts back what it "
@@ -366,6 +371,7 @@ TfrmMain::EntryOutcome TfrmMain::AcceptEntry(QLineEdit* edit) {
         }
     }
     if (check == EntryCheck::TooLarge) {
+        RefuseEntry(edit, QStringLiteral("\"%1\" is too large; the field keeps what it held before.").arg(typed));
         prompts_->Warn(QStringLiteral("%1: \"%2\" is too large. Amounts must be below 1,000,000,000,000; "
                                       "the field keeps what it held before.")
                            .arg(place, typed));
@@ -377,6 +383,7 @@ TfrmMain::EntryOutcome TfrmMain::AcceptEntry(QLineEdit* edit) {
                                             "decree table divides by the number of children.\n"
                                             "OK enters 1; Cancel puts back what the field held before.")
                                  .arg(place);
+        RefuseEntry(edit, QStringLiteral("there must be at least one child subject to the order."));
         if (!prompts_->AskOkCancel(text)) {
             RestoreField(edit);
             return EntryOutcome::PutBack;
@@ -384,6 +391,13 @@ TfrmMain::EntryOutcome TfrmMain::AcceptEntry(QLineEdit* edit) {
         edit->setText(QStringLiteral("1"));
     }
     return EntryOutcome::Taken;
+}
+
+// A refused entry is said on the status bar and, for a screen reader, in the
+// field's description, before the user is asked what to do with it.
+void TfrmMain::RefuseEntry(QLineEdit* edit, const QString& why) {
+    statusBar()->showMessage(QStringLiteral("%1: %2").arg(PlaceOf(edit), why));
+    MarkRefusedEntry(edit, why);
 }
 
 void TfrmMain::ReturnToField(QLineEdit* edit) {

@@ -30,6 +30,7 @@ TfrmCompare::TfrmCompare(ScenarioComparison comparison, UserPrompts& prompts, QW
     auto* layout = new QVBoxLayout(this);
     table_ = new QTableWidget;
     table_->setObjectName(QStringLiteral("tblCompare"));
+    table_->setAccessibleName(QStringLiteral("Scenarios side by side"));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectColumns);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -37,6 +37,7 @@
 #include "calc/Conversions.h"
 #include "calc/Headlines.h"
 #include "dialogs/DialogSupport.h"
+#include "screen/Accessibility.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Answers.h"
@@ -79,7 +80,8 @@ QFont HeadlineFont(int points) {
     return font;
 }
 
-QLabel* HeadlineFigure(QLayout* ribbon, const QString& title, const QString& name) {
+// `spoken` is the title as a screen reader says it before the figure.
+QLabel* HeadlineFigure(QLayout* ribbon, const QString& title, const QString& spoken, const QString& name) {
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("pnl") + name.mid(3));
     panel->setStyleSheet(QStringLiteral("QFrame { background: black; } QLabel { background: black; }"));
@@ -88,6 +90,8 @@ QLabel* HeadlineFigure(QLayout* ribbon, const QString& title, const QString& nam
     layout->setSpacing(0);
     auto* figure = new QLabel(QStringLiteral("$0.00"));
     figure->setObjectName(name);
+    figure->setProperty("Title", spoken);
+    figure->setAccessibleName(spoken);
     figure->setAlignment(Qt::AlignCenter);
     figure->setStyleSheet(QStringLiteral("color: #ff2020;"));
     figure->setFont(HeadlineFont(kHeadlinePoints));
@@ -109,6 +113,8 @@ QLabel* HeadlineFigure(QLayout* ribbon, const QString& title, const QString& nam
 void ShowHeadline(QLabel* label, const QString& figure) {
     label->setProperty("Figure", figure);
     label->setToolTip(figure);
+    const QString title = label->property("Title").toString();
+    label->setAccessibleName(figure.isEmpty() ? title : title + QStringLiteral(": ") + figure);
     int points = kHeadlinePoints;
     while (points > 7 && QFontMetrics(HeadlineFont(points)).horizontalAdvance(figure) > label->width() - 4) --points;
     label->setFont(HeadlineFont(points));
@@ -166,6 +172,8 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     BuildTree();
     BuildMenus();
     BuildFieldPopup();
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) GiveMnemonics(menu);
+    GiveMnemonics(fieldPopup_);
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
@@ -186,10 +194,12 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     layClose_ = new QWidget;
     layClose_->setObjectName(QStringLiteral("layClose"));
     auto* startLayout = new QVBoxLayout(layClose_);
+    const WorksheetColours colours = WorksheetColoursFor(palette());
     auto* maker = new QLabel(QStringLiteral("Velmora"));
-    maker->setStyleSheet(QStringLiteral("font-size: 18pt; color: #555;"));
+    maker->setStyleSheet(QStringLiteral("font-size: 18pt; color: %1;").arg(colours.maker.name()));
     auto* product = new QLabel(QStringLiteral("QUILL10\nOhio Child Support Computation Worksheets"));
-    product->setStyleSheet(QStringLiteral("font-size: 28pt; font-weight: bold; color: #1f3a5f;"));
+    product->setStyleSheet(
+        QStringLiteral("font-size: 28pt; font-weight: bold; color: %1;").arg(colours.brand.name()));
     for (QLabel* label : {maker, product}) {
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);  // the start screen never sets the window's width
@@ -213,7 +223,8 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     statusBar()->addWidget(lblProblems_);
     lblScheduleNotice_ = new QLabel(this);
     lblScheduleNotice_->setObjectName(QStringLiteral("lblScheduleNotice"));
-    lblScheduleNotice_->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
+    lblScheduleNotice_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; font-weight: bold; }")
+                                          .arg(colours.notice.name(), colours.noticeText.name()));
     statusBar()->addPermanentWidget(lblScheduleNotice_);
 
     CreateNewCase();
@@ -259,7 +270,9 @@ QAction* TfrmMain::AddAction(QMenu* menu, const QString& caption, const QKeySequ
 void TfrmMain::BuildRibbon() {
     pnlRibbon_ = new QFrame;
     pnlRibbon_->setObjectName(QStringLiteral("pnlRibbon"));
-    pnlRibbon_->setStyleSheet(QStringLiteral("QFrame#pnlRibbon { background: #dfe6ee; }"));
+    const WorksheetColours colours = WorksheetColoursFor(palette());
+    pnlRibbon_->setStyleSheet(QStringLiteral("QFrame#pnlRibbon { background: %1; } QToolButton { color: %2; }")
+                                  .arg(colours.ribbon.name(), colours.ribbonText.name()));
     auto* ribbon = new FlowLayout(pnlRibbon_);
     ribbon->setContentsMargins(6, 4, 6, 4);
     struct RibbonButton {
@@ -291,14 +304,19 @@ void TfrmMain::BuildRibbon() {
     }
     cmbxOpenRecent_ = new QComboBox;
     cmbxOpenRecent_->setObjectName(QStringLiteral("cmbxOpenRecent"));
+    cmbxOpenRecent_->setAccessibleName(QStringLiteral("Open a recent case"));
     cmbxOpenRecent_->setFixedWidth(180);  // a long file name never widens the ribbon
     cmbxOpenRecent_->setFocusPolicy(Qt::NoFocus);
     connect(cmbxOpenRecent_, qOverload<int>(&QComboBox::activated), this, [this](int index) { ReopenClick(index); });
     ribbon->addWidget(cmbxOpenRecent_);
-    lblSupport_ = HeadlineFigure(ribbon, QStringLiteral("Annual Support (Ins.)"), QStringLiteral("lblSupport"));
-    lblSupportNo_ = HeadlineFigure(ribbon, QStringLiteral("Annual Support (No Ins.)"), QStringLiteral("lblSupportNo"));
-    lblCashMedicalSupport_ =
-        HeadlineFigure(ribbon, QStringLiteral("Cash Medical Support"), QStringLiteral("lblCashMedicalSupport"));
+    lblSupport_ = HeadlineFigure(ribbon, QStringLiteral("Annual Support (Ins.)"),
+                                 QStringLiteral("Annual support, insurance provided"), QStringLiteral("lblSupport"));
+    lblSupportNo_ = HeadlineFigure(ribbon, QStringLiteral("Annual Support (No Ins.)"),
+                                   QStringLiteral("Annual support, insurance not provided"),
+                                   QStringLiteral("lblSupportNo"));
+    lblCashMedicalSupport_ = HeadlineFigure(ribbon, QStringLiteral("Cash Medical Support"),
+                                            QStringLiteral("Cash medical support"),
+                                            QStringLiteral("lblCashMedicalSupport"));
     spdbtnOverride_ = new QToolButton;
     spdbtnOverride_->setObjectName(QStringLiteral("spdbtnOverride"));
     spdbtnOverride_->setText(QStringLiteral("Override"));
@@ -326,7 +344,9 @@ void TfrmMain::BuildTree() {
     TreeView1_ = new QTreeWidget;
     TreeView1_->setObjectName(QStringLiteral("TreeView1"));
     TreeView1_->setHeaderHidden(true);
-    TreeView1_->setFocusPolicy(Qt::NoFocus);
+    // Out of the Tab order of the worksheet; F6 goes to it and back.
+    TreeView1_->setFocusPolicy(Qt::ClickFocus);
+    TreeView1_->setAccessibleName(QStringLiteral("Worksheets, printing and the support scheduler"));
     auto* display = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Display A Worksheet")});
     QTreeWidgetItem* worksheet = nullptr;
     for (const ScreenPage& screen : kScreens) {
@@ -337,15 +357,16 @@ void TfrmMain::BuildTree() {
     }
     auto* print = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Preview/Print A Worksheet")});
     auto* scheduler = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Support Scheduler")});
-    connect(TreeView1_, &QTreeWidget::itemClicked, this, [this, print, scheduler](QTreeWidgetItem* item) {
-        if (item == scheduler) SupportSchedulerClick();
-        if (item == print) PreviewPrintClick();
-    });
+    // A click, or Enter on the item the keyboard is on.
+    for (auto chosen : {&QTreeWidget::itemClicked, &QTreeWidget::itemActivated}) {
+        connect(TreeView1_, chosen, this, [this, print, scheduler](QTreeWidgetItem* item) {
+            if (item == scheduler) SupportSchedulerClick();
+            if (item == print) PreviewPrintClick();
+            const QVariant tag = item->data(0, Qt::UserRole);
+            if (tag.isValid()) DisplayAPage(tag.toInt());
+        });
+    }
     TreeView1_->expandAll();
-    connect(TreeView1_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
-        const QVariant tag = item->data(0, Qt::UserRole);
-        if (tag.isValid()) DisplayAPage(tag.toInt());
-    });
 }
 
 void TfrmMain::BuildMenus() {
@@ -499,6 +520,8 @@ void TfrmMain::BuildFieldPopup() {
     buttonPopup_ = new QMenu(this);
     popButtonHelp_ = buttonPopup_->addAction(QStringLiteral("Help"));
     connect(popButtonHelp_, &QAction::triggered, this, [this] { SpecialHelp(popButtonHelp_); });
+    connect(WindowAction(QStringLiteral("Tree of worksheets"), QKeySequence(Qt::Key_F6)), &QAction::triggered, this,
+            &TfrmMain::ToggleTreeFocus);
     QAction* today = WindowAction(QStringLiteral("Insert Today"), QKeySequence(QStringLiteral("Ctrl+T")));
     today->setObjectName(QStringLiteral("popInsertToday"));
     connect(today, &QAction::triggered, this, &TfrmMain::InsertToday);
@@ -540,7 +563,7 @@ void TfrmMain::UpdateMenuItems() {
     mnuZoom_->setEnabled(caseShown_ && currentPage_ != -1);
     mnuForceWord_->setChecked(settings_.forceWord);
     mnuForceWordPad_->setChecked(settings_.forceWordPad);
-    mnuFindWord_->setText(settings_.wordPath.empty() ? QStringLiteral("Fi&nd Word") : QStringLiteral("Find Word: FOUND"));
+    mnuFindWord_->setText(settings_.wordPath.empty() ? QStringLiteral("Fi&nd Word") : QStringLiteral("Fi&nd Word: FOUND"));
     ShowProblemCount();
     const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
     setWindowTitle((name.isEmpty() ? QString() : name + QStringLiteral("[*] - ")) + QStringLiteral("QUILL10"));
@@ -572,7 +595,9 @@ void TfrmMain::ShowProblemCount() {
         lblProblems_->setText(QStringLiteral("<a href=\"check\">%1 problem%2 \u2014 Check for details</a>")
                                   .arg(problems)
                                   .arg(problems == 1 ? QString() : QStringLiteral("s")));
-        lblProblems_->setStyleSheet(QStringLiteral("QLabel { background: #fff1b8; font-weight: bold; padding: 0 6px; }"));
+        const WorksheetColours colours = WorksheetColoursFor(palette());
+        lblProblems_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; font-weight: bold; padding: 0 6px; }")
+                                        .arg(colours.notice.name(), colours.noticeText.name()));
     }
     lblProblems_->setToolTip(QStringLiteral("Inconsistent entries of the worksheet on screen, as Options > Check "
                                             "Worksheet lists them"));
@@ -683,6 +708,10 @@ bool TfrmMain::KeyPress(QKeyEvent* key) {
             return true;
         case Qt::Key_PageUp:
         case Qt::Key_PageDown: {
+            if (ctrl) {
+                DisplayNeighbourPage(key->key() == Qt::Key_PageDown ? 1 : -1);
+                return true;
+            }
             const int step = VertScrollBox1_->viewport()->height() / 2;
             bar->setValue(bar->value() + (key->key() == Qt::Key_PageUp ? -step : step));
             return true;
@@ -699,6 +728,27 @@ bool TfrmMain::KeyPress(QKeyEvent* key) {
 }
 
 // ---- Start-up and close ----
+
+void TfrmMain::DisplayNeighbourPage(int step) {
+    const int count = static_cast<int>(std::size(kScreens));
+    int at = 0;
+    while (at < count && kScreens[at].page != currentPage_) ++at;
+    if (at == count) return;
+    DisplayAPage(kScreens[(at + step + count) % count].tag);
+}
+
+void TfrmMain::ToggleTreeFocus() {
+    if (!TreeView1_->hasFocus()) {
+        if (!TreeView1_->isVisible()) mnuShowTree_->setChecked(true);
+        TreeView1_->setFocus(Qt::ShortcutFocusReason);
+        // The keyboard starts on the worksheet on display.
+        if (QTreeWidgetItem* shown = TreeView1_->selectedItems().value(0)) TreeView1_->setCurrentItem(shown);
+    } else if (lastField_) {
+        lastField_->setFocus(Qt::ShortcutFocusReason);
+    } else {
+        focusNextChild();
+    }
+}
 
 void TfrmMain::StartUp(const QStringList& arguments, bool placeOnScreen) {
     if (placeOnScreen) PlaceOnScreen(QGuiApplication::primaryScreen()->availableGeometry());

@@ -259,6 +259,7 @@ private:
     // What became of a field's entry when the field was left.
     enum class EntryOutcome { Taken, PutBack, Correcting };
     EntryOutcome AcceptEntry(QLineEdit* edit);
+    void RefuseEntry(QLineEdit* edit, const QString& why);
     // Sends the focus back to a field whose entry is to be corrected, with
     // its text selected; the field left for it in between is not taken.
     void ReturnToField(QLineEdit* edit);
@@ -290,6 +291,10 @@ private:
     void SetOverrideCommands(bool overrideEnabled, bool cancelEnabled);
     void SetOverrideButtons(QWidget* control);
     void SelectTreeItemOfPage(int page);
+    // Ctrl+PageDown / Ctrl+PageUp: the next or previous worksheet, in the tree's order.
+    void DisplayNeighbourPage(int step);
+    // F6: from the worksheet to the tree of destinations and back.
+    void ToggleTreeFocus();
     void WriteSettingsAndCleanUp();
     void ShowZoomDialog();
     void ShowShrinkFontDialog();

@@ -34,7 +34,7 @@ constexpr OptionRow kOptions[TfrmDeviationDlg::kOptionCount] = {
      "Use this method to enter the desired deviation directly. Enter the amount below that you wish to use as a "
      "deviation and appear on line 27b. Preface negative adjustments with a minus sign (-).",
      OptionType::Box, 0, 260, 270},
-    {"edtManual", "", OptionType::Amount, 0, 261, 271},
+    {"edtManual", "Manual deviation amount", OptionType::Amount, 0, 261, 271},
     {"cbxOptional",
      "Use this method to apply one of the three adjustment options below. You must check one of the first three "
      "check boxes below. Optionally, the fourth check box may be checked if one of the first three is checked.",
@@ -45,12 +45,12 @@ constexpr OptionRow kOptions[TfrmDeviationDlg::kOptionCount] = {
     {"cbxPossessionVsCombined",
      "Deviate by time of possession applied against the combined annual obligation. Enter the percentage here.",
      OptionType::Box, 1, 264, 274},
-    {"edtCombined", "", OptionType::Percent, 1, 265, 275},
+    {"edtCombined", "Percentage of time against the combined obligation", OptionType::Percent, 1, 265, 275},
     {"cbxPossessionVsObligor",
      "Deviate by time of possession applied against the obligor's annual obligation. Enter the percentage here. "
      "See Copas.",
      OptionType::Box, 1, 266, 276},
-    {"edtObligor", "", OptionType::Percent, 1, 267, 277},
+    {"edtObligor", "Percentage of time against the obligor's obligation", OptionType::Percent, 1, 267, 277},
     {"cbxIncludeAdjustments", "Include the line 21 through 26 adjustments in the calculation.", OptionType::Box, 1,
      268, 278},
     {"cbxEraseObligation", "Deviate in an amount which equals the obligor's annual obligation.", OptionType::Box, 2,
@@ -99,6 +99,7 @@ QWidget* TfrmDeviationDlg::BuildOption(int row) {
         return line;
     }
     QLineEdit* edit = NewField(QString::fromLatin1(option.name));
+    edit->setAccessibleName(QString::fromLatin1(option.text));  // a field's text is its name
     edit->setMaximumWidth(160);
     if (option.type == OptionType::Amount) MakeMoneyField(edit);
     else FormatOnLeaving(edit, TypedDeviationPercentText);

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "calc/LineDialogs.h"
+#include "screen/Accessibility.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Misc.h"
@@ -238,6 +239,7 @@ void MakePercentField(QLineEdit* edit) {
 void ShowOverrideState(QLineEdit* edit, bool overridden) {
     SetStyle(edit, overridden ? kEditOverridden : kEditOverrideable);
     edit->setReadOnly(!overridden);
+    DescribeField(edit);
 }
 
 bool IsOverriddenField(const QLineEdit* edit) { return !edit->isReadOnly(); }

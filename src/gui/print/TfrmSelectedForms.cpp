@@ -8,6 +8,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "screen/Accessibility.h"
+
 namespace quill10::gui {
 
 namespace {
@@ -20,6 +22,7 @@ TfrmSelectedForms::TfrmSelectedForms(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Select A Form"));
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget;
+    PageTabsByKeyboard(tabs_);
     tabs_->setObjectName(QStringLiteral("tabForms"));
     tabs_->addTab(BuildWorksheetTab(sole_, QStringLiteral("cbxSole"), kSoleSharedPages), QStringLiteral("Sole/Shared"));
     tabs_->addTab(BuildWorksheetTab(split_, QStringLiteral("cbxSplit"), kSplitPages), QStringLiteral("Split"));
@@ -98,10 +101,13 @@ QGroupBox* TfrmSelectedForms::BuildPageGroup(GroupBoxes& group, WorksheetTab& ta
     auto* box = new QGroupBox(title);
     auto* layout = new QVBoxLayout(box);
     group.all = NewBox(prefix + QStringLiteral("_All"), QStringLiteral("All Pages"));
+    // Both versions have the same boxes: a screen reader says which version each is of.
+    group.all->setAccessibleName(title + QStringLiteral(": all pages"));
     connect(group.all, &QCheckBox::clicked, this, [this, &tab, &group](bool ticked) { AllClicked(tab, group, ticked); });
     layout->addWidget(group.all);
     for (int k = 1; k <= pageCount; ++k) {
         QCheckBox* page = NewBox(prefix + QStringLiteral("_%1").arg(k), QStringLiteral("Page %1").arg(k));
+        page->setAccessibleName(title + QStringLiteral(": page %1").arg(k));
         connect(page, &QCheckBox::clicked, this, [this, &tab] { PageClicked(tab); });
         group.pages.push_back(page);
         layout->addWidget(page);

@@ -193,6 +193,7 @@ void TfrmScheduler::BuildButtons(QVBoxLayout* layout) {
 void TfrmScheduler::BuildTable(QVBoxLayout* layout) {
     grdSchedule_ = new QTableView(this);
     grdSchedule_->setObjectName(QStringLiteral("grdSchedule"));
+    grdSchedule_->setAccessibleName(QStringLiteral("Support due and paid, with the balance and interest"));
     model_ = new ScheduleModel(table_, selected_, grdSchedule_);
     grdSchedule_->setModel(model_);
     grdSchedule_->setItemDelegate(new ScheduleDelegate(grdSchedule_));

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "help/HelpTopics.h"
+#include "screen/Accessibility.h"
 
 namespace quill10::gui {
 
@@ -40,6 +41,7 @@ THelpWindow::THelpWindow(const QString& helpFolder, QWidget* parent) : QMainWind
     resize(980, 700);
     browser_ = new QTextBrowser;
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
+    browser_->setAccessibleName(QStringLiteral("Help page"));
     browser_->setOpenExternalLinks(true);
     caseNote_ = new QLabel;
     caseNote_->setObjectName(QStringLiteral("lblCaseNote"));
@@ -54,6 +56,7 @@ THelpWindow::THelpWindow(const QString& helpFolder, QWidget* parent) : QMainWind
     pageLayout->addWidget(browser_, 1);
 
     tabs_ = new QTabWidget;
+    PageTabsByKeyboard(tabs_);
     tabs_->addTab(BuildContentsTab(), QStringLiteral("Contents"));
     tabs_->addTab(BuildIndexTab(), QStringLiteral("Index"));
     tabs_->addTab(BuildSearchTab(), QStringLiteral("Search"));
@@ -86,6 +89,7 @@ THelpWindow::THelpWindow(const QString& helpFolder, QWidget* parent) : QMainWind
 QWidget* THelpWindow::BuildContentsTab() {
     contents_ = new QTreeWidget;
     contents_->setObjectName(QStringLiteral("HelpContents"));
+    contents_->setAccessibleName(QStringLiteral("Help contents"));
     contents_->setHeaderHidden(true);
     connect(contents_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         if (const QString path = item->data(0, kPathRole).toString(); !path.isEmpty()) OpenRelative(path);
@@ -111,8 +115,10 @@ QWidget* THelpWindow::BuildIndexTab() {
     auto* layout = new QVBoxLayout(tab);
     indexFilter_ = new QLineEdit;
     indexFilter_->setObjectName(QStringLiteral("HelpIndexFilter"));
+    indexFilter_->setAccessibleName(QStringLiteral("Index keyword"));
     indexFilter_->setPlaceholderText(QStringLiteral("Type a keyword"));
     index_ = NewPageList(QStringLiteral("HelpIndex"));
+    index_->setAccessibleName(QStringLiteral("Help index"));
     connect(indexFilter_, &QLineEdit::textChanged, this, &THelpWindow::FilterIndex);
     connect(indexFilter_, &QLineEdit::returnPressed, this, [this] {
         if (QListWidgetItem* item = index_->currentItem()) emit index_->itemActivated(item);
@@ -127,9 +133,11 @@ QWidget* THelpWindow::BuildSearchTab() {
     auto* layout = new QVBoxLayout(tab);
     searchBox_ = new QLineEdit;
     searchBox_->setObjectName(QStringLiteral("HelpSearch"));
+    searchBox_->setAccessibleName(QStringLiteral("Words to look for"));
     searchBox_->setPlaceholderText(QStringLiteral("Words to look for"));
     auto* go = new QPushButton(QStringLiteral("Search"));
     results_ = NewPageList(QStringLiteral("HelpSearchResults"));
+    results_->setAccessibleName(QStringLiteral("Search results"));
     connect(searchBox_, &QLineEdit::returnPressed, this, [this] { Search(searchBox_->text()); });
     connect(go, &QPushButton::clicked, this, [this] { Search(searchBox_->text()); });
     layout->addWidget(searchBox_);

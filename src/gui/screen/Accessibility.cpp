@@ -1,0 +1,149 @@
+#include "screen/Accessibility.h"
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVariant>
+#include <string_view>
+#include <utility>
+
+#include "help/DataSource.h"
+#include "screen/ControlBinding.h"
+
+namespace quill10::gui {
+
+namespace {
+
+void SendAlert(QWidget* control, const QString&) {
+    QAccessibleEvent alert(control, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+Announcer& CurrentAnnouncer() {
+    static Announcer announcer = SendAlert;
+    return announcer;
+}
+
+constexpr const char* kRefusedProperty = "RefusedEntry";
+constexpr const char* kLayoutTipProperty = "LayoutToolTip";
+
+QString StateWords(const QString& style, bool readOnly) {
+    if (style == kEditOverridden || style == kCheckBoxOverridden) return kOverriddenWords;
+    if (style == kEditOverrideable || style == kCheckBoxOverrideable) return readOnly ? kOverrideableWords : kOverriddenWords;
+    if (style == kEditReadOnly) return kComputedWords;
+    return readOnly ? kComputedWords : kEnteredWords;
+}
+
+bool IsOverriddenStyle(const QString& style) { return style == kEditOverridden || style == kCheckBoxOverridden; }
+
+// An overridden control's tool tip says so before what the layout's tip says.
+void ShowOverrideInToolTip(QWidget* control, bool overridden) {
+    if (!control->property(kLayoutTipProperty).isValid()) control->setProperty(kLayoutTipProperty, control->toolTip());
+    const QString layoutTip = control->property(kLayoutTipProperty).toString();
+    const QString tip = overridden ? kOverriddenWords + QStringLiteral(".") +
+                                         (layoutTip.isEmpty() ? QString() : QStringLiteral("\n") + layoutTip)
+                                   : layoutTip;
+    if (control->toolTip() != tip) control->setToolTip(tip);
+}
+
+void SetDescription(QWidget* control, const QString& description) {
+    if (control->accessibleDescription() == description) return;
+    control->setAccessibleDescription(description);
+    QAccessibleEvent changed(control, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+bool IsReadOnly(const QWidget* control) {
+    if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->isReadOnly();
+    return control->property("Computed").toBool();
+}
+
+// The fields and boxes of a page or dialog whose figures have a state.
+template <typename Visit>
+void ForEachField(QWidget* container, Visit&& visit) {
+    for (QWidget* control : container->findChildren<QWidget*>()) {
+        auto* edit = qobject_cast<QLineEdit*>(control);
+        if (edit && edit->parentWidget() && edit->parentWidget()->focusProxy() == edit) continue;  // a list's own
+        if (edit || qobject_cast<QCheckBox*>(control)) visit(control);
+    }
+}
+
+}  // namespace
+
+QString FieldDescription(const QString& style, bool readOnly, const QString& dataSource) {
+    QString description = StateWords(style, readOnly) + QStringLiteral(".");
+    if (!dataSource.isEmpty() && (readOnly || !style.isEmpty())) description += QStringLiteral(" ") + dataSource;
+    return description;
+}
+
+void DescribeField(QWidget* control, const QString& dataSource) {
+    const QString style = StyleOf(control);
+    QString description = FieldDescription(style, IsReadOnly(control), dataSource);
+    const QString refused = control->property(kRefusedProperty).toString();
+    if (!refused.isEmpty()) description = refused + QStringLiteral(" ") + description;
+    SetDescription(control, description);
+    ShowOverrideInToolTip(control, IsOverriddenStyle(style) || (style == kEditOverrideable && !IsReadOnly(control)));
+}
+
+void DescribeFields(QWidget* page, int screenPage) {
+    ForEachField(page, [screenPage](QWidget* control) {
+        if (!control->property(kTagProperty).isValid()) return;
+        const std::string_view source = DataSourceText(screenPage, TagOf(control));
+        DescribeField(control, QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size())));
+    });
+}
+
+void MarkRefusedEntry(QLineEdit* edit, const QString& why) {
+    const QString was = edit->property(kRefusedProperty).toString();
+    const QString refused = why.isEmpty() ? QString() : QStringLiteral("Entry refused: ") + why;
+    if (was == refused) return;
+    edit->setProperty(kRefusedProperty, refused);
+    QString description = edit->accessibleDescription();
+    if (!was.isEmpty() && description.startsWith(was)) description = description.mid(was.size()).trimmed();
+    SetDescription(edit, refused.isEmpty() ? description : refused + QStringLiteral(" ") + description);
+    if (!refused.isEmpty()) CurrentAnnouncer()(edit, refused);
+}
+
+Announcer SetAnnouncer(Announcer announcer) { return std::exchange(CurrentAnnouncer(), std::move(announcer)); }
+
+void GiveMnemonics(QMenu* menu) {
+    QString taken;
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+        const QString text = action->text();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size()) taken += text.at(at + 1).toLower();
+    }
+    for (QAction* action : actions) {
+        QString text = action->text();
+        if (action->isSeparator() || text.isEmpty() || text.contains(QLatin1Char('&'))) continue;
+        qsizetype pick = -1;
+        for (int pass = 0; pass < 2 && pick < 0; ++pass)
+            for (qsizetype k = 0; k < text.size() && pick < 0; ++k) {
+                const bool wordStart = k == 0 || !text.at(k - 1).isLetterOrNumber();
+                if (text.at(k).isLetterOrNumber() && (pass == 1 || wordStart) && !taken.contains(text.at(k).toLower()))
+                    pick = k;
+            }
+        if (pick < 0) continue;
+        taken += text.at(pick).toLower();
+        action->setText(text.insert(pick, QLatin1Char('&')));
+    }
+}
+
+void PageTabsByKeyboard(QTabWidget* tabs) {
+    for (const auto& [keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                     std::pair{QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
+        auto* shortcut = new QShortcut(keys, tabs);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, tabs, [tabs, step = step] {
+            const int count = tabs->count();
+            if (count > 0) tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+        });
+    }
+}
+
+}  // namespace quill10::gui
