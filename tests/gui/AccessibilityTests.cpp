@@ -506,6 +506,13 @@ private slots:
         window->OverrideClick();
         for (const Worksheet& sheet : kWorksheets) {
             window->DisplayAPage(sheet.tag);
+            if (highContrast) {  // an unticked box shows: the outline the style draws stands out from the page
+                const auto* box = Page()->findChild<QCheckBox*>();
+                QVERIFY(box);
+                const QColor outline = box->palette().color(QPalette::Window).darker(140);
+                QVERIFY2(ContrastRatio(outline, WorksheetColoursFor(QApplication::palette()).page) >= 3.0,
+                         qPrintable(outline.name()));
+            }
             const QStringList cut = CutLabels(Page());
             QVERIFY2(cut.isEmpty(), qPrintable(QLatin1String(sheet.label) + ": " + cut.join(QStringLiteral("; "))));
             const QString name = QStringLiteral("page%1%2").arg(sheet.page).arg(highContrast ? "-high-contrast" : "");

@@ -189,6 +189,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     VertScrollBox1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     pnlMainForm_ = new QWidget;
     pnlMainForm_->setObjectName(QStringLiteral("pnlMainForm"));
+    OutlineBoxesOnDarkPalette();
     pnlMainForm_->setStyleSheet(WorksheetStyleSheet());
     VertScrollBox1_->setWidget(pnlMainForm_);
     layClose_ = new QWidget;

@@ -132,6 +132,15 @@ double ContrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+void OutlineBoxesOnDarkPalette() {
+    const QPalette palette = QApplication::palette();
+    if (!IsDark(palette)) return;
+    QPalette boxes = palette;
+    // The style outlines a box in the window colour darkened by 40 %.
+    boxes.setColor(QPalette::Window, WorksheetColoursFor(palette).fieldBorder.lighter(140));
+    for (const char* kind : {"QCheckBox", "QRadioButton"}) QApplication::setPalette(boxes, kind);
+}
+
 QString WorksheetStyleSheet() { return WorksheetStyleSheet(WorksheetColoursFor(QApplication::palette())); }
 
 QString WorksheetStyleSheet(const WorksheetColours& c) {

@@ -50,6 +50,11 @@ std::vector<ColourPair> TextColourPairs(const WorksheetColours& colours, const Q
 // The contrast ratio of two colours (1 to 21) by their relative luminance.
 double ContrastRatio(const QColor& a, const QColor& b);
 
+// Check boxes and radio buttons are outlined in a shade of the window
+// colour, which on a dark palette is as dark as the page: there they get a
+// light outline, so an unticked box shows.
+void OutlineBoxesOnDarkPalette();
+
 // The style sheet of the worksheet screens in the application palette's
 // colours: the computed, overrideable and overridden field states, the
 // focused control, headings and help bubbles.
