@@ -1,12 +1,15 @@
 // Benchmarks of the window: leaving a field on the long sole/shared screen
-// (store, transfer, calculate, refill) and displaying that screen.
+// (store, transfer, calculate, refill), displaying that screen, and undoing
+// one of 200 field edits (with the memory each undo step keeps).
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 #include "app/TfrmMain.h"
+#include "app/UndoSteps.h"
 #include "app/UserPrompts.h"
 
 namespace {
@@ -61,6 +64,29 @@ void BM_DisplayPage(benchmark::State& state) {
     for (auto _ : state) w.window.DisplayPage(0);
 }
 BENCHMARK(BM_DisplayPage)->Unit(benchmark::kMillisecond);
+
+// 200 edits of the two incomes, then one undo and its redo per iteration:
+// the time of an undo (put back, refill, highlight) and the bytes a step keeps.
+void BM_UndoOneOf200Edits(benchmark::State& state) {
+    Window w;
+    constexpr int kEdits = 200;
+    for (int k = 0; k < kEdits; ++k) {
+        auto* field = qobject_cast<QLineEdit*>(w.window.FindField(k % 2 ? QStringLiteral("edt11") : QStringLiteral("edt10")));
+        field->setText(QString::number(40000 + k * 100));
+        w.window.CalcOnExit(field);
+    }
+    QUndoStack& stack = w.window.UndoStack();
+    std::size_t bytes = 0;
+    for (int i = 0; i < stack.count(); ++i) bytes += static_cast<const CaseStep*>(stack.command(i))->Bytes();
+    for (auto _ : state) {
+        stack.undo();
+        stack.redo();
+    }
+    state.counters["steps"] = stack.count();
+    state.counters["bytes_per_step"] = stack.count() ? static_cast<double>(bytes) / stack.count() : 0;
+
+}
+BENCHMARK(BM_UndoOneOf200Edits)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
