@@ -1,10 +1,12 @@
 #pragma once
 // Window test fixtures: answers for the user's dialogs, a recorder of
 // numbered errors, and a fresh settings and documents folder per test.
+#include <QApplication>
 #include <QDialog>
 #include <QStringList>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <deque>
 #include <functional>
@@ -142,5 +144,32 @@ void TypeInto(const TfrmMain& window, int slot, const QString& text);
 QString SlotText(TfrmMain& window, int page, int slot);
 // A copy of a sample case in the fresh home, readable and writable by its owner.
 QString CopySample(const FreshHome& home, const QString& name, const QString& sample);
+
+// ---- Finding controls and working modal dialogs ----
+
+// The child of `parent` named `name` (the test stops when there is none).
+template <typename T>
+T* Find(QObject& parent, const QString& name) {
+    auto* widget = parent.findChild<T*>(name);
+    if (!widget) qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
+    return widget;
+}
+
+// Runs `drive` on the next modal dialog of type T once its exec() has
+// shown it: the dialogs the windows open themselves run in the event
+// loop that their exec() runs.
+template <typename T>
+void WhenOpened(std::function<void(T&)> drive) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, drive] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        drive(*dialog);
+    });
+    timer->start();
+}
 
 }  // namespace quill10::gui::test

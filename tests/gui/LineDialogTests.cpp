@@ -26,13 +26,6 @@ using namespace quill10::gui::test;
 
 namespace {
 
-template <typename T>
-T* Find(QObject& parent, const QString& name) {
-    auto* widget = parent.findChild<T*>(name);
-    if (!widget) qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
-    return widget;
-}
-
 QString TextOf(QDialog& dialog, const QString& name) {
     if (auto* edit = dialog.findChild<QLineEdit*>(name)) return edit->text();
     return Find<QLabel>(dialog, name)->text();

@@ -48,22 +48,6 @@ public slots:
     void open(const QUrl& url) { urls << url; }
 };
 
-// Runs `drive` on the next modal dialog of type T to open, from the event
-// loop that its exec() runs.
-template <typename T>
-void WhenOpened(std::function<void(T&)> drive) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, drive] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        drive(*dialog);
-    });
-    timer->start();
-}
-
 class SchedulerWindowTest : public QObject {
     Q_OBJECT
 

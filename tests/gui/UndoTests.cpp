@@ -32,13 +32,6 @@ using namespace quill10::gui::test;
 
 namespace {
 
-template <typename T>
-T* Find(QObject& parent, const QString& name) {
-    auto* widget = parent.findChild<T*>(name);
-    if (!widget) qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name));
-    return widget;
-}
-
 void Click(QObject& parent, const QString& name) {
     QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
 }
@@ -52,20 +45,6 @@ void TypeOver(QLineEdit* edit, const QString& text) {
     QTest::keyClick(edit, Qt::Key_Tab);
 }
 
-// Runs `drive` on the next modal dialog of type T once its exec() shows it.
-template <typename T>
-void WhenOpened(std::function<void(T&)> drive) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, drive] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isVisible()) return;
-        timer->stop();
-        timer->deleteLater();
-        drive(*dialog);
-    });
-    timer->start();
-}
 
 }  // namespace
 
