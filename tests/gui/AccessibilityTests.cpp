@@ -346,13 +346,16 @@ private slots:
         QVERIFY2(lastRank == static_cast<int>(lines.size()) - 1, qPrintable("Tab went no further than " + lastName));
     }
 
-    // Line dialogs open from their buttons by Space, and name each control once.
+    // Line dialogs open from their buttons by Space, name each control once
+    // and show every caption whole.
     void lineDialogControlsAreNamedOnce_data() { worksheetControlsAreNamedOnce_data(); }
     void lineDialogControlsAreNamedOnce() {
         QFETCH(int, tag);
         window->DisplayAPage(tag);
         ForEachLineDialog([](QDialog& dialog, const QString& button) {
             CheckNamesOf(&dialog, button);
+            const QStringList cut = CutLabels(&dialog);
+            QVERIFY2(cut.isEmpty(), qPrintable(button + ": " + cut.join(QStringLiteral("; "))));
             SaveRender(&dialog, QStringLiteral("dialog-") + button);
         });
     }

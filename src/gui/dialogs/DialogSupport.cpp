@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -94,10 +95,14 @@ TLineDialog::TLineDialog(const QString& name, const QString& caption, HelpPage h
     setObjectName(name);
     setWindowTitle(caption);
     setModal(true);
-    setMinimumWidth(460);
     setStyleSheet(WorksheetStyleSheet());
     if (help.topic != 0) setProperty(kHelpProperty, help.topic);
     auto* outer = new QVBoxLayout(this);
+    // The dialog is never narrower than its captions and fields need (a
+    // window whose text wraps is otherwise sized to two thirds of the
+    // screen, which at a large scaling squeezes the captions), nor than 460.
+    outer->setSizeConstraint(QLayout::SetMinimumSize);
+    outer->addStrut(460);
     body_ = new QVBoxLayout;
     outer->addLayout(body_);
     auto* row = new QHBoxLayout;
@@ -128,6 +133,7 @@ void TLineDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void TLineDialog::showEvent(QShowEvent* event) {
+    FitWrappedTexts();
     QDialog::showEvent(event);
     QWidget* focused = focusWidget();
     if (focused && !qobject_cast<QAbstractButton*>(focused)) return;
@@ -138,6 +144,22 @@ void TLineDialog::showEvent(QShowEvent* event) {
             return;
         }
     }
+}
+
+// A window whose texts wrap is opened at most two thirds of the screen high,
+// which on a small or scaled-up screen cuts the wrapped texts to a line:
+// the dialog takes the height its texts need at its width, widened (up to
+// the screen's width) while that height does not fit the screen.
+void TLineDialog::FitWrappedTexts() {
+    QLayout* outer = layout();
+    const QScreen* screen = this->screen();
+    if (!outer || !outer->hasHeightForWidth() || !screen) return;
+    const QRect area = screen->availableGeometry();
+    const int widest = std::max(width(), area.width() - kScreenMargin);
+    const int tallest = area.height() - kScreenMargin;
+    int wide = std::max(width(), minimumSizeHint().width());
+    while (outer->totalHeightForWidth(wide) > tallest && wide < widest) wide = std::min(wide + kWidenStep, widest);
+    resize(wide, std::max(height(), outer->totalHeightForWidth(wide)));
 }
 
 QPushButton* TLineDialog::AddButton(const QString& caption, const QString& name, std::function<void()> onClick) {

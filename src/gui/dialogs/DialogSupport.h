@@ -70,6 +70,9 @@ protected:
     // The dialog opens with the focus in its first entry, so digits typed at
     // once are never lost.
     void showEvent(QShowEvent* event) override;
+    void FitWrappedTexts();
+    static constexpr int kScreenMargin = 48;  // room for the window's frame and title
+    static constexpr int kWidenStep = 40;
     void MarkCaseChanged() { caseChanged_ = true; }
     QVBoxLayout* Body() const { return body_; }
     // A button of the bottom row, placed before "?".
