@@ -114,6 +114,11 @@ private:
             if (!text.isEmpty()) TypeOver(Find<QLineEdit>(*scheduler, QString::fromLatin1(name)), text);
     }
 
+    // The window is active again once a dialog has closed.
+    void ReturnToWindow() {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
     void Tick(const QString& box) {
         auto* widget = Find<QCheckBox>(*window, box);
         widget->setFocus();
@@ -135,6 +140,7 @@ private:
             Click(dialog, QStringLiteral("btnAccept"));
         });
         Click(*window, QStringLiteral("btnChildCareMother"));
+        ReturnToWindow();
     }
     void AcceptProcessingCharge() {
         prompts->dialogDrivers.push_back([](QDialog& dialog) {
@@ -144,6 +150,7 @@ private:
             Click(dialog, QStringLiteral("btnAccept"));
         });
         Click(*window, QStringLiteral("btnProcessingCharge"));
+        ReturnToWindow();
     }
     void PaySchedulerRow() {
         TypeOver(Find<QLineEdit>(*scheduler, QStringLiteral("edtAmountPaid")), QStringLiteral("400"));
@@ -196,9 +203,10 @@ private slots:
         QTest::newRow("tick box") << "TickFatherResidential" << false
                                   << "Undo Tick Father is the residential parent (mother pays)" << "cbx6";
         QTest::newRow("override") << "OverrideLine20b" << false << "Undo Override of Line 20b, Column I" << "edt73";
-        QTest::newRow("child care dialog") << "AcceptChildCare" << false << "Undo Child Care Expense" << "";
+        QTest::newRow("child care dialog") << "AcceptChildCare" << false
+                                           << "Undo Child care expenses for line 19, mother" << "btnChildCareMother";
         QTest::newRow("processing charge dialog")
-            << "AcceptProcessingCharge" << false << "Undo Set Processing Fee" << "";
+            << "AcceptProcessingCharge" << false << "Undo Processing charge for line 29" << "btnProcessingCharge";
         QTest::newRow("scheduler row") << "PaySchedulerRow" << true << "Undo Scheduler Row 1/1/2019" << "";
         QTest::newRow("clear") << "ClearScheduler" << true << "Undo Clear Scheduler Table" << "";
         QTest::newRow("payment series") << "PaymentSeries" << true << "Undo Series of Payments" << "";

@@ -175,7 +175,7 @@ void TfrmMain::SetPageProperties(QWidget* container) {
                 button->setProperty("Callouts", callouts);
                 connect(button, &QPushButton::clicked, this, [this, button] { CalloutDispatch(button); });
             } else {
-                connect(button, &QPushButton::clicked, this, [this, button] { DialogDispatch(TagOf(button)); });
+                connect(button, &QPushButton::clicked, this, [this, button] { DialogDispatch(TagOf(button), button); });
             }
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             box->setFocusPolicy(Qt::StrongFocus);
@@ -497,13 +497,16 @@ void TfrmMain::CloseCallouts() {
 // when the dialog closes, by any button, the case is recalculated.  The
 // child care dialog's "Refresh" stores its fields and is shown again with
 // the values the recalculation leaves.
-void TfrmMain::DialogDispatch(int code) {
+void TfrmMain::DialogDispatch(int code, const QWidget* button) {
     if (!answers_) return;
     StorePage();
     QString caption;
     bool changed = false;
     // Everything the dialog writes, as often as it is shown again, is one step.
-    RecordStep([&caption, &changed] { return changed ? caption : QString(); },
+    // The step is named for what the button opens ("Child care expenses for
+    // line 19, mother"), else for the dialog's caption.
+    const QString opened = button ? button->accessibleName() : QString();
+    RecordStep([&caption, &changed, &opened] { return !changed ? QString() : opened.isEmpty() ? caption : opened; },
                [&] {
                    PrepareLineDialog(*answers_, code);
                    const DialogContext context{*answers_, code, *prompts_};
@@ -518,7 +521,8 @@ void TfrmMain::DialogDispatch(int code) {
                    if (changed) SetModified(true);
                    RecalculateAfterLineDialog(code);
                    return changed;
-               });
+               },
+               button ? button->objectName() : QString());
     UpdateMenuItems();
 }
 

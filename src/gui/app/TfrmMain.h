@@ -103,7 +103,9 @@ public:
     bool CalcOnExit(QWidget* sender);
     void ScrollOnEnter(QWidget* sender);
     void OverrideClick();
-    void DialogDispatch(int code);
+    // `button` (none from a menu) names the step the dialog's changes make
+    // and takes the focus back when it is undone.
+    void DialogDispatch(int code, const QWidget* button = nullptr);
     // Options > Annualizer and the field pop-up: a periodic amount made
     // annual in the focused field.
     void AnnualizerClick();
