@@ -1,8 +1,11 @@
 #pragma once
 // Runs quill10-cli (or a copy of it) as a script would and collects what it
-// prints.
+// prints; reads and writes the files the commands take and make.
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include <sys/wait.h>
@@ -42,5 +45,19 @@ inline CliRun RunProgram(const std::string& program, const std::string& argument
 }
 
 inline CliRun RunCli(const std::string& arguments) { return RunProgram(QUILL10_CLI, arguments); }
+
+// A file's bytes ("" when it cannot be read).
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+// Writes `content` as the whole file, making its folder first.
+inline void WriteFile(const std::filesystem::path& path, const std::string& content) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << content;
+}
 
 }  // namespace quill10::test

@@ -17,14 +17,8 @@
 namespace {
 
 using quill10::test::CliRun;
+using quill10::test::ReadFile;
 using quill10::test::RunCli;
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
 
 class CliTest : public ::testing::Test {
 protected:

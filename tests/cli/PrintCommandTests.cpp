@@ -19,20 +19,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using quill10::test::CliRun;
+using quill10::test::ReadFile;
+using quill10::test::WriteFile;
 using quill10::test::RunCli;
 using quill10::test::RunProgram;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 // The text of slot page:slot in a client file's text.
 std::string SlotOf(const std::string& clientFile, int page, int slot) {

@@ -19,21 +19,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using quill10::test::CliRun;
+using quill10::test::ReadFile;
+using quill10::test::WriteFile;
 using quill10::test::RunProgram;
 
 std::string Sample(const std::string& name) { return std::string(QUILL10_PROGRAM_DIR) + "/samples/" + name; }
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 // The arrears sample with the cells of its scheduler rows (nine a row, as
 // the client file keeps them after the row count) changed by `change`.

@@ -16,14 +16,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using quill10::test::CliRun;
+using quill10::test::ReadFile;
 using quill10::test::RunProgram;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
 
 class TableCommandTest : public ::testing::Test {
 protected:

@@ -566,6 +566,7 @@ std::vector<ScreenSlotUse> ScreenSlotsOf(int screenPage) {
 }
 
 bool IsScreenPage(int page) { return page == 0 || page == 7 || page == 15 || page == 16; }
+bool IsSplitScreenPage(int page) { return page == 7 || page == 16; }
 
 void TransferScreenToCalc(TAnswer& answers, int screenPage) {
     switch (screenPage) {

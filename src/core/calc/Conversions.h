@@ -29,6 +29,8 @@ void SplitShortToCalc(TAnswer& answers); // page 16 to pages 8-14
 
 // The four worksheet screens: 0, 7, 15 and 16.
 bool IsScreenPage(int page);
+// The split worksheet's screens (long and short form).
+bool IsSplitScreenPage(int page);
 
 // The "before" and "after" transfers of a screen page: the transfer into
 // the calculation pages, and the transfer (or short-form builder) back.

@@ -88,23 +88,20 @@ void TfrmMain::DisplayAPage(int tag) {
     // The field being edited is left first, so what was typed reaches the
     // calculation pages before the next page is calculated and shown.
     if (!Commit()) return;
-    // A switch that moves figures between the screens is a step of its own;
-    // the first page a case shows moves none.
-    const bool fromScreen = currentPage_ != -1;
-    if (!fromScreen) {
+    const auto show = [&] {
+        StorePage();
         ShowStartScreen(false);
         DisplayPage(tag);
-        ResetBaseline();  // the history starts from the figures first shown
-        UpdateMenuItems();
-        return;
+        return true;
+    };
+    // A switch that moves figures between the screens is a step of its own;
+    // the first page a case shows moves none: the history starts from it.
+    if (currentPage_ == -1) {
+        show();
+        ResetBaseline();
+    } else {
+        RecordStep([this] { return QStringLiteral("Switch to %1").arg(ScreenPageName(currentPage_)); }, show);
     }
-    RecordStep([this] { return QStringLiteral("Switch to %1").arg(ScreenPageName(currentPage_)); },
-               [&] {
-                   StorePage();
-                   ShowStartScreen(false);
-                   DisplayPage(tag);
-                   return true;
-               });
     UpdateMenuItems();
 }
 
@@ -270,14 +267,11 @@ void TfrmMain::RunCalculate() {
 
 // Screen page to calculation pages, calculation, back, refill.
 void TfrmMain::RecalculatePage() {
-    const auto computed = ComputedFieldTexts();
-    const QString headline = HeadlineOfPage();
-    TransferScreenToCalc(*answers_, currentPage_);
-    RunCalculate();
-    TransferCalcToScreen(*answers_, currentPage_);
-    FillPage();
-    HighlightChangedFields(computed);
-    ReportHeadlineChange(headline);
+    RefillShowingChanges([this] {
+        TransferScreenToCalc(*answers_, currentPage_);
+        RunCalculate();
+        TransferCalcToScreen(*answers_, currentPage_);
+    });
 }
 
 // ---- The field-edit cycle ----
@@ -527,14 +521,11 @@ void TfrmMain::DialogDispatch(int code, const QWidget* button) {
 }
 
 void TfrmMain::RecalculateAfterLineDialog(int code) {
-    const auto computed = ComputedFieldTexts();
-    const QString headline = HeadlineOfPage();
-    TransferBeforeRecalculation(*answers_, code);
-    RunCalculate();
-    TransferAfterRecalculation(*answers_, code);
-    FillPage();
-    HighlightChangedFields(computed);
-    ReportHeadlineChange(headline);
+    RefillShowingChanges([this, code] {
+        TransferBeforeRecalculation(*answers_, code);
+        RunCalculate();
+        TransferAfterRecalculation(*answers_, code);
+    });
 }
 
 // The annualizer fills the focused field of the worksheet: an editable

@@ -543,8 +543,7 @@ void TfrmMain::UpdateMenuItems() {
     if (!caseShown_) {
         for (QLabel* figure : {lblSupport_, lblSupportNo_, lblCashMedicalSupport_}) ShowHeadline(figure, QString());
     } else if (IsScreenPage(currentPage_)) {
-        const bool split = currentPage_ == 7 || currentPage_ == 16;
-        const HeadlineFigures figures = split ? SplitHeadlines(*answers_) : SoleSharedHeadlines(*answers_);
+        const HeadlineFigures figures = HeadlinesOfPage();
         ShowHeadline(lblSupport_, Q(figures.support));
         ShowHeadline(lblSupportNo_, Q(figures.supportNoIns));
         ShowHeadline(lblCashMedicalSupport_, Q(figures.cashMedical));
@@ -587,8 +586,7 @@ void TfrmMain::ShowProblemCount() {
         lblProblems_->hide();
         return;
     }
-    const bool split = currentPage_ == 7 || currentPage_ == 16;
-    const int problems = split ? environment_->splitErrors : environment_->soleSharedErrors;
+    const int problems = IsSplitScreenPage(currentPage_) ? environment_->splitErrors : environment_->soleSharedErrors;
     if (problems == 0) {
         lblProblems_->setText(QStringLiteral("No problems found"));
         lblProblems_->setStyleSheet({});

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/UserPrompts.h"
+#include "calc/Headlines.h"
 #include "calc/ScheduleImport.h"
 #include "files/FileAccess.h"
 #include "files/Settings.h"
@@ -328,11 +329,14 @@ private:
     bool LeaveField(QWidget* sender);
     QString StoredTextOf(QWidget* control) const;
     QString StepName(QWidget* control, const QString& before, const QString& after) const;
-    // What a recalculation did: the computed fields whose figures changed are
-    // marked for a moment, and the status bar gives the headline's change.
+    // Runs `change` (a recalculation, an undo) and refills the page showing
+    // what it did: the computed fields whose figures changed are marked for
+    // a moment, and the status bar gives the headline's change.
+    void RefillShowingChanges(const std::function<void()>& change);
     std::vector<std::pair<QLineEdit*, QString>> ComputedFieldTexts() const;
     void HighlightChangedFields(const std::vector<std::pair<QLineEdit*, QString>>& before);
-    QString HeadlineOfPage() const;
+    HeadlineFigures HeadlinesOfPage() const;  // of the worksheet on screen
+    QString HeadlineOfPage() const;            // its support figure ("" off the worksheets)
     void ReportHeadlineChange(const QString& before);
     // Computes with the schedule the settings name, and says on the status
     // bar when it is the demonstration schedule.

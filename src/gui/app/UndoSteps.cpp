@@ -160,14 +160,11 @@ void TfrmMain::ReplayStep(const CaseStep& step, bool undo) {
     // putting them back is the case exactly as it was, figures and all: it
     // is shown, not worked out again (a recalculation would tidy what the
     // case held when it was saved).
-    const auto computed = ComputedFieldTexts();
-    const QString headline = HeadlineOfPage();
-    ApplyChanges(*answers_, step.Changes(), undo);
-    ApplyGridChange(grid_, step.Grid(), undo);
-    step.Also(undo);
-    FillPage();
-    HighlightChangedFields(computed);
-    ReportHeadlineChange(headline);
+    RefillShowingChanges([&] {
+        ApplyChanges(*answers_, step.Changes(), undo);
+        ApplyGridChange(grid_, step.Grid(), undo);
+        step.Also(undo);
+    });
     if (onTableReplaced) onTableReplaced();
     if (QWidget* field = step.Field().isEmpty() ? nullptr : FindField(step.Field())) {
         field->setFocus(Qt::OtherFocusReason);
@@ -191,6 +188,15 @@ QString TfrmMain::StepName(QWidget* control, const QString& before, const QStrin
 }
 
 // ---- What a change did ----
+
+void TfrmMain::RefillShowingChanges(const std::function<void()>& change) {
+    const auto computed = ComputedFieldTexts();
+    const QString headline = HeadlineOfPage();
+    change();
+    FillPage();
+    HighlightChangedFields(computed);
+    ReportHeadlineChange(headline);
+}
 
 std::vector<std::pair<QLineEdit*, QString>> TfrmMain::ComputedFieldTexts() const {
     std::vector<std::pair<QLineEdit*, QString>> texts;
@@ -218,19 +224,21 @@ void TfrmMain::HighlightChangedFields(const std::vector<std::pair<QLineEdit*, QS
     }
 }
 
+HeadlineFigures TfrmMain::HeadlinesOfPage() const {
+    return IsSplitScreenPage(currentPage_) ? SplitHeadlines(*answers_) : SoleSharedHeadlines(*answers_);
+}
+
 QString TfrmMain::HeadlineOfPage() const {
-    if (!answers_ || !IsScreenPage(currentPage_)) return {};
-    const bool split = currentPage_ == 7 || currentPage_ == 16;
-    return Q((split ? SplitHeadlines(*answers_) : SoleSharedHeadlines(*answers_)).support);
+    return answers_ && IsScreenPage(currentPage_) ? Q(HeadlinesOfPage().support) : QString();
 }
 
 void TfrmMain::ReportHeadlineChange(const QString& before) {
     const QString now = HeadlineOfPage();
-    const bool split = currentPage_ == 7 || currentPage_ == 16;
     if (before.isEmpty() || now.isEmpty() || now == before) return;
     auto plain = [](QString figure) { return figure.remove(QLatin1Char('$')); };
     statusBar()->showMessage(QStringLiteral("%1: %2 \u2192 %3")
-                                 .arg(split ? QStringLiteral("Line 26") : QStringLiteral("Line 28"), plain(before),
+                                 .arg(IsSplitScreenPage(currentPage_) ? QStringLiteral("Line 26") : QStringLiteral("Line 28"),
+                                      plain(before),
                                       plain(now)),
                              kStatusMilliseconds);
 }

@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "calc/Conversions.h"
 #include "screen/Accessibility.h"
 
 namespace quill10::gui {
@@ -165,8 +166,7 @@ void TfrmSelectedForms::CheckAllForTesting() {
 }
 
 void TfrmSelectedForms::ShowTabOf(int screenPage) {
-    const bool split = screenPage == 7 || screenPage == 16;
-    tabs_->setCurrentIndex(split ? 1 : 0);
+    tabs_->setCurrentIndex(IsSplitScreenPage(screenPage) ? 1 : 0);
 }
 
 PrintSelection TfrmSelectedForms::Selection() const {

@@ -12,12 +12,6 @@
 
 namespace quill10::gui {
 
-namespace {
-
-std::string PercentText(double value) { return GeneralNumberText(value); }
-
-}  // namespace
-
 // A changed interest setting works the table out again: the setting and the
 // table's figures are one undoable step.
 void TfrmMain::ChangeInterestSetting(QDialog& dialog, double Settings::*setting, const QString& what) {
@@ -25,14 +19,12 @@ void TfrmMain::ChangeInterestSetting(QDialog& dialog, double Settings::*setting,
     if (dialog.exec() != QDialog::Accepted) return;
     const double after = settings_.*setting;
     if (after == before) return;
-    settings_.*setting = before;
     RecordStep(
         [&] {
-            return QStringLiteral("%1: %2 \u2192 %3").arg(what, QString::fromStdString(PercentText(before)),
-                                                      QString::fromStdString(PercentText(after)));
+            return QStringLiteral("%1: %2 \u2192 %3").arg(what, QString::fromStdString(GeneralNumberText(before)),
+                                                      QString::fromStdString(GeneralNumberText(after)));
         },
         [&] {
-            settings_.*setting = after;
             RefreshSchedule(grid_, InterestSettings{settings_.defaultInterestRate, settings_.interestThreshold});
             return true;
         },
