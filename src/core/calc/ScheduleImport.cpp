@@ -28,11 +28,7 @@ constexpr Delimiter kDelimiters[] = {{'\t', "tab"}, {';', "semicolon"}, {',', "c
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::string Trimmed(std::string_view text) {
-    const size_t start = text.find_first_not_of(" \t\r\n");
-    if (start == std::string_view::npos) return {};
-    return std::string(text.substr(start, text.find_last_not_of(" \t\r\n") - start + 1));
-}
+constexpr std::string_view kFieldBlanks = " \t\r\n";
 
 // A field that reads as an amount: "$" perhaps, digits with perhaps
 // thousands separators, perhaps a point and cents.
@@ -54,7 +50,7 @@ const Delimiter& DelimiterOf(std::string_view text) {
     std::array<size_t, std::size(kDelimiters)> mostSeen{};
     size_t looked = 0;
     ForEachLine(text, [&](std::string_view line) {
-        if (looked >= 5 || Trimmed(line).empty()) return;
+        if (looked >= 5 || Trimmed(line, kFieldBlanks).empty()) return;
         ++looked;
         for (size_t d = 0; d < std::size(kDelimiters); ++d)
             mostSeen[d] = std::max(mostSeen[d], static_cast<size_t>(std::count(line.begin(), line.end(),
@@ -79,7 +75,7 @@ std::string LineText(const std::vector<std::string>& lines, size_t number) {
 // after the seventh (a spreadsheet's empty columns) dropped.
 std::vector<std::string> RowFields(const std::vector<std::string>& fields) {
     std::vector<std::string> row;
-    for (const std::string& field : fields) row.push_back(Trimmed(field));
+    for (const std::string& field : fields) row.emplace_back(Trimmed(field, kFieldBlanks));
     while (row.size() > kRowFields && row.back().empty()) row.pop_back();
     return row;
 }
@@ -151,7 +147,7 @@ ScheduleReading ReadSchedulePdfText(std::string_view text) {
         if (tokens.size() == kRowFields && std::all_of(tokens.begin(), tokens.end(), [](const std::string& t) {
                 return IsAmount(t);
             }))
-            reading.lines.push_back({number, Trimmed(line), std::move(tokens)});
+            reading.lines.push_back({number, std::string(Trimmed(line, kFieldBlanks)), std::move(tokens)});
     });
     if (reading.lines.empty()) {
         reading.fault = {0, "", "no line of it holds an income and six amounts"};

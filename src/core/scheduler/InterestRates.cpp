@@ -19,12 +19,6 @@ namespace {
 constexpr std::uintmax_t kRatesFileLimit = 64 * 1024;
 constexpr double kHighestRate = 100.0;
 
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // One line: a year, white space, a rate.  "" or what is wrong with it.
 std::string ReadLine(std::string_view line, int& year, double& percent) {
     line = Trimmed(line);

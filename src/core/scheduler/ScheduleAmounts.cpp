@@ -70,12 +70,6 @@ static_assert(static_cast<double>(kRateLimit) * kMostDays < 1.8e19, "a rate time
 
 // ---- Decimal texts -------------------------------------------------------------
 
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool AllDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }

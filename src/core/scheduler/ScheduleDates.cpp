@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "store/Misc.h"
 #include "store/TextEncoding.h"
 
 namespace quill10 {
@@ -34,12 +35,6 @@ bool ThreeNumbers(std::string_view text, char separator, std::array<int, 3>& num
         }
     }
     return i == text.size();
-}
-
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // The year of its digits: two digits are 2000-2069 (00-69) or 1970-1999
@@ -79,7 +74,7 @@ int DaysInMonth(int year, int month) {
 }  // namespace
 
 std::optional<Date> ReadScheduleDate(std::string_view text, std::string& problem) {
-    const std::optional<DateParts> parts = PartsOf(Trimmed(text));
+    const std::optional<DateParts> parts = PartsOf(Trimmed(text, " "));
     if (!parts) {
         problem = QuotedForMessage(text) + " is not a date: write it M/D/YYYY, for example 3/15/2019, or YYYY-MM-DD";
         return std::nullopt;

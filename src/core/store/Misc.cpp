@@ -428,6 +428,12 @@ std::string TrimStr(std::string_view text) {
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
+std::string_view Trimmed(std::string_view text, std::string_view blanks) {
+    const size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
 std::string MemoToLine(std::string_view memo) {
     std::string out;
     out.reserve(memo.size());

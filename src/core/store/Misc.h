@@ -92,6 +92,8 @@ std::string ShortDateOfToday();
 
 std::string StripLeadingSpaces(std::string_view text);
 std::string TrimStr(std::string_view text);
+// `text` without the `blanks` at either end.
+std::string_view Trimmed(std::string_view text, std::string_view blanks = " \t");
 std::string MemoToLine(std::string_view memo);  // line breaks become " | "
 std::string LineToMemo(std::string_view line);  // " | " becomes CR LF
 std::string IncludeTrailingPathDelimiter(std::string_view path);
