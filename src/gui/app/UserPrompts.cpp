@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <cstdio>
 
 #include "files/FileAccess.h"
 
@@ -132,6 +133,33 @@ void DialogPrompts::PrintDocument(const QString& title, QTextDocument& document)
     QPrintDialog dialog(&printer, parent_);
     dialog.setWindowTitle(title);
     if (dialog.exec() == QDialog::Accepted) document.print(&printer);
+}
+
+void HeadlessPrompts::Tell(const QString& text) {
+    ++problems_;
+    std::fprintf(stderr, "quill10: %s\n", qPrintable(text));
+}
+void HeadlessPrompts::Warn(const QString& text) { Tell(text); }
+void HeadlessPrompts::Inform(const QString& text) { Tell(text); }
+bool HeadlessPrompts::AskYesNo(const QString& text) {
+    Tell(text);
+    return false;
+}
+bool HeadlessPrompts::AskOkCancel(const QString& text) {
+    Tell(text);
+    return false;
+}
+EntryAnswer HeadlessPrompts::AskUnreadableEntry(const QString& text) {
+    Tell(text);
+    return EntryAnswer::PutBack;
+}
+int HeadlessPrompts::AskChoice(const QString& text, const QStringList&) {
+    Tell(text);
+    return -1;
+}
+int HeadlessPrompts::RunDialog(QDialog& dialog) {
+    Tell(QStringLiteral("the dialog \"%1\" needs a screen").arg(dialog.windowTitle()));
+    return QDialog::Rejected;
 }
 
 QString WithExtension(const QString& chosen, const QString& extension) {

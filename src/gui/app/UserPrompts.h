@@ -84,6 +84,35 @@ private:
     QWidget* parent_;
 };
 
+// For a run without a screen (--snapshot): every message goes to stderr,
+// every question is answered No, Cancel or "" at once (nobody could answer
+// a dialog), and the messages are counted so the run can fail on them.
+class HeadlessPrompts : public UserPrompts {
+public:
+    SaveAnswer AskSaveChanges() override { return SaveAnswer::No; }
+    QString ChooseFileToOpen(const QString&, const QString&, const QString&) override { return {}; }
+    QString ChooseFileToSave(const QString&, const QString&, const QString&, const QString&) override { return {}; }
+    QString ChooseFolder(const QString&, const QString&) override { return {}; }
+    void Warn(const QString& text) override;
+    void Inform(const QString& text) override;
+    bool AskYesNo(const QString& text) override;
+    bool AskOkCancel(const QString& text) override;
+    EntryAnswer AskUnreadableEntry(const QString& text) override;
+    int AskChoice(const QString& text, const QStringList& buttons) override;
+    ReplaceAnswer AskReplaceCase(const QString&) override { return ReplaceAnswer::Cancel; }
+    ChangedCaseAnswer AskOverwriteChangedCase(const QString&) override { return ChangedCaseAnswer::Cancel; }
+    QString AskText(const QString&, const QString&) override { return {}; }
+    QStringList ChooseFilesToOpen(const QString&, const QString&, const QString&) override { return {}; }
+    void PrintDocument(const QString&, QTextDocument&) override {}
+    int RunDialog(QDialog& dialog) override;
+    // How many warnings and questions were sent to stderr.
+    int Problems() const { return problems_; }
+
+private:
+    void Tell(const QString& text);
+    int problems_ = 0;
+};
+
 // ---- Choosing a file to write: one rule for every save dialog ----
 
 // The file a name typed in a save dialog stands for: ".extension" in any

@@ -12,6 +12,8 @@
 
 #include "app/GuiSupport.h"
 #include "app/TfrmMain.h"
+#include "app/UserPrompts.h"
+#include "files/FileAccess.h"
 #include "files/ProgramFolder.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
@@ -25,9 +27,23 @@ QString ProgramFolder() {
     return QString::fromStdString(quill10::FindProgramFolder(executable));
 }
 
-// Renders one worksheet screen (with a case, if given) to a PNG.
+// Why `output` may not be the snapshot's PNG ("" when it may): never a
+// client file, and never the case being rendered, whatever it is called.
+QString OutputProblem(const QString& output, const QString& caseFile) {
+    if (output.endsWith(QStringLiteral(".q10"), Qt::CaseInsensitive))
+        return QStringLiteral("the output \"%1\" is named like a client file; the snapshot is a PNG image "
+                              "(usage: quill10 --snapshot PAGE OUT.png [CASE.q10])")
+            .arg(output);
+    if (!caseFile.isEmpty() && quill10::SameFile(output.toStdString(), caseFile.toStdString()))
+        return QStringLiteral("the output \"%1\" is the case \"%2\", which would be lost; name another file")
+            .arg(output, caseFile);
+    return {};
+}
+
+// Renders one worksheet screen (with a case, if given) to a PNG.  Nothing
+// waits for a user: every problem goes to stderr and ends the run.
 int Snapshot(const QStringList& args) {
-    if (args.size() < 3) {
+    if (args.size() < 3 || args.size() > 4) {
         std::fprintf(stderr, "usage: quill10 --snapshot PAGE OUT.png [CASE.q10]\n");
         return 2;
     }
@@ -37,13 +53,20 @@ int Snapshot(const QStringList& args) {
         std::fprintf(stderr, "quill10: PAGE must be 0, 7, 15 or 16\n");
         return 2;
     }
+    const QString output = args[2];
+    const QString caseFile = args.size() > 3 ? args[3] : QString();
+    if (const QString problem = OutputProblem(output, caseFile); !problem.isEmpty()) {
+        std::fprintf(stderr, "quill10: %s\n", qPrintable(problem));
+        return 2;
+    }
     quill10::gui::TfrmMain::SetStartUpWordPlaces({});  // a snapshot prints nothing: no search for Writer
-    quill10::gui::TfrmMain window(ProgramFolder());
-    if (args.size() > 3 && !window.OpenFile(args[3])) return 1;
+    quill10::gui::HeadlessPrompts prompts;
+    quill10::gui::TfrmMain window(ProgramFolder(), &prompts);
+    if (!caseFile.isEmpty() && !window.OpenFile(caseFile)) return 1;
     window.DisplayAPage(page * 100);
     const QImage image = window.RenderPage();
-    if (!image.save(args[2], "PNG")) {
-        std::fprintf(stderr, "quill10: cannot write %s\n", qPrintable(args[2]));
+    if (!image.save(output, "PNG")) {
+        std::fprintf(stderr, "quill10: cannot write %s\n", qPrintable(output));
         return 1;
     }
     return 0;
