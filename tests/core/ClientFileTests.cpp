@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -815,7 +816,14 @@ size_t HiddenFiles(const fs::path& folder) {
     return static_cast<size_t>(std::count_if(names.begin(), names.end(), [](const std::string& n) { return n[0] == '.'; }));
 }
 
-TEST(SafeSave, TemporaryFileOfAKilledSaveIsRemovedByTheNextSave) {
+void AgeHiddenFiles(const fs::path& folder, std::chrono::minutes age) {
+    for (const std::string& name : FolderListing(folder))
+        if (name[0] == '.') fs::last_write_time(folder / name, fs::file_time_type::clock::now() - age);
+}
+
+// A killed save's temporary file is removed by a later save once it is an
+// hour old; a younger one may be another program's save still being written.
+TEST(SafeSave, TemporaryFileOfAKilledSaveIsRemovedOnceAbandoned) {
     ScratchFolder folder;
     const std::string path = folder.File("case.q10");
     std::string error;
@@ -827,9 +835,45 @@ TEST(SafeSave, TemporaryFileOfAKilledSaveIsRemovedByTheNextSave) {
     EXPECT_EQ(HiddenFiles(folder.Path()), 3u);
 
     ASSERT_TRUE(SaveFileAtomically(path, "saved again", error)) << error;
-    EXPECT_EQ(ReadWholeFile(path), "saved again");
+    EXPECT_EQ(HiddenFiles(folder.Path()), 3u);  // too young to be taken for abandoned
+
+    AgeHiddenFiles(folder.Path(), std::chrono::minutes(61));
+    ASSERT_TRUE(SaveFileAtomically(path, "saved a third time", error)) << error;
+    EXPECT_EQ(ReadWholeFile(path), "saved a third time");
     EXPECT_EQ(HiddenFiles(folder.Path()), 1u);  // the other case's is not this save's business
     EXPECT_FALSE(fs::exists(folder.File("other.q10")));
+}
+
+// Processes saving one file at the same time all succeed, and the file is
+// always one of the contents whole.
+TEST(SafeSave, ConcurrentSavesOfOneFileAllSucceed) {
+    ScratchFolder folder;
+    const std::string path = folder.File("same.q10");
+    constexpr int kWriters = 8;
+    constexpr int kSaves = 40;
+    std::vector<pid_t> children;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const std::string content(20000 + writer, static_cast<char>('a' + writer));
+            std::string error;
+            for (int save = 0; save < kSaves; ++save)
+                if (!SaveFileAtomically(path, content, error)) ::_exit(1);
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+    }
+    const std::string saved = ReadWholeFile(path);
+    ASSERT_GE(saved.size(), 20000u);
+    const size_t writer = saved.size() - 20000;
+    EXPECT_EQ(saved, std::string(20000 + writer, static_cast<char>('a' + writer)));
+    EXPECT_EQ(HiddenFiles(folder.Path()), 0u);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ namespace {
 constexpr std::size_t kChunkSize = 64 * 1024;
 constexpr int kNameAttempts = 50;
 constexpr int kLinkHops = 40;
+constexpr std::chrono::hours kLeftoverAge{1};
 
 // Temporary files are named ".q10-TTTTTTTT-RRRRRRRR.tmp": T is made from the
 // target's name, so the next save of the same target finds what an
@@ -187,14 +188,19 @@ void SyncFolder(const fs::path& folder) {
 #endif
 }
 
-// Removes the temporary files an interrupted save of the target left.
+// Removes the temporary files an interrupted save of the target left: only
+// those untouched for an hour, since a younger one may be another program's
+// save of the same file, still being written.
 void RemoveLeftovers(const fs::path& target) {
     const std::string tag = TargetTag(target);
+    const auto abandoned = fs::file_time_type::clock::now() - kLeftoverAge;
     std::error_code ec;
     for (fs::directory_iterator it(FolderOf(target), ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code entryEc;
-        if (IsTemporaryOf(it->path().filename().string(), tag) && fs::is_regular_file(it->symlink_status(entryEc)))
-            fs::remove(it->path(), entryEc);
+        if (!IsTemporaryOf(it->path().filename().string(), tag) || !fs::is_regular_file(it->symlink_status(entryEc)))
+            continue;
+        const auto written = fs::last_write_time(it->path(), entryEc);
+        if (!entryEc && written < abandoned) fs::remove(it->path(), entryEc);
     }
 }
 

@@ -26,7 +26,8 @@ using WriteFunction = std::function<std::size_t(std::FILE* file, const char* dat
 // for a new file, as cases hold incomes and names) and has a short name, so
 // that a target whose name uses the whole 255 characters can be saved.  A
 // temporary file that an interrupted save of the same target left behind is
-// removed by the next successful save.
+// removed by a later successful save once it is an hour old (a younger one
+// may belong to another program saving the same target at the same time).
 //
 // On failure the target is left as it was, the temporary file is removed,
 // and `error` tells what failed, the path and the reason; the result is
