@@ -144,10 +144,12 @@ std::optional<std::string> ReadRegularFile(const std::string& path, std::uintmax
 
 FileStamp StampOf(const std::string& path) {
     FileStamp stamp;
+    stamp.exists = PathIsTaken(path);
     std::string reason;
-    const std::optional<std::string> bytes = ReadRegularFile(path, kClientFileLimit, reason);
+    const std::optional<std::string> bytes = stamp.exists ? ReadRegularFile(path, kClientFileLimit, reason)
+                                                          : std::nullopt;
     if (!bytes) return stamp;
-    stamp.exists = true;
+    stamp.readable = true;
     stamp.size = bytes->size();
     std::error_code ec;
     stamp.modified = static_cast<std::int64_t>(fs::last_write_time(path, ec).time_since_epoch().count());
@@ -157,6 +159,27 @@ FileStamp StampOf(const std::string& path) {
         stamp.hash *= 1099511628211ull;
     }
     return stamp;
+}
+
+FileIdentity IdentityOf(const std::string& path) {
+    FileIdentity identity;
+#if !defined(_WIN32)
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return identity;
+    identity.exists = true;
+    identity.size = static_cast<std::uintmax_t>(info.st_size);
+    identity.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    identity.inode = static_cast<std::uint64_t>(info.st_ino);
+    identity.device = static_cast<std::uint64_t>(info.st_dev);
+#else
+    std::error_code ec;
+    const auto modified = fs::last_write_time(path, ec);
+    if (ec) return identity;
+    identity.exists = true;
+    identity.size = fs::file_size(path, ec);
+    identity.modified = static_cast<std::int64_t>(modified.time_since_epoch().count());
+#endif
+    return identity;
 }
 
 bool SameFile(const std::string& first, const std::string& second) {

@@ -28,22 +28,40 @@ bool SameFile(const std::string& first, const std::string& second);
 // What a file held when the program last read or wrote it, so that a file
 // another program has changed since is never written over unasked.
 struct FileStamp {
-    bool exists = false;
+    bool exists = false;    // something stands at the path
+    bool readable = false;  // and its content was read (a regular file within the limit, with permission)
     std::uintmax_t size = 0;
     std::int64_t modified = 0;  // the file's modification time, in the file system's ticks
     std::uint64_t hash = 0;     // FNV-1a of the whole content
 
     // True when the content is not the same: another size or another hash.
     // A file saved again with the same content (only its time is new)
-    // holds nothing that writing over it would lose.
+    // holds nothing that writing over it would lose.  A file that can no
+    // longer be read (too large, a pipe, no permission) may hold anything:
+    // it counts as changed.
     bool ContentDiffers(const FileStamp& other) const {
-        return exists != other.exists || size != other.size || hash != other.hash;
+        if (exists != other.exists) return true;
+        if (!exists) return false;
+        return !readable || !other.readable || size != other.size || hash != other.hash;
     }
 };
 
 // The stamp of the file at `path` as it is now (a file that cannot be read
-// has no stamp: exists is false).
+// exists but is not readable, and has no content figures).
 FileStamp StampOf(const std::string& path);
+
+// A file as the operating system describes it, without reading it: any
+// write changes its time or size, and a replacement (a save through a
+// temporary file) its inode.  Comparing two costs one stat.
+struct FileIdentity {
+    bool exists = false;
+    std::uintmax_t size = 0;
+    std::int64_t modified = 0;  // nanoseconds
+    std::uint64_t inode = 0;
+    std::uint64_t device = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+FileIdentity IdentityOf(const std::string& path);
 
 // True when something, even a link that leads nowhere, stands at `path`.
 bool PathIsTaken(const std::string& path);
