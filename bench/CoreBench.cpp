@@ -2,10 +2,13 @@
 // line 17 lookup, and a full recalculation of both worksheets.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "calc/CalcEnvironment.h"
 #include "calc/CheckReport.h"
+#include "files/FileAccess.h"
+#include "files/Settings.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 
@@ -75,5 +78,18 @@ void BM_CalculateBothWorksheets(benchmark::State& state) {
     for (auto _ : state) store->Calculate();
 }
 BENCHMARK(BM_CalculateBothWorksheets)->Unit(benchmark::kMicrosecond);
+
+// What a window adds to each calculation to follow the settings file that
+// other windows and quill10-cli share, when nothing changed: one stat.
+void BM_SettingsUnchangedCheck(benchmark::State& state) {
+    const std::string path = (std::filesystem::temp_directory_path() / "quill10-bench.ini").string();
+    Settings settings;
+    std::string error;
+    if (!WriteINI(settings, path, error)) state.SkipWithError(error.c_str());
+    const FileIdentity read = IdentityOf(path);
+    for (auto _ : state) benchmark::DoNotOptimize(IdentityOf(path) == read);
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_SettingsUnchangedCheck)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -19,13 +19,31 @@ int ShowSchedule(const std::string& programFolder, const OfficeSchedule& schedul
     return 0;
 }
 
-int CheckSchedule(const std::string& file, std::ostream& out) {
-    const ScheduleReading reading = ReadScheduleFile(file);
+int ShowKeptSchedules(const std::string& settingsPath, const OfficeSchedule& schedule, std::ostream& out) {
+    const std::vector<KeptSchedule> kept = KeptSchedules(settingsPath, schedule);
+    out << "\nSchedules kept in " << SchedulesFolder(settingsPath) << " (newest first):\n";
+    if (kept.empty()) out << "  none: no office schedule has been installed\n";
+    for (const KeptSchedule& one : kept) {
+        out << "  " << one.file << "\n    written " << one.installed << ", "
+            << (one.fingerprint.empty() ? "" : "fingerprint " + one.fingerprint + ", ") << one.range;
+        if (one.inUse) out << " - in use: " << schedule.name << ", effective " << schedule.effective;
+        out << '\n';
+    }
+    return 0;
+}
+
+int CheckSchedule(const std::string& file, ScheduleRules rules, std::ostream& out) {
+    const bool programTable = rules == ScheduleRules::kProgramTable;
+    out << (programTable ? "Checked by the rules of a program folder's table.txt, which the calculation reads as "
+                           "it stands.\n"
+                         : "Checked by the rules of quill10-cli table install (the tab format, text a spreadsheet "
+                           "saves, or a PDF).\n");
+    const ScheduleReading reading = programTable ? ReadProgramTableFile(file) : ReadScheduleFile(file);
     out << ScheduleVerdict(reading);
     return reading.Sound() ? 0 : 1;
 }
 
-int InstallScheduleFile(Settings& settings, const std::string& settingsFile, const std::string& file,
+int InstallScheduleFile(const std::string& settingsPath, const Settings& defaults, const std::string& file,
                         const std::string& name, const std::string& effective, std::ostream& out) {
     const ScheduleReading reading = ReadScheduleFile(file);
     out << ScheduleVerdict(reading);
@@ -33,25 +51,24 @@ int InstallScheduleFile(Settings& settings, const std::string& settingsFile, con
         out << "quill10-cli: the schedule was not installed; the schedule in use is unchanged\n";
         return 1;
     }
-    const Settings before = settings;
-    std::string error = InstallSchedule(settings, reading.rows, name, effective);
-    if (error.empty() && !WriteINI(settings, settingsFile, error)) settings = before;
+    Settings written;
+    const std::string error = InstallSchedule(settingsPath, defaults, reading.rows, name, effective, written);
     if (!error.empty()) {
-        out << "quill10-cli: the schedule was not installed: " << error << '\n';
+        out << "quill10-cli: the schedule was not installed: " << error << "\nThe schedule in use is unchanged.\n";
         return 1;
     }
-    out << "Installed as " << settings.schedule.file << "; the window and quill10-cli now compute with it.\n";
-    return ShowSchedule({}, settings.schedule, out);
+    out << "Installed as " << written.schedule.file << "; the window and quill10-cli now compute with it.\n";
+    return ShowSchedule({}, written.schedule, out);
 }
 
-int ResetSchedule(Settings& settings, const std::string& settingsFile, std::ostream& out) {
-    UseInstalledSchedule(settings);
-    std::string error;
-    if (!WriteINI(settings, settingsFile, error)) {
+int ResetSchedule(const std::string& settingsPath, const Settings& defaults, std::ostream& out) {
+    Settings written;
+    if (const std::string error = UseInstalledSchedule(settingsPath, defaults, written); !error.empty()) {
         out << "quill10-cli: " << error << '\n';
         return 1;
     }
-    out << "The schedule installed with QUILL10 is in use again.\n";
+    out << "The schedule installed with QUILL10 is in use again; the office's schedules stay in "
+        << SchedulesFolder(settingsPath) << ".\n";
     return 0;
 }
 

@@ -14,15 +14,24 @@ namespace quill10 {
 // fingerprint; for the demonstration schedule, that it is not for filing.
 int ShowSchedule(const std::string& programFolder, const OfficeSchedule& schedule, std::ostream& out);
 
-// Reads a schedule file in any of its forms and prints the verdict.
-int CheckSchedule(const std::string& file, std::ostream& out);
+// The schedules kept beside the settings file at `settingsPath`, newest
+// first, the one in use marked.
+int ShowKeptSchedules(const std::string& settingsPath, const OfficeSchedule& schedule, std::ostream& out);
 
-// Installs the schedule of `file` (when it passes the check) and writes the
-// settings to `settingsFile`; nothing changes when it fails.
-int InstallScheduleFile(Settings& settings, const std::string& settingsFile, const std::string& file,
+// How a schedule file is checked: as `table install` reads it, or as the
+// calculation reads a program folder's table.txt.
+enum class ScheduleRules { kInstall, kProgramTable };
+
+// Reads a schedule file by the rules given and prints the verdict, saying
+// which rules were applied.
+int CheckSchedule(const std::string& file, ScheduleRules rules, std::ostream& out);
+
+// Installs the schedule of `file` (when it passes the check) for the
+// settings file at `settingsPath`; nothing changes when it fails.
+int InstallScheduleFile(const std::string& settingsPath, const Settings& defaults, const std::string& file,
                         const std::string& name, const std::string& effective, std::ostream& out);
 
 // Goes back to the schedule installed with the program.
-int ResetSchedule(Settings& settings, const std::string& settingsFile, std::ostream& out);
+int ResetSchedule(const std::string& settingsPath, const Settings& defaults, std::ostream& out);
 
 }  // namespace quill10

@@ -6,7 +6,8 @@
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
 //   quill10-cli schedule IN.q10 [--csv OUT.csv]
 //   quill10-cli compare A.q10 B.q10 ... [--csv]
-//   quill10-cli table show | check FILE | install FILE --name TEXT --effective YYYY-MM-DD | reset
+//   quill10-cli table show [--all] | check FILE [--program-table] | install FILE --name TEXT
+//               --effective YYYY-MM-DD | reset
 //
 // Every command computes with the support schedule the user's settings name
 // (an office's own, installed with "table install" or in the window), else
@@ -57,7 +58,8 @@ constexpr const char* kUsage =
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
     "  quill10-cli schedule IN.q10 [--csv OUT.csv]\n"
     "  quill10-cli compare A.q10 B.q10 ... [--csv] [--today YYYY-MM-DD]\n"
-    "  quill10-cli table show | check FILE | install FILE --name TEXT --effective YYYY-MM-DD | reset\n"
+    "  quill10-cli table show [--all] | check FILE [--program-table] |\n"
+    "                    install FILE --name TEXT --effective YYYY-MM-DD | reset\n"
     "  quill10-cli --version\n"
     "options for every command: --program-dir DIR (the folder holding table.txt, used in place of\n"
     "  the support schedule the settings name)\n";
@@ -83,7 +85,7 @@ public:
 Arguments ParseArguments(int argc, char** argv) {
     static const std::set<std::string> kValued = {"-o",          "--screen", "--check", "--today", "--program-dir",
                                                   "--pages",     "--name",   "--effective"};
-    static const std::set<std::string> kFlags = {"--force", "--csv"};
+    static const std::set<std::string> kFlags = {"--force", "--csv", "--all", "--program-table"};
     Arguments args;
     if (argc < 2) throw UsageError("no command given");
     args.command = argv[1];
@@ -116,6 +118,7 @@ std::optional<std::string> Option(const Arguments& args, const std::string& name
 struct Installation {
     std::string programFolder;
     std::string settingsFile;  // where the user's settings are read (and written by "table")
+    Settings defaults;         // what a line missing from the settings file means
     Settings settings;         // the user's settings
     OfficeSchedule schedule;  // the schedule to compute with
 };
@@ -125,10 +128,11 @@ Installation InstallationOf(const Arguments& args, const char* argv0) {
     Installation installation;
     installation.programFolder = dir ? *dir : FindProgramFolder(ExecutableFolder(argv0));
     // The user's settings (the window's), or the defaults when there are none.
-    installation.settings.folders = DefaultFolders(installation.programFolder, UserFoldersFromEnvironment());
-    installation.settingsFile = SettingsFilePath(installation.settings);
-    for (const std::string& problem : ReadINI(installation.settingsFile, installation.settings))
-        std::cerr << "quill10-cli: " << problem << '\n';
+    installation.defaults.folders = DefaultFolders(installation.programFolder, UserFoldersFromEnvironment());
+    installation.settingsFile = SettingsFilePath(installation.defaults);
+    std::vector<std::string> problems;
+    installation.settings = ReadSettingsNow(installation.settingsFile, installation.defaults, &problems);
+    for (const std::string& problem : problems) std::cerr << "quill10-cli: " << problem << '\n';
     if (!dir) installation.schedule = installation.settings.schedule;
     return installation;
 }
@@ -309,17 +313,29 @@ int RunTable(const Arguments& args, const Installation& installation) {
     const std::string what = args.files.empty() ? std::string() : args.files.front();
     const size_t files = what == "check" || what == "install" ? 2 : 1;
     if (args.files.size() != files || (what != "show" && what != "check" && what != "install" && what != "reset"))
-        throw UsageError("table takes show, check FILE, install FILE --name TEXT --effective YYYY-MM-DD or reset");
-    if (what == "show") return ShowSchedule(installation.programFolder, installation.schedule, std::cout);
-    if (what == "check") return CheckSchedule(args.files[1], std::cout);
-    Settings settings = installation.settings;
-    if (what == "reset") return ResetSchedule(settings, installation.settingsFile, std::cout);
+        throw UsageError("table takes show [--all], check FILE [--program-table], install FILE --name TEXT "
+                         "--effective YYYY-MM-DD or reset");
+    if (what == "show") {
+        const int status = ShowSchedule(installation.programFolder, installation.schedule, std::cout);
+        if (args.flags.count("--all"))
+            ShowKeptSchedules(installation.settingsFile, installation.settings.schedule, std::cout);
+        return status;
+    }
+    if (what == "check") {
+        // A program folder's table.txt is read as it stands, by the stricter rules.
+        const std::string programTable = IncludeTrailingPathDelimiter(installation.programFolder) + kSupportTableName;
+        const bool asProgramTable = args.flags.count("--program-table") || SameFile(args.files[1], programTable);
+        return CheckSchedule(args.files[1], asProgramTable ? ScheduleRules::kProgramTable : ScheduleRules::kInstall,
+                             std::cout);
+    }
+    if (what == "reset") return ResetSchedule(installation.settingsFile, installation.defaults, std::cout);
     const std::optional<std::string> name = Option(args, "--name");
     const std::optional<std::string> effective = Option(args, "--effective");
     if (!name || !effective) throw UsageError("table install needs --name TEXT and --effective YYYY-MM-DD");
     for (const std::string& problem : {ScheduleNameProblem(*name), EffectiveDateProblem(*effective)})
         if (!problem.empty()) throw UsageError(problem);
-    return InstallScheduleFile(settings, installation.settingsFile, args.files[1], *name, *effective, std::cout);
+    return InstallScheduleFile(installation.settingsFile, installation.defaults, args.files[1], *name, *effective,
+                               std::cout);
 }
 
 int RunSummary(const Arguments& args, const Installation& installation) {

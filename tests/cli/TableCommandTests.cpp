@@ -3,6 +3,7 @@
 // computes with it and every printed page names it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -77,7 +78,11 @@ TEST_F(TableCommandTest, InstallIsUsedEverywhereAndResetGoesBack) {
     const CliRun shown = Run("table show");
     EXPECT_EQ(shown.output.rfind("Support schedule: Ohio schedule 2024, effective January 1, 2024 (fingerprint ", 0), 0u)
         << shown.output;
-    EXPECT_NE(shown.output.find("File: " + (schedules / "table.txt").string()), std::string::npos) << shown.output;
+    // Installed under its own name: its fingerprint.
+    const size_t file = shown.output.find("File: " + schedules.string() + "/");
+    ASSERT_NE(file, std::string::npos) << shown.output;
+    const fs::path officeFile = shown.output.substr(file + 6, shown.output.find('\n', file) - file - 6);
+    EXPECT_EQ(officeFile.filename().string().size(), std::string("ABCD-1234.txt").size()) << officeFile;
     EXPECT_NE(Summary(), before);  // line 17 now comes from the office's schedule
     const std::string officePages = PdfText("18");
     EXPECT_NE(officePages.find("Support schedule: Ohio schedule 2024, effective January 1, 2024 (fingerprint "),
@@ -88,17 +93,21 @@ TEST_F(TableCommandTest, InstallIsUsedEverywhereAndResetGoesBack) {
     // --program-dir names the table to use outright.
     EXPECT_EQ(Run("table show --program-dir " + std::string(QUILL10_PROGRAM_DIR)).output, demonstration.output);
 
-    // A second install keeps the first as the backup; reset goes back.
-    const std::string first = ReadFile(schedules / "table.txt");
-    ASSERT_EQ(Run("table install " + std::string(QUILL10_PROGRAM_DIR) + "/table.txt --name Demo --effective 2025-01-01")
-                  .status,
-              0);
-    EXPECT_EQ(ReadFile(schedules / "table (previous).txt"), first);
-    EXPECT_EQ(ReadFile(schedules / "table.txt"), installedTable);
+    // Reset goes back and a later install deletes nothing: both office
+    // schedules stay, listed by show --all.
+    const std::string first = ReadFile(officeFile);
     const CliRun reset = Run("table reset");
     EXPECT_EQ(reset.status, 0) << reset.output;
     EXPECT_EQ(Run("table show").output, demonstration.output);
     EXPECT_EQ(Summary(), before);
+    ASSERT_EQ(Run("table install " + std::string(QUILL10_PROGRAM_DIR) + "/table.txt --name Second --effective "
+                  "2025-01-01")
+                  .status,
+              0);
+    EXPECT_EQ(ReadFile(officeFile), first);
+    const CliRun all = Run("table show --all");
+    EXPECT_NE(all.output.find(officeFile.string()), std::string::npos) << all.output;
+    EXPECT_NE(all.output.find(" - in use: Second, effective 2025-01-01"), std::string::npos) << all.output;
     EXPECT_EQ(ReadFile(std::string(QUILL10_PROGRAM_DIR) + "/table.txt"), installedTable);
 }
 
@@ -110,7 +119,7 @@ TEST_F(TableCommandTest, AFileThatFailsTheCheckChangesNothing) {
     EXPECT_EQ(check.status, 1) << check.output;
     EXPECT_NE(check.output.find("fails the table check: line 4: the income $8,400 should be $7,800"), std::string::npos)
         << check.output;
-    EXPECT_NE(check.output.find("(the line reads \"8400,"), std::string::npos) << check.output;
+    EXPECT_NE(check.output.find("\nLine 4 reads: 8400,"), std::string::npos) << check.output;
     const CliRun install = Run("table install " + (folder / "bad.csv").string() + " --name X --effective 2024-01-01");
     EXPECT_EQ(install.status, 1) << install.output;
     EXPECT_FALSE(fs::exists(folder / "config/Velmora/QUILL10/schedules"));
@@ -131,6 +140,40 @@ TEST_F(TableCommandTest, AFileThatFailsTheCheckChangesNothing) {
         EXPECT_NE(run.output.find(u.says), std::string::npos) << u.arguments << "\n" << run.output;
     }
     EXPECT_FALSE(fs::exists(folder / "config/Velmora/QUILL10/quill10.ini"));
+}
+
+// table check gives the verdict of the reader that will read the file: the
+// install rules by default, the stricter rules of a program folder's
+// table.txt when asked (or when the file is the program folder's own).
+TEST_F(TableCommandTest, CheckAppliesTheRulesOfTheReaderThatWillReadTheFile) {
+    const std::string table = ReadFile(std::string(QUILL10_PROGRAM_DIR) + "/table.txt");
+    std::string emptyLine = table;
+    emptyLine.insert(emptyLine.find("\r\n") + 2, "\r\n");
+    std::string semicolons = table;
+    std::replace(semicolons.begin(), semicolons.end(), '\t', ';');
+    const struct {
+        const char* label;
+        std::string text;
+        int installStatus;
+        int programTableStatus;
+    } files[] = {
+        {"the tab format", table, 0, 0},
+        {"a header line", "Income\t1\t2\t3\t4\t5\t6\r\n" + table, 0, 1},
+        {"semicolons", semicolons, 0, 1},
+        {"an empty line between rows", emptyLine, 0, 1},
+    };
+    for (const auto& f : files) {
+        const fs::path path = folder / "check.txt";
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << f.text;
+        const CliRun install = Run("table check " + path.string());
+        EXPECT_EQ(install.status, f.installStatus) << f.label << "\n" << install.output;
+        EXPECT_NE(install.output.find("Checked by the rules of quill10-cli table install"), std::string::npos);
+        const CliRun program = Run("table check " + path.string() + " --program-table");
+        EXPECT_EQ(program.status, f.programTableStatus) << f.label << "\n" << program.output;
+        EXPECT_NE(program.output.find("Checked by the rules of a program folder's table.txt"), std::string::npos);
+    }
+    const CliRun own = Run("table check " + std::string(QUILL10_PROGRAM_DIR) + "/table.txt");
+    EXPECT_NE(own.output.find("Checked by the rules of a program folder's table.txt"), std::string::npos) << own.output;
 }
 
 }  // namespace

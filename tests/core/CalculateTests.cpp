@@ -6,6 +6,7 @@
 
 #include "WorksheetFixture.h"
 #include "calc/SupportTable.h"
+#include "files/ClientFile.h"
 #include "store/CreateErrorStr.h"
 #include "store/TextEncoding.h"
 
@@ -171,6 +172,55 @@ TEST_F(WorksheetTest, MissingSupportTableEndsTheCalculationCleanly) {
     EXPECT_EQ(test::ReadWholeFile(folder.File("CheckWorksheet.txt")), "the previous report");
     store->Environment().SetProgramFolder(test::ProgramFolder());
     EXPECT_NE(CalculateChecked().find("Sole Residential/Shared Parenting Worksheet"), std::string::npos);
+}
+
+// A schedule that cannot be read leaves no figure of an earlier calculation
+// beside the entries, and no entry is lost: calculated again once the
+// schedule is back, every sample case is what it was.
+TEST(NotComputed, ComputedFiguresAreClearedAndTheEntriesKept) {
+    const std::string samples = test::ProgramFolder() + "/samples";
+    test::ScratchFolder folder;
+    int notComputed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(samples)) {
+        const std::string name = entry.path().filename().string();
+        auto environment = std::make_shared<CalcEnvironment>();
+        environment->SetProgramFolder(test::ProgramFolder());
+        environment->currentFileName = entry.path().string();
+        std::string error;
+        std::optional<ClientFileContents> contents = ReadClientFile(entry.path().string(), environment, error);
+        ASSERT_TRUE(contents) << name << ": " << error;
+        TAnswer& store = *contents->answers;
+        store.Calculate();
+        const RAnswer before = *store.PAnsw;
+        const auto beforeText = [&before](int page, int slot) -> const std::string& {
+            return before.Page[static_cast<size_t>(page)][static_cast<size_t>(slot)].Text;
+        };
+
+        environment->SetProgramFolder(folder.Path().string());  // no table.txt there
+        try {
+            store.Calculate();
+            continue;  // a case above $150,000 never reads the schedule
+        } catch (const SupportTableError&) {
+            ++notComputed;
+        }
+        const std::string line28 = store.Text(6, 4).empty() ? store.Text(13, 4) : store.Text(6, 4);
+        EXPECT_EQ(line28, "") << name;  // a final figure is gone
+        size_t cleared = 0;
+        for (int page = 0; page < kPageCount; ++page)
+            for (int slot = 0; slot <= LastSlot(page); ++slot)
+                if (store.Text(page, slot).empty() && !beforeText(page, slot).empty()) ++cleared;
+        EXPECT_GT(cleared, 50u) << name;
+
+        environment->SetProgramFolder(test::ProgramFolder());
+        store.Calculate();
+        for (int page = 0; page < kPageCount; ++page)
+            for (int slot = 0; slot <= LastSlot(page); ++slot) {
+                const AnswerItem& was = before.Page[static_cast<size_t>(page)][static_cast<size_t>(slot)];
+                ASSERT_EQ(store.Text(page, slot), was.Text) << name << " " << page << ":" << slot;
+                ASSERT_EQ(store.OvRide(page, slot), was.Obj.OvRide) << name << " " << page << ":" << slot;
+            }
+    }
+    EXPECT_GE(notComputed, 5);
 }
 
 }  // namespace

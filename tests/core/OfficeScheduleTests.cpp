@@ -3,12 +3,18 @@
 // named at the foot of every printed page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <sstream>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "TestSupport.h"
+#include "calc/CalcEnvironment.h"
 #include "calc/ScheduleImport.h"
 #include "files/ScheduleInstall.h"
 #include "print/PdfExport.h"
@@ -43,6 +49,19 @@ std::string Spreadsheet(const std::vector<Row>& rows, const std::string& header,
 std::string Grouped(double value) { return WholeMoneyText(value); }
 std::string QuotedDollars(double value) { return "\"$" + WholeMoneyText(value) + "\""; }
 std::string Plain(double value) { return FixedText(value, 0); }
+std::string Dollars(double value) { return "$" + WholeMoneyText(value); }
+
+std::vector<Row> Zeroed(std::vector<Row> rows) {
+    for (Row& row : rows) row.amounts = {};
+    return rows;
+}
+
+// `text` with an empty line put in before its line `number` (from 1).
+std::string EmptyLineBefore(std::string text, size_t number) {
+    size_t at = 0;
+    for (size_t n = 1; n < number; ++n) at = text.find("\r\n", at) + 2;
+    return text.insert(at, "\r\n");
+}
 
 std::string OneLine(const std::string& text) { return text.substr(0, text.find("\r\n")); }
 
@@ -65,7 +84,7 @@ TEST(OfficeSchedule, EveryFormIsReadAndChecked) {
         const char* label;
         std::string text;
         const char* form;     // "" when the reading fails
-        const char* problem;  // the fault's message, "" when sound
+        std::string problem;  // the fault's message, "" when sound
         std::string faultText;
     } cases[] = {
         {"tab format", test::ReadWholeFile(test::ProgramFolder() + "/table.txt"), "tab-separated text", "", ""},
@@ -80,10 +99,28 @@ TEST(OfficeSchedule, EveryFormIsReadAndChecked) {
          "line 10: it does not hold the row's income and six amounts separated by semicolons",
          "11,400;1,990;2,900;3,400;3,700;4,000"},
         {"empty", "", "", "it holds no rows", ""},
+        // What a filing needs: every row from $6,600, nothing read as a header
+        // that is a row, no row of zeros, no amount falling as income rises.
+        {"only the last row", Spreadsheet({rows.back()}, "", '\t', Plain), "",
+         "line 1: the rows from $6,600 to $148,800 are missing \u2014 was a page of the PDF lost?",
+         OneLine(Spreadsheet({rows.back()}, "", '\t', Plain))},
+        {"a first income written 6600*", WithLine(csv, 2, "6600*,1267,1839,2168,2405,2612,2800"), "",
+         "line 2: the income \"6600*\" is not a whole, non-negative number of dollars",
+         "6600*,1267,1839,2168,2405,2612,2800"},
+        {"a schedule of zeros", Spreadsheet(Zeroed(rows), "", '\t', Plain), "",
+         "line 1: the row holds no amount above $0", ""},
+        {"an amount that falls as income rises", WithLine(semicolons, 21, "18,000;5;2,930;3,450;3,800;4,130;4,440"), "",
+         "line 21: the amount for 1 child, $5, is less than the amount for 1 child in the row of $17,400, " +
+             Dollars(rows[18].amounts[0]) + ": an amount may not fall as income rises",
+         "18,000;5;2,930;3,450;3,800;4,130;4,440"},
+        {"a row past $149,400", Spreadsheet(rows, "", ',', Plain) + "150000,1,2,3,4,5,6\r\n", "",
+         "line 240: the row of $150,000 is past the schedule's last row, $149,400 (incomes of $150,000 and more "
+         "follow the worksheet's own rule)",
+         "150000,1,2,3,4,5,6"},
     };
     for (const auto& c : cases) {
         const ScheduleReading reading = ReadScheduleText(c.text);
-        if (std::string(c.problem).empty()) {
+        if (c.problem.empty()) {
             EXPECT_TRUE(reading.Sound()) << c.label << ": " << reading.fault.Message();
             EXPECT_EQ(reading.form, c.form) << c.label;
             EXPECT_EQ(SupportTable::Fingerprint(reading.rows), SupportTable::Fingerprint(rows)) << c.label;
@@ -95,7 +132,7 @@ TEST(OfficeSchedule, EveryFormIsReadAndChecked) {
             if (!c.faultText.empty()) {
                 EXPECT_EQ(reading.fault.text, c.faultText) << c.label;
             }
-            EXPECT_NE(ScheduleVerdict(reading).find(std::string("fails the table check: ") + c.problem),
+            EXPECT_NE(ScheduleVerdict(reading).find("fails the table check: " + c.problem),
                       std::string::npos)
                 << ScheduleVerdict(reading);
         }
@@ -126,58 +163,194 @@ TEST(OfficeSchedule, APdfOfTheScheduleIsReadThroughItsText) {
     EXPECT_EQ(reading.form, "the text of a PDF");
     EXPECT_EQ(SupportTable::Fingerprint(reading.rows), SupportTable::Fingerprint(rows));
 
+    // A PDF whose first page was lost: its rows begin at $42,600.
+    std::string laterPages;
+    for (size_t k = 60; k < rows.size(); ++k) laterPages += OneLine(Spreadsheet({rows[k]}, "", ' ', QuotedDollars)) + "\n";
+    laterPages.erase(std::remove(laterPages.begin(), laterPages.end(), '"'), laterPages.end());
+    EXPECT_EQ(ReadSchedulePdfText(laterPages).fault.Message(),
+              "line 1: the rows from $6,600 to $42,000 are missing \u2014 was a page of the PDF lost?");
+
     // Text that holds no row, and a file that is not there.
     EXPECT_EQ(ReadSchedulePdfText("Basic Child Support Schedule\nPage 1\n").fault.Message(),
               "no line of it holds an income and six amounts");
     EXPECT_NE(ReadScheduleFile(folder.File("missing.pdf")).fault.Message().find("cannot be read"), std::string::npos);
 }
 
+// A schedule file the check accepts is always one the calculation reads: one
+// size limit serves both.
+TEST(OfficeSchedule, AFileLargerThanAnyScheduleIsRefusedByTheCheck) {
+    test::ScratchFolder folder;
+    const std::string padded =
+        test::ReadWholeFile(test::ProgramFolder() + "/table.txt") + std::string(1300 * 1024, ' ');
+    test::WriteWholeFile(folder.File("big.txt"), padded);
+    EXPECT_EQ(ReadScheduleFile(folder.File("big.txt")).fault.Message(),
+              "the file \"" + folder.File("big.txt") + "\" cannot be read: it is larger than 1 MB, which no schedule is");
+}
+
+// The program folder's table.txt is read as it stands: what `table install`
+// takes (a header, semicolons, an empty line) is refused there.
+TEST(OfficeSchedule, TheProgramTableRulesAreStricterThanTheInstallRules) {
+    const std::string table = test::ReadWholeFile(test::ProgramFolder() + "/table.txt");
+    const struct {
+        const char* label;
+        std::string text;
+        const char* programTableFault;
+    } cases[] = {
+        {"a header line", "Income\t1\t2\t3\t4\t5\t6\r\n" + table,
+         "line 1: the income \"Income\" is not a whole, non-negative number of dollars"},
+        {"semicolons", Spreadsheet(InstalledRows(), "", ';', Plain),
+         "line 1: it does not hold the row's income and six amounts separated by tabs"},
+        {"an empty line between rows", EmptyLineBefore(table, 5), "line 5: the line is empty, and rows follow it"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(ReadScheduleText(c.text).Sound()) << c.label;
+        const ScheduleReading strict = ReadProgramTable(c.text);
+        EXPECT_FALSE(strict.Sound()) << c.label;
+        EXPECT_EQ(strict.fault.Message(), c.programTableFault) << c.label;
+    }
+    EXPECT_TRUE(ReadProgramTable(table).Sound());
+}
+
 class InstalledForTheUser : public ::testing::Test {
 protected:
-    InstalledForTheUser() { settings.folders.settings = folder.File("settings"); }
-    Settings settings;
+    InstalledForTheUser() {
+        defaults.folders.settings = folder.File("settings");
+        settingsPath = SettingsFilePath(defaults);
+    }
+    Settings Now() const { return ReadSettingsNow(settingsPath, defaults); }
+    static std::vector<Row> Office(double extra) {
+        std::vector<Row> rows = InstalledRows();
+        for (Row& row : rows) row.amounts[0] += extra;
+        return rows;
+    }
     test::ScratchFolder folder;
+    Settings defaults;
+    std::string settingsPath;
+    Settings written;
 };
 
-TEST_F(InstalledForTheUser, InstallKeepsThePreviousAndResetGoesBack) {
-    const std::vector<Row> demonstration = InstalledRows();
-    std::vector<Row> office = demonstration;
-    for (Row& row : office) row.amounts[0] += 5;
+TEST_F(InstalledForTheUser, InstallRecordsTheScheduleUnderItsFingerprintAndResetKeepsIt) {
+    const std::vector<Row> office = Office(5);
     const std::string installedTable = test::ReadWholeFile(test::ProgramFolder() + "/table.txt");
 
     // A name or a date that will not do changes nothing.
-    EXPECT_NE(InstallSchedule(settings, office, "", "2024-01-01"), "");
-    EXPECT_NE(InstallSchedule(settings, office, "Ohio 2024", "1/1/2024"), "");
-    EXPECT_EQ(settings.schedule, OfficeSchedule{});
-    EXPECT_FALSE(std::filesystem::exists(SchedulesFolder(settings)));
+    EXPECT_NE(InstallSchedule(settingsPath, defaults, office, "", "2024-01-01", written), "");
+    EXPECT_NE(InstallSchedule(settingsPath, defaults, office, "Ohio 2024", "1/1/2024", written), "");
+    EXPECT_FALSE(std::filesystem::exists(settingsPath));
+    EXPECT_FALSE(std::filesystem::exists(SchedulesFolder(settingsPath)));
 
-    ASSERT_EQ(InstallSchedule(settings, office, " Ohio 2024 ", "2024-01-01"), "");
-    EXPECT_EQ(settings.schedule, (OfficeSchedule{SchedulesFolder(settings) + "/table.txt", "Ohio 2024", "2024-01-01"}));
+    ASSERT_EQ(InstallSchedule(settingsPath, defaults, office, " Ohio 2024 ", "2024-01-01", written), "");
+    const std::string fingerprint = SupportTable::ShortFingerprint(SupportTable::Fingerprint(office));
+    const OfficeSchedule expected{SchedulesFolder(settingsPath) + "/" + fingerprint + ".txt", "Ohio 2024",
+                                  "2024-01-01", fingerprint};
+    EXPECT_EQ(written.schedule, expected);
+    EXPECT_EQ(Now().schedule, expected);
     std::vector<Row> read;
-    ASSERT_EQ(SupportTable::ParseRows(test::ReadWholeFile(settings.schedule.file), read), "");
+    ASSERT_EQ(SupportTable::ParseRows(test::ReadWholeFile(expected.file), read), "");
     EXPECT_EQ(SupportTable::Fingerprint(read), SupportTable::Fingerprint(office));
 
-    ASSERT_EQ(InstallSchedule(settings, demonstration, "Ohio 2025", "2025-01-01"), "");
-    EXPECT_EQ(SupportTable::ParseRows(test::ReadWholeFile(SchedulesFolder(settings) + "/table (previous).txt"), read), "");
-    EXPECT_EQ(SupportTable::Fingerprint(read), SupportTable::Fingerprint(office));
-
-    // The settings file keeps the schedule; going back clears it.
-    std::string error;
-    ASSERT_TRUE(WriteINI(settings, error)) << error;
-    Settings again;
-    again.folders.settings = settings.folders.settings;
-    EXPECT_TRUE(ReadINI(SettingsFilePath(settings), again).empty());
-    EXPECT_EQ(again.schedule, settings.schedule);
-    UseInstalledSchedule(again);
-    EXPECT_EQ(again.schedule, OfficeSchedule{});
+    // Going back changes the settings only: the office's file stays, and is
+    // listed among the schedules kept.
+    ASSERT_EQ(UseInstalledSchedule(settingsPath, defaults, written), "");
+    EXPECT_EQ(Now().schedule, OfficeSchedule{});
+    EXPECT_TRUE(std::filesystem::exists(expected.file));
+    ASSERT_EQ(InstallSchedule(settingsPath, defaults, Office(7), "Ohio 2025", "2025-01-01", written), "");
+    EXPECT_TRUE(std::filesystem::exists(expected.file));
+    const std::vector<KeptSchedule> kept = KeptSchedules(settingsPath, Now().schedule);
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(kept[0].inUse || kept[1].inUse);
     EXPECT_EQ(test::ReadWholeFile(test::ProgramFolder() + "/table.txt"), installedTable);
+}
+
+TEST_F(InstalledForTheUser, TheLastFiveSchedulesAreKept) {
+    std::vector<std::string> files;
+    for (int k = 1; k <= 7; ++k) {
+        ASSERT_EQ(InstallSchedule(settingsPath, defaults, Office(k), "Schedule " + std::to_string(k), "2024-01-01",
+                                  written),
+                  "");
+        files.push_back(written.schedule.file);
+        // Each install is newer than the one before, whatever the clock's grain.
+        std::filesystem::last_write_time(files.back(), std::filesystem::file_time_type::clock::now() -
+                                                           std::chrono::seconds(100 - k));
+    }
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(std::filesystem::exists(files[k]), k >= 2) << k;
+    EXPECT_EQ(KeptSchedules(settingsPath, Now().schedule).size(), kKeptSchedules);
+}
+
+// The settings write is the one commit point: a settings file that cannot
+// be written leaves the schedule in use and its file as they were.
+TEST_F(InstalledForTheUser, AFailedSettingsWriteLeavesTheScheduleInUse) {
+    ASSERT_EQ(InstallSchedule(settingsPath, defaults, Office(5), "Ohio 2024", "2024-01-01", written), "");
+    const std::string settingsBefore = test::ReadWholeFile(settingsPath);
+    const std::string scheduleBefore = test::ReadWholeFile(written.schedule.file);
+    std::filesystem::permissions(settingsPath, std::filesystem::perms::owner_read);
+
+    const std::string error = InstallSchedule(settingsPath, defaults, Office(9), "Ohio 2025", "2025-01-01", written);
+    EXPECT_NE(error.find("read-only"), std::string::npos) << error;
+    EXPECT_EQ(test::ReadWholeFile(settingsPath), settingsBefore);
+    EXPECT_EQ(test::ReadWholeFile(Now().schedule.file), scheduleBefore);
+    EXPECT_EQ(KeptSchedules(settingsPath, Now().schedule).size(), 1u);  // the new file was taken away again
+}
+
+// Installs from several programs at once are taken one after the other,
+// each whole: the settings always name a schedule whose file has its rows.
+TEST_F(InstalledForTheUser, ConcurrentInstallsAreEachWhole) {
+    constexpr int kPrograms = 4;
+    constexpr int kInstalls = 10;
+    std::vector<pid_t> children;
+    for (int program = 0; program < kPrograms; ++program) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            Settings mine;
+            for (int k = 0; k < kInstalls; ++k)
+                if (!InstallSchedule(settingsPath, defaults, Office(program * 100 + k), "P" + std::to_string(program),
+                                     "2024-01-01", mine)
+                         .empty())
+                    ::_exit(1);
+            ::_exit(0);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an install failed";
+    }
+    SupportTable table;
+    const OfficeSchedule inUse = Now().schedule;
+    table.SetPath(inUse.file);
+    table.SetIdentity(inUse.name, inUse.effective, inUse.fingerprint);
+    EXPECT_EQ(table.RowCount(), InstalledRows().size());  // the fingerprint matched
+}
+
+// A schedule file changed after it was installed is refused, naming both
+// fingerprints, instead of pricing cases under another schedule's name.
+TEST_F(InstalledForTheUser, AFileWhoseRowsChangedIsRefused) {
+    ASSERT_EQ(InstallSchedule(settingsPath, defaults, Office(5), "Ohio 2024", "2024-01-01", written), "");
+    const OfficeSchedule inUse = written.schedule;
+    test::WriteWholeFile(inUse.file, ScheduleFileText(Office(6)));
+    CalcEnvironment environment;
+    environment.UseSchedule(inUse);
+    try {
+        environment.Table().Amount(30000, 1);
+        FAIL() << "a changed schedule was used";
+    } catch (const SupportTableError& error) {
+        const std::string found = SupportTable::ShortFingerprint(SupportTable::Fingerprint(Office(6)));
+        EXPECT_NE(std::string(error.what()).find("its rows have the fingerprint " + found + ", the settings record " +
+                                                 inUse.fingerprint),
+                  std::string::npos)
+            << error.what();
+        EXPECT_EQ(error.Schedule(), "Ohio 2024");
+    }
 }
 
 // Line 17 comes from the schedule in use, and every printed page says which.
 TEST_F(InstalledForTheUser, TheCalculationAndThePrintedPagesUseTheScheduleInUse) {
     std::vector<Row> office = InstalledRows();
     for (Row& row : office) row.amounts[1] += 100;  // two children
-    ASSERT_EQ(InstallSchedule(settings, office, "Ohio 2024", "2024-01-01"), "");
+    ASSERT_EQ(InstallSchedule(settingsPath, defaults, office, "Ohio 2024", "2024-01-01", written), "");
+    const Settings settings = Now();
 
     std::unique_ptr<TAnswer> store = test::NewStore();
     store->SetText(1, 53, "X");
@@ -208,7 +381,7 @@ TEST_F(InstalledForTheUser, TheCalculationAndThePrintedPagesUseTheScheduleInUse)
               std::string::npos);
 
     // A schedule that cannot be read: the pages cannot say, so none is made.
-    store->Environment().UseSchedule({folder.File("gone.txt"), "Gone", "2024-01-01"});
+    store->Environment().UseSchedule({folder.File("gone.txt"), "Gone", "2024-01-01", ""});
     document = AssemblePrintDocument(*store, folders, state, {15});
     EXPECT_TRUE(document.pages.empty());
     ASSERT_EQ(document.problems.size(), 1u);

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "TestSupport.h"
 #include "files/Settings.h"
@@ -45,7 +48,7 @@ TEST(SettingsFile, RoundTripKeepsEverySetting) {
     written.shrinkAmount = 1.5;
     written.recentFiles = {"/cases/a.q10", "/cases/b.q10"};
     written.helpSite = "https://help.example.org";
-    written.schedule = {"/cases/schedules/table.txt", "Ohio 2024", "2024-01-01"};
+    written.schedule = {"/cases/schedules/ABCD-1234.txt", "Ohio 2024", "2024-01-01", "ABCD-1234"};
     written.videoAddresses[2] = "https://media.example.org/with-insurance.mp4";
     written.expenditureTableAddress = "https://jfs.example.org/cash-medical.pdf";
     std::string error;
@@ -87,6 +90,67 @@ TEST(SettingsFile, RoundTripKeepsEverySetting) {
     EXPECT_NE(problems[0].find("(video address)"), std::string::npos) << problems[0];
     EXPECT_EQ(again.videoAddresses[2], "");
     EXPECT_EQ(again.expenditureTableAddress, written.expenditureTableAddress);
+}
+
+// Two programs sharing the settings file: each changes only its own value,
+// and neither loses the other's.
+TEST(SharedSettings, EachWriterChangesOnlyItsValues) {
+    test::ScratchFolder folder;
+    const Settings defaults = DefaultSettings(folder.Path().string());
+    const std::string path = SettingsFilePath(defaults);
+    Settings first = ReadSettingsNow(path, defaults);   // both read the file at start
+    Settings second = ReadSettingsNow(path, defaults);
+    std::string error;
+    const OfficeSchedule office{"/x/ABCD-1234.txt", "Ohio 2024", "2024-01-01", "ABCD-1234"};
+    ASSERT_TRUE(UpdateSettingsFile(
+        path, defaults, [&](Settings& s) { s.schedule = office; return std::string(); }, first, error))
+        << error;
+    ASSERT_TRUE(UpdateSettingsFile(
+        path, defaults,
+        [](Settings& s) {
+            AddRecentFile(s.recentFiles, "/cases/smith.q10");
+            s.defaultInterestRate = 4;
+            return std::string();
+        },
+        second, error))
+        << error;
+    const Settings now = ReadSettingsNow(path, defaults);
+    EXPECT_EQ(now.schedule, office);
+    EXPECT_EQ(now.recentFiles, std::vector<std::string>{"/cases/smith.q10"});
+    EXPECT_EQ(now.defaultInterestRate, 4);
+    EXPECT_EQ(second.schedule, office);  // the second writer got the first one's change back
+
+    // A change that is refused writes nothing.
+    EXPECT_FALSE(UpdateSettingsFile(path, defaults, [](Settings&) { return std::string("no"); }, second, error));
+    EXPECT_EQ(error, "no");
+    EXPECT_EQ(ReadSettingsNow(path, defaults).defaultInterestRate, 4);
+}
+
+// The lock is held by one writer at a time; a second waits for it.
+TEST(SharedSettings, TheLockIsHeldByOneWriterAtATime) {
+    test::ScratchFolder folder;
+    const std::string path = folder.File("quill10.ini");
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();  // before the lock is taken, so the child holds none of it
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        char go = 0;
+        if (::read(ready[0], &go, 1) != 1) ::_exit(2);
+        const SettingsLock second(path);  // waits until the parent lets go
+        ::_exit(second.Held() ? 0 : 1);
+    }
+    std::optional<SettingsLock> first(std::in_place, path);
+    ASSERT_TRUE(first->Held()) << first->Error();
+    ASSERT_EQ(::write(ready[1], "g", 1), 1);
+    ::usleep(200 * 1000);
+    int status = 0;
+    EXPECT_EQ(::waitpid(child, &status, WNOHANG), 0);  // still waiting
+    first.reset();
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
 }
 
 TEST(SettingsFile, ShortOrEmptyLinesKeepTheDefaults) {

@@ -713,7 +713,7 @@ private slots:
         QVERIFY2(prompts->warnings.first().contains(QStringLiteral("page0.vlp")), qPrintable(prompts->warnings.first()));
 
         // A settings file naming a layout folder that lost its files: the installed layouts are used.
-        window->CurrentSettings().folders.vlp = (empty + "/").toStdString();
+        window->ChangeSettings([&](Settings& s) { s.folders.vlp = (empty + "/").toStdString(); }, "folder");
         QVERIFY(window->CloseSequence());
         prompts->warnings.clear();
         TfrmMain next(ProgramFolder(), prompts.get());

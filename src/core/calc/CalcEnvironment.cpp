@@ -20,7 +20,7 @@ void CalcEnvironment::PointTableAtSchedule() {
         table_.SetIdentity({}, {});
     } else {
         table_.SetPath(schedule_.file);
-        table_.SetIdentity(schedule_.name, schedule_.effective);
+        table_.SetIdentity(schedule_.name, schedule_.effective, schedule_.fingerprint);
     }
 }
 

@@ -77,7 +77,94 @@ std::string ScheduleInUse(SupportTable& table) {
     }
 }
 
+// Both worksheets, each when it is not blank, with their short forms and
+// printed copies.
+void RunWorksheets(TAnswer& a, CalcRun& run) {
+    CalcEnvironment& environment = a.Environment();
+    environment.soleSharedErrors = environment.splitErrors = 0;
+    if (!SoleSharedIsBlank(a)) {
+        Calc1(run);
+        Calc2(run);
+        Calc3(run);
+        Calc4(run);
+        Calc5(run);
+        Calc6(run);
+        Calc15(a);
+        CopySoleSharedPrintedPages(a);
+        environment.soleSharedErrors = run.errors;
+    }
+    if (!SplitIsBlank(a)) {
+        Calc8(run);
+        Calc9(run);
+        Calc10(run);
+        Calc11(run);
+        Calc12(run);
+        Calc13(run);
+        Calc14(run);
+        Calc16(a);
+        CopySplitPrintedPages(a);
+        environment.splitErrors = run.errors - environment.soleSharedErrors;
+    }
+}
+
+// A schedule any case can be calculated with, so the slots the worksheets
+// compute for a case can be found without its own schedule.
+std::vector<SupportTable::Row> StandInRows() {
+    std::vector<SupportTable::Row> rows;
+    for (double income = SupportTable::kFirstRowIncome; income <= SupportTable::kLastRowIncome;
+         income += SupportTable::kRowWidth) {
+        SupportTable::Row row{income, {}};
+        for (size_t k = 0; k < row.amounts.size(); ++k) row.amounts[k] = income / 10 * static_cast<double>(k + 1);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// The pages the worksheet steps and short-form builders write (the long
+// screens and printed copies are filled from them by transfers).
+bool IsComputedPage(int page) { return (page >= 1 && page <= 6) || (page >= 8 && page <= 16); }
+// Slots 98 and 99 of a calculation page stamp the version and file name.
+bool IsStamp(int slot) { return slot == 98 || slot == 99; }
+
+// The slots the worksheets write for this case, found by calculating a copy
+// of it with a stand-in schedule.
+SlotWriteLog ComputedSlotsOf(const TAnswer& answers) {
+    auto environment = std::make_shared<CalcEnvironment>();
+    environment->currentFileName = answers.Environment().currentFileName;
+    environment->Table().UseRows(StandInRows());
+    TAnswer copy(environment);
+    *copy.PAnsw = *answers.PAnsw;
+    SlotWriteLog log;
+    // The numbered errors of the entries were reported by the calculation itself.
+    struct Quiet {
+        ErrorHandler previous = SetErrorHandler([](int, const std::string&, const std::string&) {});
+        ~Quiet() { SetErrorHandler(previous); }
+    } quiet;
+    copy.RecordWrites(&log);
+    CheckReport report;
+    CalcRun run(copy, report, FileNameOnly(environment->currentFileName));
+    RunWorksheets(copy, run);
+    return log;
+}
+
 }  // namespace
+
+void ClearComputedFigures(TAnswer& answers) {
+    const SlotWriteLog computed = ComputedSlotsOf(answers);
+    bool soleShared = false, split = false;  // which worksheets the calculation fills
+    for (int page = 0; page < kPageCount; ++page) {
+        if (!IsComputedPage(page)) continue;
+        for (int slot = 0; slot <= LastSlot(page); ++slot) {
+            if (!computed.Written(page, slot)) continue;
+            (page < 8 || page == 15 ? soleShared : split) = true;
+            if (!IsStamp(slot) && !answers.OvRide(page, slot)) answers.SetText(page, slot, "");
+        }
+    }
+    if (soleShared) CopySoleSharedPrintedPages(answers);
+    if (split) CopySplitPrintedPages(answers);
+    SoleCalcToLong(answers);
+    SplitCalcToLong(answers);
+}
 
 double SoleSharedIncomeTotal(const TAnswer& answers) { return SumOf(answers, kSoleSharedIncomeSlots); }
 double SplitIncomeTotal(const TAnswer& answers) { return SumOf(answers, kSplitIncomeSlots); }
@@ -97,30 +184,13 @@ void TAnswer::Calculate() {
     }
     ErrFlag = false;
     CalcRun run(*this, report, FileNameOnly(environment.currentFileName));
-
-    environment.soleSharedErrors = environment.splitErrors = 0;
-    if (!SoleSharedIsBlank(*this)) {
-        Calc1(run);
-        Calc2(run);
-        Calc3(run);
-        Calc4(run);
-        Calc5(run);
-        Calc6(run);
-        Calc15(*this);
-        CopySoleSharedPrintedPages(*this);
-        environment.soleSharedErrors = run.errors;
-    }
-    if (!SplitIsBlank(*this)) {
-        Calc8(run);
-        Calc9(run);
-        Calc10(run);
-        Calc11(run);
-        Calc12(run);
-        Calc13(run);
-        Calc14(run);
-        Calc16(*this);
-        CopySplitPrintedPages(*this);
-        environment.splitErrors = run.errors - environment.soleSharedErrors;
+    try {
+        RunWorksheets(*this, run);
+    } catch (const SupportTableError&) {
+        // No figure of an earlier calculation may stand beside the entries.
+        ClearComputedFigures(*this);
+        if (environment.refreshScreen) environment.refreshScreen();
+        throw;
     }
     if (report.Checking() && report.CommentCount() == 0)
         report.Comment("There are no comments or errors in this worksheet. ");

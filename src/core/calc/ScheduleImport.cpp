@@ -17,7 +17,11 @@ namespace quill10 {
 namespace {
 
 constexpr size_t kRowFields = 7;  // the income and the amounts for 1 to 6 children
-constexpr std::uintmax_t kScheduleFileLimit = 16 * kMegabyte;
+// A schedule is a few hundred lines: its text has the limit of table.txt, so
+// a file the check accepts is one the reader takes.  A PDF holds more than
+// its text, and is read through pdftotext.
+constexpr std::uintmax_t kScheduleTextLimit = SupportTable::kFileLimit;
+constexpr std::uintmax_t kSchedulePdfLimit = 16 * kMegabyte;
 constexpr std::chrono::seconds kPdfTextLimit{60};
 
 struct Delimiter {
@@ -29,6 +33,8 @@ constexpr Delimiter kDelimiters[] = {{'\t', "tab"}, {';', "semicolon"}, {',', "c
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 constexpr std::string_view kFieldBlanks = " \t\r\n";
+
+bool HoldsADigit(std::string_view field) { return std::any_of(field.begin(), field.end(), IsDigit); }
 
 // A field that reads as an amount: "$" perhaps, digits with perhaps
 // thousands separators, perhaps a point and cents.
@@ -86,6 +92,13 @@ void Check(ScheduleReading& reading, std::string_view separators) {
 
 std::string Dollars(double amount) { return "$" + WholeMoneyText(amount); }
 
+// A line of the file as it stands (its own quotes are its own), cut short
+// when it runs long.
+std::string Shortened(const std::string& line) {
+    constexpr size_t kLongest = 120;
+    return line.size() <= kLongest ? line : line.substr(0, kLongest) + "\u2026";
+}
+
 std::string RowText(const SupportTable::Row& row) {
     std::string text = Dollars(row.income) + ":";
     for (double amount : row.amounts) text += " " + Dollars(amount);
@@ -109,8 +122,10 @@ ScheduleReading ReadScheduleText(std::string_view bytes) {
     for (const DelimitedRecord& record : records) {
         std::vector<std::string> fields = RowFields(record.fields);
         if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) { return f.empty(); })) continue;
-        // The first line may name the columns; any later line is a row.
-        if (first && !IsAmount(fields.front())) {
+        // The first line may name the columns, when its income field holds
+        // no number ("Income"); any other line is a row ("6600*" is a row
+        // that cannot be read, not a header).
+        if (first && !HoldsADigit(fields.front())) {
             reading.form += ", with a header line";
             first = false;
             continue;
@@ -157,15 +172,43 @@ ScheduleReading ReadSchedulePdfText(std::string_view text) {
     return reading;
 }
 
+ScheduleReading ReadProgramTable(std::string_view bytes) {
+    ScheduleReading reading;
+    reading.form = "a program folder's table.txt (fields separated by tabs, no header line, no empty line between rows)";
+    reading.fault = SupportTable::SplitTableLines(DecodeTextFile(bytes), reading.lines);
+    if (reading.fault.Sound()) Check(reading, " separated by tabs");
+    return reading;
+}
+
+namespace {
+
+ScheduleReading Unreadable(const std::string& path, const std::string& reason) {
+    ScheduleReading reading;
+    reading.fault = {0, "", "the file \"" + path + "\" cannot be read: " + reason};
+    return reading;
+}
+
+bool IsPdf(std::string_view bytes) { return bytes.rfind("%PDF-", 0) == 0; }
+
+}  // namespace
+
+ScheduleReading ReadProgramTableFile(const std::string& path) {
+    std::string reason;
+    const std::optional<std::string> bytes = ReadRegularFile(path, SupportTable::kFileLimit, reason);
+    if (!bytes) return Unreadable(path, reason);
+    return ReadProgramTable(*bytes);
+}
+
 ScheduleReading ReadScheduleFile(const std::string& path) {
     std::string reason;
-    const std::optional<std::string> bytes = ReadRegularFile(path, kScheduleFileLimit, reason);
-    if (!bytes) {
-        ScheduleReading reading;
-        reading.fault = {0, "", "the file \"" + path + "\" cannot be read: " + reason};
-        return reading;
+    std::optional<std::string> bytes = ReadRegularFile(path, kSchedulePdfLimit, reason);
+    if (!bytes) return Unreadable(path, reason);
+    if (!IsPdf(*bytes)) {
+        if (bytes->size() > kScheduleTextLimit)
+            return Unreadable(path, "it is larger than " + std::to_string(kScheduleTextLimit / kMegabyte) +
+                                        " MB, which no schedule is");
+        return ReadScheduleText(*bytes);
     }
-    if (bytes->rfind("%PDF-", 0) != 0) return ReadScheduleText(*bytes);
     ScheduleReading failed;
     failed.form = "a PDF";
     const std::optional<std::string> pdftotext = FindOnPath({"pdftotext"});
@@ -181,7 +224,7 @@ ScheduleReading ReadScheduleFile(const std::string& path) {
                                           ? std::nullopt
                                           : RunProgram({*pdftotext, "-layout", path, text},
                                                        (work.Path() / "pdftotext.log").string(), kPdfTextLimit, error);
-    const std::optional<std::string> content = status == 0 ? ReadRegularFile(text, kScheduleFileLimit, reason)
+    const std::optional<std::string> content = status == 0 ? ReadRegularFile(text, kScheduleTextLimit, reason)
                                                            : std::nullopt;
     if (!content) {
         const std::string said = work.Path().empty() ? "" : LastLinesOf((work.Path() / "pdftotext.log").string());
@@ -235,12 +278,13 @@ std::string ScheduleVerdict(const ScheduleReading& reading) {
         text += std::to_string(reading.lines.size()) + " lines read as rows, from line " +
                 std::to_string(reading.lines.front().number) + " to line " +
                 std::to_string(reading.lines.back().number) + ".\n";
-        text += "First: " + QuotedForMessage(reading.lines.front().text, 120) + "\n";
-        text += "Last:  " + QuotedForMessage(reading.lines.back().text, 120) + "\n";
+        text += "First: " + Shortened(reading.lines.front().text) + "\n";
+        text += "Last:  " + Shortened(reading.lines.back().text) + "\n";
     }
-    text += "The schedule fails the table check: " + reading.fault.Message();
-    if (!reading.fault.text.empty()) text += " (the line reads " + QuotedForMessage(reading.fault.text, 120) + ")";
-    return text + ".\n";
+    text += "The schedule fails the table check: " + reading.fault.Message() + ".\n";
+    if (!reading.fault.text.empty())
+        text += "Line " + std::to_string(reading.fault.line) + " reads: " + Shortened(reading.fault.text) + "\n";
+    return text;
 }
 
 }  // namespace quill10

@@ -30,10 +30,17 @@ ScheduleReading ReadScheduleText(std::string_view bytes);
 // Reads the text of a PDF of the schedule, as pdftotext -layout gives it.
 ScheduleReading ReadSchedulePdfText(std::string_view text);
 
-// Reads the file at `path`: a PDF (it begins with "%PDF-") through
-// pdftotext, anything else as separated text.  A file that cannot be read,
-// and a PDF without pdftotext to read it, are the fault of the reading.
+// Reads the file at `path` as `table install` takes it: a PDF (it begins
+// with "%PDF-") through pdftotext, anything else as separated text.  A file
+// that cannot be read, a text above the size limit of table.txt, and a PDF
+// without pdftotext to read it, are the fault of the reading.
 ScheduleReading ReadScheduleFile(const std::string& path);
+
+// Reads a table by the stricter rules of the program folder's table.txt,
+// which the calculation reads as it stands: tabs only, no header line, no
+// empty line between rows.
+ScheduleReading ReadProgramTable(std::string_view bytes);
+ScheduleReading ReadProgramTableFile(const std::string& path);
 
 // The rows in the tab format of table.txt (CR LF line ends).
 std::string ScheduleFileText(const std::vector<SupportTable::Row>& rows);

@@ -87,11 +87,58 @@ std::string FollowsRow(const Row& previous, const Row& row) {
     return "the income " + Dollars(row.income) + " should be " + Dollars(expected) + ", $600 above the row before";
 }
 
+// The first row is the schedule's first income; one above it means the rows
+// below were lost (a page of a PDF, the top of a spreadsheet).
+std::string BeginsTheSchedule(const Row& row) {
+    constexpr double kFirst = SupportTable::kFirstRowIncome;
+    if (row.income == kFirst) return "";
+    const double steps = (row.income - kFirst) / SupportTable::kRowWidth;
+    if (row.income > kFirst && steps == static_cast<double>(static_cast<long long>(steps)))
+        return "the rows from " + Dollars(kFirst) + " to " + Dollars(row.income - SupportTable::kRowWidth) +
+               " are missing \u2014 was a page of the PDF lost?";
+    return "the first row's income, " + Dollars(row.income) + ", should be " + Dollars(kFirst) +
+           ", where every schedule begins";
+}
+
+std::string PastTheSchedule(const Row& row) {
+    if (row.income <= SupportTable::kLastRowIncome) return "";
+    return "the row of " + Dollars(row.income) + " is past the schedule's last row, " +
+           Dollars(SupportTable::kLastRowIncome) + " (incomes of $150,000 and more follow the worksheet's own rule)";
+}
+
+std::string NotAllZero(const Row& row) {
+    for (double amount : row.amounts)
+        if (amount != 0) return "";
+    return "the row holds no amount above $0";
+}
+
+// In each column the amount does not fall as income rises.
+std::string RisesWithIncome(const Row& previous, const Row& row) {
+    for (size_t k = 0; k < row.amounts.size(); ++k)
+        if (row.amounts[k] < previous.amounts[k])
+            return "the amount for " + Children(k + 1) + ", " + Dollars(row.amounts[k]) +
+                   ", is less than the amount for " + Children(k + 1) + " in the row of " +
+                   Dollars(previous.income) + ", " + Dollars(previous.amounts[k]) +
+                   ": an amount may not fall as income rises";
+    return "";
+}
+
+// What is wrong with a row in its place after `previous` (none: the first row).
+std::string RowInPlace(const Row* previous, const Row& row) {
+    for (const std::string& wrong :
+         {previous ? FollowsRow(*previous, row) : BeginsTheSchedule(row), PastTheSchedule(row), NotAllZero(row),
+          previous ? RisesWithIncome(*previous, row) : std::string()})
+        if (!wrong.empty()) return wrong;
+    return "";
+}
+
 constexpr std::string_view kTabs = " separated by tabs";
+
+}  // namespace
 
 // The lines of table.txt: fields separated by tabs; blank lines may only
 // close the file.  A blank line with rows after it is the fault.
-SupportTable::Fault SplitTableLines(const std::string& text, std::vector<SupportTable::Line>& lines) {
+SupportTable::Fault SupportTable::SplitTableLines(const std::string& text, std::vector<Line>& lines) {
     SupportTable::Fault fault;
     size_t lineNumber = 0;
     size_t firstBlank = 0;
@@ -118,8 +165,6 @@ SupportTable::Fault SplitTableLines(const std::string& text, std::vector<Support
     return fault;
 }
 
-}  // namespace
-
 std::string SupportTable::Fault::Message() const {
     return line == 0 ? problem : "line " + std::to_string(line) + ": " + problem;
 }
@@ -131,7 +176,7 @@ SupportTable::Fault SupportTable::CheckLines(const std::vector<Line>& lines, std
     for (const Line& line : lines) {
         Row row;
         std::string wrong = ReadRow(line.fields, separators, row);
-        if (wrong.empty() && !checked.empty()) wrong = FollowsRow(checked.back(), row);
+        if (wrong.empty()) wrong = RowInPlace(checked.empty() ? nullptr : &checked.back(), row);
         if (!wrong.empty()) return {line.number, line.text, wrong};
         checked.push_back(row);
     }
@@ -144,18 +189,29 @@ SupportTable::Fault SupportTable::CheckLines(const std::vector<Line>& lines, std
     return {};
 }
 
+void SupportTable::UseRows(std::vector<Row> rows) {
+    path_.clear();
+    rows_ = std::move(rows);
+    failure_.clear();
+    loaded_ = inMemory_ = true;
+}
+
 void SupportTable::SetPath(std::string path) {
-    if (path == path_) return;
+    if (path == path_ && !inMemory_) return;
     path_ = std::move(path);
-    loaded_ = false;
+    loaded_ = inMemory_ = false;
     rows_.clear();
     failure_.clear();
 }
 
-void SupportTable::SetIdentity(std::string name, std::string effective) {
+void SupportTable::SetIdentity(std::string name, std::string effective, std::string fingerprint) {
+    if (fingerprint != fingerprint_) loaded_ = false;  // the file is checked against the new fingerprint
     name_ = std::move(name);
     effective_ = std::move(effective);
+    fingerprint_ = std::move(fingerprint);
 }
+
+std::string SupportTable::DisplayName() const { return name_.empty() ? FileNameOnly(path_) : name_; }
 
 double SupportTable::Amount(double income, int children) {
     EnsureCurrent();
@@ -172,9 +228,10 @@ size_t SupportTable::RowCount() {
 }
 
 void SupportTable::EnsureCurrent() {
+    if (inMemory_) return;
     if (calculations_ == 0 || !checkedThisCalculation_) Refresh();
     checkedThisCalculation_ = calculations_ > 0;
-    if (!failure_.empty()) throw SupportTableError(failure_);
+    if (!failure_.empty()) throw SupportTableError(failure_, DisplayName(), failureReason_);
 }
 
 // Reads the file again when it is not the one read last.
@@ -227,7 +284,7 @@ std::string SupportTable::Footer() {
     EnsureCurrent();
     const std::uint64_t fingerprint = Fingerprint(rows_);
     if (fingerprint == kDemonstrationFingerprint) return kDemonstrationFooter;
-    std::string text = "Support schedule: " + (name_.empty() ? FileNameOnly(path_) : name_);
+    std::string text = "Support schedule: " + DisplayName();
     if (const std::optional<Date> effective = ParseIsoDate(effective_))
         text += ", effective " + ConvertDate(FormatShortDate(*effective));
     return text + " (fingerprint " + ShortFingerprint(fingerprint) + ")";
@@ -262,17 +319,37 @@ std::string SupportTable::ParseRows(std::string_view bytes, std::vector<Row>& ro
     return fault.Message();
 }
 
+// What to do about a schedule that cannot be used: an office's schedule is
+// installed again or given up; the program's own is put back in its folder.
+std::string SupportTable::Advice() const {
+    if (name_.empty()) return "Install table.txt in the program folder and calculate again.";
+    return "Install the schedule again (Options > Support Schedule, or quill10-cli table install), or go back to "
+           "the schedule installed with QUILL10 (quill10-cli table reset).";
+}
+
 std::string SupportTable::Load() {
     std::string reason;
+    failureReason_.clear();
+    const std::string which = name_.empty() ? "The support table \"" + path_ + "\""
+                                            : "The support schedule " + name_ + " (\"" + path_ + "\")";
     const std::optional<std::string> bytes = ReadRegularFile(path_, kFileLimit, reason);
-    if (!bytes)
-        return "The support table \"" + path_ + "\" cannot be read: " + reason +
-               ". Install table.txt in the program folder and calculate again.";
+    if (!bytes) {
+        failureReason_ = reason;
+        return which + " cannot be read: " + reason + ". " + Advice();
+    }
     std::vector<Row> rows;
     const std::string problem = ParseRows(*bytes, rows);
-    if (!problem.empty())
-        return "The support table \"" + path_ + "\" is not in the table format: " + problem +
-               ". No support is calculated from it until it is corrected.";
+    if (!problem.empty()) {
+        failureReason_ = "it is not in the table format: " + problem;
+        return which + " is not in the table format: " + problem + (problem.ends_with('?') ? "" : ".") +
+               " No support is calculated from it until it is corrected.";
+    }
+    const std::string found = ShortFingerprint(Fingerprint(rows));
+    if (!fingerprint_.empty() && found != fingerprint_) {
+        failureReason_ = "its rows have the fingerprint " + found + ", not the " + fingerprint_ + " it was installed with";
+        return which + " is not the schedule that was installed: its rows have the fingerprint " + found +
+               ", the settings record " + fingerprint_ + ". " + Advice();
+    }
     rows_ = std::move(rows);
     return "";
 }

@@ -30,7 +30,16 @@ inline constexpr const char* kDemonstrationFooter =
 // names the file and, for a damaged table, the line at fault.
 class SupportTableError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    // `schedule` names the schedule as the user knows it (an office's name,
+    // or the file), `reason` says briefly what is wrong with it.
+    SupportTableError(const std::string& message, std::string schedule = {}, std::string reason = {})
+        : std::runtime_error(message), schedule_(std::move(schedule)), reason_(std::move(reason)) {}
+    const std::string& Schedule() const { return schedule_; }
+    const std::string& Reason() const { return reason_; }
+
+private:
+    std::string schedule_;
+    std::string reason_;
 };
 
 class SupportTable {
@@ -39,14 +48,31 @@ public:
     // The schedule covers every income below this; above it the worksheet
     // extends the schedule itself.
     static constexpr double kScheduleTop = 150000.0;
+    // The rows run from this income, the first row of every schedule, to
+    // the row below kScheduleTop.
+    static constexpr double kFirstRowIncome = 6600.0;
+    static constexpr double kLastRowIncome = kScheduleTop - kRowWidth;
     // A schedule is a few hundred lines; a larger file is not one.
     static constexpr std::uintmax_t kFileLimit = 1024 * 1024;
 
+    // One row: its combined annual income and the amounts for 1 to 6 children.
+    struct Row {
+        double income = 0;
+        std::array<double, 6> amounts{};
+    };
+
     void SetPath(std::string path);
+    // A schedule held in memory, read from no file (rows that passed the
+    // table check).
+    void UseRows(std::vector<Row> rows);
     const std::string& Path() const { return path_; }
     // The name and effective date ("YYYY-MM-DD") an office gave its schedule
-    // when it installed it; empty for a schedule installed with the program.
-    void SetIdentity(std::string name, std::string effective);
+    // when it installed it, and the fingerprint ("ABCD-1234") its rows had;
+    // empty for a schedule installed with the program.  A file whose rows
+    // do not have the recorded fingerprint is refused.
+    void SetIdentity(std::string name, std::string effective, std::string fingerprint = {});
+    // The schedule as the user knows it: the office's name, or the file's.
+    std::string DisplayName() const;
 
     // The amount of the first row whose income plus 600 is above `income`,
     // for 1 to 6 children; 0 when no row qualifies or children is below 1.
@@ -68,10 +94,6 @@ public:
     std::string Footer();
 
 
-    struct Row {
-        double income = 0;
-        std::array<double, 6> amounts{};
-    };
     // One line of a schedule file as its reader split it: the line's number
     // in the file (from 1), its text, and its fields.
     struct Line {
@@ -92,10 +114,11 @@ public:
     };
     // The table check every schedule passes: each line holds the row's
     // income and six amounts (`separators` says how a line's fields are
-    // separated, for the message), all whole, non-negative dollars; incomes
-    // rise by exactly $600 from row to row up to the row that reaches
-    // $150,000; no amount falls as the number of children rises.  Sound
-    // rows are appended to `rows` only when the whole schedule is sound.
+    // separated, for the message), all whole, non-negative dollars; the
+    // rows run from $6,600 in steps of exactly $600 to $149,400 (a missing
+    // range is named); no row is all zeros; no amount falls as the number of
+    // children rises, nor, in a column, as income rises.  Sound rows are
+    // appended to `rows` only when the whole schedule is sound.
     static Fault CheckLines(const std::vector<Line>& lines, std::vector<Row>& rows, std::string_view separators);
     // A fingerprint of a table's rows (FNV-1a over its incomes and amounts),
     // the same whatever the line ends or separators of the file.
@@ -113,6 +136,9 @@ public:
     // which are then in `rows`; otherwise what is wrong and, where it is a
     // line, which ("line 5: ...").
     static std::string ParseRows(std::string_view bytes, std::vector<Row>& rows);
+    // Splits the text of a table.txt into its lines of tab-separated fields;
+    // a blank line may only close the file (the fault says where it is not).
+    static Fault SplitTableLines(const std::string& text, std::vector<Line>& lines);
 
     // While a calculation runs, the file is looked at once, at its first
     // lookup, instead of at every lookup.
@@ -132,16 +158,21 @@ public:
 private:
     void EnsureCurrent();
     std::string FileAndDate() const;
+    std::string Advice() const;
     void Refresh();
     std::string Load();
 
     std::string path_;
     std::string name_;
     std::string effective_;
+    std::string fingerprint_;
     std::vector<Row> rows_;
-    // Why the file as it stands cannot be used; "" when it can.
+    // Why the file as it stands cannot be used; "" when it can.  The reason
+    // alone, without the file's name or advice.
     std::string failure_;
+    std::string failureReason_;
     bool loaded_ = false;
+    bool inMemory_ = false;
     std::filesystem::file_time_type modified_{};
     std::uintmax_t size_ = 0;
     int calculations_ = 0;

@@ -35,6 +35,13 @@ bool IsDecreeChildrenSlot(int page, int slot);
 void CopySoleSharedPrintedPages(TAnswer& answers);
 void CopySplitPrintedPages(TAnswer& answers);
 
+// A case whose calculation could not be completed (its support schedule
+// cannot be read) keeps no figure of an earlier calculation: every slot the
+// worksheets compute is emptied, unless the user overrode it, on the
+// calculation pages, their printed copies, the short forms and the long
+// screens.  The entries stay.
+void ClearComputedFigures(TAnswer& answers);
+
 // Sums of the income entries that decide whether a worksheet is blank.
 double SoleSharedIncomeTotal(const TAnswer& answers);
 double SplitIncomeTotal(const TAnswer& answers);

@@ -1,10 +1,20 @@
 #include "files/Settings.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <thread>
+
+#if !defined(_WIN32)
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 #include "files/FileAccess.h"
 #include "files/SafeSave.h"
@@ -124,6 +134,8 @@ std::string FirstValueProblem(const Settings& settings) {
     if (problem.empty()) problem = SettingsValueProblem("help site", settings.helpSite);
     if (problem.empty()) problem = SettingsValueProblem("support schedule", settings.schedule.file);
     if (problem.empty()) problem = SettingsValueProblem("support schedule's name", settings.schedule.name);
+    if (problem.empty())
+        problem = SettingsValueProblem("support schedule's fingerprint", settings.schedule.fingerprint);
     for (size_t k = 0; problem.empty() && k < settings.videoAddresses.size(); ++k)
         problem = SettingsValueProblem("video address", settings.videoAddresses[k]);
     if (problem.empty()) problem = SettingsValueProblem("table address", settings.expenditureTableAddress);
@@ -223,7 +235,7 @@ std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::st
         const std::optional<std::string> file = lines.Value(helpSiteLine + 1, "support schedule");
         const std::optional<std::string> name = lines.Value(helpSiteLine + 2, "support schedule's name");
         const std::optional<std::string> effective = lines.Value(helpSiteLine + 3, "support schedule's effective date");
-        if (file && name && effective) settings.schedule = {*file, *name, *effective};
+        if (file && name && effective) settings.schedule = {*file, *name, *effective, {}};
     }
     // Then the addresses of the videos and the cash medical support table.
     size_t line = helpSiteLine + 4;
@@ -239,6 +251,10 @@ std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::st
     };
     for (std::string& video : settings.videoAddresses) address(video, "video address");
     address(settings.expenditureTableAddress, "cash medical support table address");
+    // The schedule's fingerprint, recorded after the addresses by later versions.
+    if (count && line < lines.Size())
+        if (std::optional<std::string> fingerprint = lines.Value(line, "support schedule's fingerprint"))
+            settings.schedule.fingerprint = *fingerprint;
     return problems;
 }
 
@@ -258,6 +274,7 @@ std::string SettingsText(const Settings& settings) {
     add(settings.schedule.effective);
     for (const std::string& video : settings.videoAddresses) add(video);
     add(settings.expenditureTableAddress);
+    add(settings.schedule.fingerprint);
     return EncodeTextFile(text);
 }
 
@@ -305,6 +322,77 @@ bool WriteINI(const Settings& settings, const std::string& path, std::string& er
         return false;
     }
     return SaveFileAtomically(path, SettingsText(settings), error);
+}
+
+namespace {
+
+constexpr std::chrono::seconds kLockPatience{10};
+constexpr std::chrono::milliseconds kLockRetry{20};
+
+}  // namespace
+
+SettingsLock::SettingsLock(const std::string& settingsPath) {
+#if defined(_WIN32)
+    (void)settingsPath;
+    held_ = true;
+#else
+    const std::string lockPath = settingsPath + ".lock";
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(lockPath).parent_path(), ec);
+    fd_ = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd_ < 0) {
+        error_ = "cannot open the lock file \"" + lockPath + "\": " + std::generic_category().message(errno);
+        return;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kLockPatience;
+    while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() > deadline) {
+            error_ = errno == EWOULDBLOCK
+                         ? "another program has held the settings file \"" + settingsPath + "\" for " +
+                               std::to_string(kLockPatience.count()) + " seconds; try again"
+                         : "cannot lock \"" + lockPath + "\": " + std::generic_category().message(errno);
+            return;
+        }
+        std::this_thread::sleep_for(kLockRetry);
+    }
+    held_ = true;
+#endif
+}
+
+SettingsLock::~SettingsLock() {
+#if !defined(_WIN32)
+    if (fd_ >= 0) ::close(fd_);  // closing lets the lock go
+#endif
+}
+
+Settings ReadSettingsNow(const std::string& path, const Settings& defaults, std::vector<std::string>* problems) {
+    Settings settings = defaults;
+    settings.recentFiles.clear();
+    std::vector<std::string> found = ReadINI(path, settings);
+    if (problems) problems->insert(problems->end(), found.begin(), found.end());
+    return settings;
+}
+
+bool UpdateSettingsFileLocked(const SettingsLock& lock, const std::string& path, const Settings& defaults,
+                              const SettingsChange& change, Settings& written, std::string& error) {
+    if (!lock.Held()) {
+        error = lock.Error();
+        return false;
+    }
+    Settings settings = ReadSettingsNow(path, defaults);
+    if (std::string refused = change(settings); !refused.empty()) {
+        error = refused;
+        return false;
+    }
+    if (!WriteINI(settings, path, error)) return false;
+    written = std::move(settings);
+    return true;
+}
+
+bool UpdateSettingsFile(const std::string& path, const Settings& defaults, const SettingsChange& change,
+                        Settings& written, std::string& error) {
+    const SettingsLock lock(path);
+    return UpdateSettingsFileLocked(lock, path, defaults, change, written, error);
 }
 
 std::vector<std::string> DeleteTemps(const std::string& folder, const std::string& pattern) {

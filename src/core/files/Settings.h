@@ -4,6 +4,7 @@
 // one value per line, read and written by position.
 #include <cstdint>
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,10 +31,14 @@ struct Folders {
 // An office's own support schedule, as it was installed: the file, and the
 // name and effective date ("YYYY-MM-DD") the office gave it.  No file: the
 // schedule installed with the program (table.txt in the program folder).
+// The fingerprint ("ABCD-1234") recorded with it is the schedule's own: a
+// file whose rows no longer have it is refused.  Files installed by an
+// earlier version have none recorded.
 struct OfficeSchedule {
     std::string file;
     std::string name;
     std::string effective;
+    std::string fingerprint;
     bool operator==(const OfficeSchedule&) const = default;
 };
 
@@ -113,6 +118,49 @@ std::string SettingsFilePath(const Settings& settings);
 bool WriteINI(const Settings& settings, std::string& error);
 // The same into the settings file at `path`.
 bool WriteINI(const Settings& settings, const std::string& path, std::string& error);
+
+// ---- The settings file as shared state ----
+// Several windows and quill10-cli run at once and share the settings file.
+// Every change takes the lock file beside it ("quill10.ini.lock"), reads the
+// file as it is now, changes only the values it was asked to change and
+// replaces the file atomically, so no program writes back a value it did
+// not change and no change is lost.
+
+// Holds the lock of the settings file at `settingsPath` while it lives.  A
+// lock another program holds is waited for (a few seconds at most).
+class SettingsLock {
+public:
+    explicit SettingsLock(const std::string& settingsPath);
+    ~SettingsLock();
+    SettingsLock(const SettingsLock&) = delete;
+    SettingsLock& operator=(const SettingsLock&) = delete;
+    bool Held() const { return held_; }
+    // Why the lock could not be taken.
+    const std::string& Error() const { return error_; }
+
+private:
+    int fd_ = -1;
+    bool held_ = false;
+    std::string error_;
+};
+
+// The settings the file at `path` holds now, read over `defaults` (what a
+// missing line means).  The reader's problems are added to `problems` when given.
+Settings ReadSettingsNow(const std::string& path, const Settings& defaults,
+                         std::vector<std::string>* problems = nullptr);
+
+// What a change of the settings does to the settings read from the file;
+// "" when done, otherwise why it cannot be made (then nothing is written).
+using SettingsChange = std::function<std::string(Settings&)>;
+
+// Takes the lock, reads the file at `path` as it is now (over `defaults`),
+// applies `change` and writes the file atomically.  True with the settings
+// as written in `written`; false with `error` saying why, the file as it was.
+bool UpdateSettingsFile(const std::string& path, const Settings& defaults, const SettingsChange& change,
+                        Settings& written, std::string& error);
+// The same while the caller holds the lock (`lock` proves it).
+bool UpdateSettingsFileLocked(const SettingsLock& lock, const std::string& path, const Settings& defaults,
+                              const SettingsChange& change, Settings& written, std::string& error);
 
 // Deletes the files of `folder` whose names match `pattern` ("*" any run of
 // characters, "?" one character, case ignored).  Returns one warning,

@@ -89,7 +89,20 @@ const std::string& TAnswer::Text(int page, int slot) const {
 }
 
 void TAnswer::SetText(int page, int slot, std::string text) {
-    if (HasSlot(page, slot)) PAnsw->Page[page][slot].Text = std::move(text);
+    if (!HasSlot(page, slot)) return;
+    PAnsw->Page[page][slot].Text = std::move(text);
+    if (writeLog_) writeLog_->Note(page, slot);
+}
+
+void SlotWriteLog::Note(int page, int slot) {
+    std::vector<bool>& written = written_[static_cast<size_t>(page)];
+    if (written.empty()) written.resize(static_cast<size_t>(SlotCountOf(page)));
+    written[static_cast<size_t>(slot)] = true;
+}
+
+bool SlotWriteLog::Written(int page, int slot) const {
+    const std::vector<bool>& written = written_[static_cast<size_t>(page)];
+    return static_cast<size_t>(slot) < written.size() && written[static_cast<size_t>(slot)];
 }
 
 bool TAnswer::OvRide(int page, int slot) const {

@@ -44,6 +44,17 @@ struct RAnswer {
 };
 using PAnswer = RAnswer*;
 
+// The slots written while it is attached to a store: the figures a
+// calculation writes, told apart from the entries it only reads.
+class SlotWriteLog {
+public:
+    void Note(int page, int slot);
+    bool Written(int page, int slot) const;
+
+private:
+    std::array<std::vector<bool>, kPageCount> written_;
+};
+
 class TAnswer {
 public:
     // Builds the whole store with its defaults.  The environment carries
@@ -64,6 +75,8 @@ public:
     bool OvRide(int page, int slot) const;
     void SetOvRide(int page, int slot, bool overridden);
     bool Ticked(int page, int slot) const { return Text(page, slot) == "X"; }
+    // While a log is attached every slot written is noted in it; null detaches.
+    void RecordWrites(SlotWriteLog* log) { writeLog_ = log; }
     // Copies texts and OvRide flags of slots 0..lastSlot from one page to another.
     void CopyPage(int fromPage, int toPage, int lastSlot);
     AnswerList& List(int page) { return PAnsw->Page.at(static_cast<size_t>(page)); }
@@ -109,6 +122,7 @@ public:
 private:
     void WriteDefaults();
     std::shared_ptr<CalcEnvironment> environment_;
+    SlotWriteLog* writeLog_ = nullptr;
 };
 
 }  // namespace quill10

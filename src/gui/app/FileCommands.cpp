@@ -109,9 +109,10 @@ void TfrmMain::StampCase() {
 
 bool TfrmMain::CaseChangedOnDisk() const {
     const std::string& path = environment_->currentFileName;
-    if (path.empty() || path != stampedPath_ || !caseStamp_.exists) return false;
+    if (path.empty() || path != stampedPath_ || !caseStamp_.readable) return false;
     const FileStamp now = StampOf(path);
-    // A file removed since holds nothing to lose.
+    // A file removed since holds nothing to lose; one that can no longer be
+    // read (too large, a pipe, no permission) may hold anything: it is asked about.
     return now.exists && now.ContentDiffers(caseStamp_);
 }
 
@@ -119,7 +120,10 @@ void TfrmMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     // Looked at once the activation is over, not in the middle of it.
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        QTimer::singleShot(0, this, &TfrmMain::CheckCaseOnDisk);
+        QTimer::singleShot(0, this, [this] {
+            FollowSettingsAndRecalculate();
+            CheckCaseOnDisk();
+        });
 }
 
 void TfrmMain::CheckCaseOnDisk() {
@@ -319,8 +323,15 @@ void TfrmMain::ImportClick(int tag) {
     UpdateMenuItems();
 }
 
+// The file goes into this window's list and into the settings file's list as
+// it stands now, where other windows find it; nothing another window listed
+// is lost.
 void TfrmMain::AddToRecentFiles(const QString& path) {
-    if (AddRecentFile(settings_.recentFiles, path.toStdString())) RefreshRecentFiles();
+    const std::string file = path.toStdString();
+    std::vector<std::string> check;
+    if (!AddRecentFile(check, file)) return;  // untitled: never listed
+    ChangeSettings([&file](Settings& s) { AddRecentFile(s.recentFiles, file); }, QStringLiteral("recent-file list"));
+    RefreshRecentFiles();
 }
 
 void TfrmMain::RefreshRecentFiles() {
@@ -383,7 +394,7 @@ void TfrmMain::DefaultLocationClick(int tag) {
         {"Select INI folder", &Folders::settings},
     };
     if (tag < 0 || tag > 6) return;
-    std::string& folder = settings_.folders.*kLocations[tag].folder;
+    const std::string& folder = settings_.folders.*kLocations[tag].folder;
     const QString chosen = prompts_->ChooseFolder(QString::fromLatin1(kLocations[tag].title), Q(folder));
     if (chosen.isEmpty()) return;
     if (!QFileInfo(chosen).isDir()) {
@@ -394,7 +405,9 @@ void TfrmMain::DefaultLocationClick(int tag) {
         prompts_->Warn(problem);
         return;
     }
-    folder = IncludeTrailingPathDelimiter(chosen.toStdString());
+    const std::string chosenFolder = IncludeTrailingPathDelimiter(chosen.toStdString());
+    const auto member = kLocations[tag].folder;
+    ChangeSettings([&](Settings& s) { s.folders.*member = chosenFolder; }, QStringLiteral("folder"));
     environment_->clientFolder = settings_.folders.clientFiles;
 }
 

@@ -66,16 +66,21 @@ void TfrmMain::HelpSiteClick() {
                                          "https://help.example.org). Help pages then open there in the web browser. "
                                          "Leave it empty to use the help installed with QUILL10."),
                           QStringLiteral("help site"), Q(settings_.helpSite), this);
-    if (prompts_->RunDialog(dialog) == QDialog::Accepted) settings_.helpSite = dialog.Address().toStdString();
+    if (prompts_->RunDialog(dialog) != QDialog::Accepted) return;
+    const std::string site = dialog.Address().toStdString();
+    ChangeSettings([&site](Settings& s) { s.helpSite = site; }, QStringLiteral("help site"));
 }
 
-void TfrmMain::AddressClick(std::string& address, const QString& title, const QString& what) {
+void TfrmMain::AddressClick(const std::function<std::string&(Settings&)>& address, const QString& title,
+                            const QString& what) {
     TfrmWebAddress dialog(title,
                           QStringLiteral("The web address of %1, where your office keeps it. Leave it empty to use "
                                          "the file installed in the help folder.")
                               .arg(what),
-                          what, Q(address), this);
-    if (prompts_->RunDialog(dialog) == QDialog::Accepted) address = dialog.Address().toStdString();
+                          what, Q(address(settings_)), this);
+    if (prompts_->RunDialog(dialog) != QDialog::Accepted) return;
+    const std::string chosen = dialog.Address().toStdString();
+    ChangeSettings([&](Settings& s) { address(s) = chosen; }, QStringLiteral("address of %1").arg(what));
 }
 
 // An address the settings give, when it is a web address the browser may be

@@ -252,16 +252,39 @@ void TfrmMain::StorePage() {
     if (answers_ && IsScreenPage(currentPage_)) Components2Answers(pnlMainForm_, *answers_, currentPage_);
 }
 
+namespace {
+
+// What the headlines and the status bar say while the schedule cannot be read.
+QString NotComputedText(const SupportTableError& error) {
+    return QStringLiteral("Not computed: the support schedule %1 cannot be read (%2). Options > Support Schedule, or "
+                          "`quill10-cli table reset`.")
+        .arg(QString::fromStdString(error.Schedule()), QString::fromStdString(error.Reason()));
+}
+
+}  // namespace
+
 // Every caller fills the page itself after the calculation (and after the
 // transfer back), so the calculation's own refresh of the screen is skipped.
+// A schedule that cannot be read leaves the case not computed: its figures
+// are cleared, the headlines and the status bar say why, and the message box
+// is shown once for each new reason, not at every field.
 void TfrmMain::RunCalculate() {
+    FollowSettings();
     const ErrorBatch onceEach;
     fillAfterCalculation_ = true;
+    const QString failedBefore = scheduleFailure_;
+    scheduleFailure_.clear();
     try {
         answers_->Calculate();
     } catch (const SupportTableError& error) {
-        prompts_->Warn(QString::fromStdString(error.what()));
+        scheduleFailure_ = NotComputedText(error);
+        if (scheduleFailure_ != scheduleWarned_) {
+            scheduleWarned_ = scheduleFailure_;
+            prompts_->Warn(QString::fromStdString(error.what()));
+        }
     }
+    if (scheduleFailure_.isEmpty()) scheduleWarned_.clear();
+    if (scheduleFailure_ != failedBefore) ShowScheduleNotice();
     fillAfterCalculation_ = false;
 }
 
@@ -597,7 +620,9 @@ void TfrmMain::ShowZoomDialog() {
     layout->addWidget(slider);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted || slider->value() == 0) return;
-    ApplyZoom(slider->value() / 100.0);
+    const double factor = slider->value() / 100.0;
+    ChangeSettings([factor](Settings& s) { s.zoomFactor = factor; }, QStringLiteral("zoom"));
+    ApplyZoom(factor);
 }
 
 // Scales the page to `factor`, keeping the focused field and the place on the
@@ -636,7 +661,9 @@ void TfrmMain::ShowShrinkFontDialog() {
     layout->addWidget(list);
     layout->addWidget(buttons);
     if (dialog.exec() != QDialog::Accepted) return;
-    settings_.shrinkAmount = list->currentRow() * 0.5;
+    const double shrink = list->currentRow() * 0.5;
+    ChangeSettings([shrink](Settings& s) { s.shrinkAmount = shrink; }, QStringLiteral("font shrink"));
+    settings_.shrinkAmount = shrink;
     DisplayAPage(0);
 }
 

@@ -229,8 +229,12 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     statusBar()->addPermanentWidget(lblScheduleNotice_);
 
     CreateNewCase();
+    settingsDefaults_ = settings_;
     settingsFile_ = SettingsFilePath(settings_);
-    for (const std::string& problem : ReadINI(settingsFile_, settings_)) prompts_->Warn(Q(problem));
+    settingsIdentity_ = IdentityOf(settingsFile_);
+    std::vector<std::string> problems;
+    settings_ = ReadSettingsNow(settingsFile_, settingsDefaults_, &problems);
+    for (const std::string& problem : problems) prompts_->Warn(Q(problem));
     ApplySchedule();
     FallBackToInstalledLayouts();
     ChooseWordProcessorAtStartUp();
@@ -468,14 +472,16 @@ void TfrmMain::BuildMenus() {
         QAction* video = AddAction(videos, caption + QStringLiteral("..."));
         video->setObjectName(QStringLiteral("mnuVideoAddress%1").arg(k));
         connect(video, &QAction::triggered, this, [this, k, caption] {
-            AddressClick(settings_.videoAddresses[k], QStringLiteral("Video: ") + caption,
+            AddressClick([k](Settings& s) -> std::string& { return s.videoAddresses[k]; },
+                         QStringLiteral("Video: ") + caption,
                          QStringLiteral("the video \"%1\"").arg(caption));
         });
     }
     QAction* table = AddAction(locations, QStringLiteral("Cash Medical Support Ta&ble (ODJFS)..."));
     table->setObjectName(QStringLiteral("mnuTableAddress"));
     connect(table, &QAction::triggered, this, [this] {
-        AddressClick(settings_.expenditureTableAddress, QStringLiteral("Cash Medical Support Table"),
+        AddressClick([](Settings& s) -> std::string& { return s.expenditureTableAddress; },
+                     QStringLiteral("Cash Medical Support Table"),
                      QStringLiteral("the cash medical support table"));
     });
     mnuForceWord_ = AddAction(options, QStringLiteral("Force &Word"));
@@ -542,6 +548,11 @@ void TfrmMain::UpdateMenuItems() {
     ShowOpenCaseInRecentBox();
     if (!caseShown_) {
         for (QLabel* figure : {lblSupport_, lblSupportNo_, lblCashMedicalSupport_}) ShowHeadline(figure, QString());
+    } else if (!scheduleFailure_.isEmpty()) {
+        for (QLabel* figure : {lblSupport_, lblSupportNo_, lblCashMedicalSupport_}) {
+            ShowHeadline(figure, QStringLiteral("Not computed"));
+            figure->setToolTip(scheduleFailure_);
+        }
     } else if (IsScreenPage(currentPage_)) {
         const HeadlineFigures figures = HeadlinesOfPage();
         ShowHeadline(lblSupport_, Q(figures.support));
@@ -792,9 +803,13 @@ bool TfrmMain::CloseSequence() {
     return true;
 }
 
+// What this window changed went into the settings file as each change was
+// made.  A settings folder chosen under Default Locations gets a copy of the
+// window's settings, where a start-up from that folder finds them.
 void TfrmMain::WriteSettingsAndCleanUp() {
     std::string error;
-    if (!WriteINI(settings_, error)) prompts_->Warn(QStringLiteral("The settings could not be saved: ") + Q(error));
+    if (!SameFile(SettingsFilePath(settings_), settingsFile_) && !WriteINI(settings_, error))
+        prompts_->Warn(QStringLiteral("The settings could not be saved: ") + Q(error));
     for (const std::string& warning : DeleteTemps(settings_.folders.send, "send_temp*.rtf")) prompts_->Warn(Q(warning));
 }
 

@@ -127,7 +127,23 @@ public:
     void HelpSiteClick();
     // Options > Default Locations: the web address of a video or of the
     // cash medical support table (`what` names it in messages).
-    void AddressClick(std::string& address, const QString& title, const QString& what);
+    void AddressClick(const std::function<std::string&(Settings&)>& address, const QString& title,
+                      const QString& what);
+    // ---- Settings shared with other windows and quill10-cli ----
+    // Makes `change` in this window and in the settings file at once: under
+    // the file's lock, read as it is now, only this change made, replaced
+    // atomically; what the file then holds is taken.  When the file cannot
+    // be written the user is told (`what` names the setting) and the change
+    // holds for this window only.
+    bool ChangeSettings(const std::function<void(Settings&)>& change, const QString& what);
+    // Takes the settings file again when another window or quill10-cli has
+    // changed it since this window last read it: the schedule, the interest
+    // defaults, folders and recent files.  One stat when nothing changed.
+    void FollowSettings();
+    // Why the case is not computed (its support schedule cannot be read);
+    // "" when it is.
+    QString NotComputedReason() const { return scheduleFailure_; }
+
     // Options > Support Schedule...: the schedule in use, installing an
     // office's own and going back to the installed one.  Installing and going
     // back write the settings file at once (the command-line tool reads it)
@@ -339,8 +355,17 @@ private:
     QString HeadlineOfPage() const;            // its support figure ("" off the worksheets)
     void ReportHeadlineChange(const QString& before);
     // Computes with the schedule the settings name, and says on the status
-    // bar when it is the demonstration schedule.
+    // bar when it is the demonstration schedule or cannot be read.
     void ApplySchedule();
+    void ShowScheduleNotice();
+    // The settings the file holds now, taken in place of this window's
+    // (its own zoom and font shrink stay); `identity` is the file's as it
+    // was before it was read.
+    void AdoptSettings(Settings fresh, const FileIdentity& identity);
+    // FollowSettings where no calculation follows of itself (the window
+    // comes to the front, the scheduler opens): a changed schedule
+    // recalculates the case at once unless a field is being typed in.
+    void FollowSettingsAndRecalculate();
     // Remembers the open case's file as it is on the disk now.
     void StampCase();
     // True when another program has changed the open case's file since it
@@ -374,7 +399,12 @@ private:
     bool caseShown_ = true;  // false after Close, until a worksheet is displayed again
     // The open case's file as it was last read or written, and a changed
     // state of it the user chose not to reload (not offered again).
-    std::string settingsFile_;  // the settings file read at start-up
+    std::string settingsFile_;  // the settings file read at start-up, shared with other windows and the CLI
+    Settings settingsDefaults_;   // what a line missing from the settings file means
+    FileIdentity settingsIdentity_;  // the settings file as it was when this window last read it
+    QString scheduleFailure_;  // "Not computed: ..." while the support schedule cannot be read
+    QString scheduleWarned_;   // the schedule failure last shown in a message box
+    QString settingsNews_;     // a change of schedule the next headline change is reported with
     QLabel* lblScheduleNotice_ = nullptr;  // on the status bar while the demonstration schedule is in use
     QLabel* lblProblems_ = nullptr;        // the check report's problems of the worksheet on screen
     std::string stampedPath_;

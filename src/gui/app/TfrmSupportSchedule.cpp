@@ -140,14 +140,25 @@ void TfrmSupportSchedule::UseInstalledClick() {
 
 void TfrmMain::ApplySchedule() {
     environment_->UseSchedule(settings_.schedule);
+    ShowScheduleNotice();
+}
+
+// The status bar says when the figures come from the demonstration schedule,
+// or are not computed because the schedule cannot be read.
+void TfrmMain::ShowScheduleNotice() {
     bool demonstration = false;
     try {
         demonstration = environment_->Table().IsDemonstration();
     } catch (const SupportTableError&) {
         // The calculation reports a schedule that cannot be used.
     }
-    lblScheduleNotice_->setText(demonstration ? QString::fromUtf8(kDemonstrationFooter) : QString());
-    lblScheduleNotice_->setVisible(demonstration);
+    const QString notice = !scheduleFailure_.isEmpty() ? scheduleFailure_
+                           : demonstration             ? QString::fromUtf8(kDemonstrationFooter)
+                                                       : QString();
+    lblScheduleNotice_->setText(notice);
+    lblScheduleNotice_->setToolTip(notice);
+    lblScheduleNotice_->setWordWrap(!scheduleFailure_.isEmpty());
+    lblScheduleNotice_->setVisible(!notice.isEmpty());
 }
 
 QString TfrmMain::ScheduleInUse() {
@@ -166,28 +177,24 @@ void TfrmMain::SupportScheduleClick() {
 
 QString TfrmMain::InstallOfficeSchedule(const ScheduleReading& reading, const QString& name, const QString& effective) {
     if (!reading.Sound()) return Q(reading.fault.Message());
-    Settings changed = settings_;
-    std::string error = InstallSchedule(changed, reading.rows, name.toStdString(), effective.toStdString());
-    if (error.empty() && !WriteINI(changed, settingsFile_, error)) return Q(error);
+    Settings written;
+    const std::string error = InstallSchedule(settingsFile_, settingsDefaults_, reading.rows, name.toStdString(),
+                                              effective.toStdString(), written);
     if (!error.empty()) return Q(error);
-    settings_.schedule = changed.schedule;
-    ApplySchedule();
+    AdoptSettings(written, {});
     RecalculateCase();
     UpdateMenuItems();
     return {};
 }
 
 void TfrmMain::UseInstalledScheduleClick() {
-    Settings changed = settings_;
-    UseInstalledSchedule(changed);
-    std::string error;
-    if (!WriteINI(changed, settingsFile_, error)) {
+    Settings written;
+    if (const std::string error = UseInstalledSchedule(settingsFile_, settingsDefaults_, written); !error.empty()) {
         prompts_->Warn(QStringLiteral("The settings could not be written: %1\nThe schedule in use is unchanged.")
                            .arg(Q(error)));
         return;
     }
-    settings_.schedule = changed.schedule;
-    ApplySchedule();
+    AdoptSettings(written, {});
     RecalculateCase();
     UpdateMenuItems();
 }

@@ -17,6 +17,8 @@
 #include <QVBoxLayout>
 
 #include "app/TfrmMain.h"
+
+#include <utility>
 #include "calc/Conversions.h"
 #include "calc/Headlines.h"
 #include "screen/ControlBinding.h"
@@ -232,15 +234,17 @@ QString TfrmMain::HeadlineOfPage() const {
     return answers_ && IsScreenPage(currentPage_) ? Q(HeadlinesOfPage().support) : QString();
 }
 
+// A change of the support schedule that came with this recalculation is
+// said first, so the move of the headline is read with its cause.
 void TfrmMain::ReportHeadlineChange(const QString& before) {
+    const QString news = std::exchange(settingsNews_, QString());
     const QString now = HeadlineOfPage();
     if (before.isEmpty() || now.isEmpty() || now == before) return;
     auto plain = [](QString figure) { return figure.remove(QLatin1Char('$')); };
-    statusBar()->showMessage(QStringLiteral("%1: %2 \u2192 %3")
-                                 .arg(IsSplitScreenPage(currentPage_) ? QStringLiteral("Line 26") : QStringLiteral("Line 28"),
-                                      plain(before),
-                                      plain(now)),
-                             kStatusMilliseconds);
+    const QString move = QStringLiteral("%1: %2 \u2192 %3")
+                             .arg(IsSplitScreenPage(currentPage_) ? QStringLiteral("Line 26") : QStringLiteral("Line 28"),
+                                  plain(before), plain(now));
+    statusBar()->showMessage(news.isEmpty() ? move : news + QStringLiteral(" ") + move, kStatusMilliseconds);
 }
 
 QString ScreenPageName(int page) {

@@ -57,9 +57,17 @@ void TfrmMain::ChooseWordProcessorAtStartUp() {
     ChooseWordProcessor(*StartUpWordPlaces());
 }
 
+// What a search found is kept in the settings file at once, so the next
+// start (of any window) finds Writer without searching.
 void TfrmMain::ChooseWordProcessor(const WordProcessorPlaces& places) {
     wordPlaces_ = places;
+    const std::string pathBefore = settings_.wordPath;
+    const bool forcedBefore = settings_.forceWord;
     wordProcessor_ = StartUpChoice(settings_, WordPresent(places), [this] { return SearchForWord(); });
+    if (settings_.wordPath == pathBefore && settings_.forceWord == forcedBefore) return;
+    const std::string path = settings_.wordPath;
+    const bool forced = settings_.forceWord;
+    ChangeSettings([&](Settings& s) { s.wordPath = path, s.forceWord = forced; }, QStringLiteral("word processor"));
 }
 
 std::string TfrmMain::SearchForWord() {
@@ -78,17 +86,25 @@ std::string TfrmMain::SearchForWord() {
 }
 
 void TfrmMain::FindWordClick() {
-    settings_.wordPath = SearchForWord();
+    const std::string found = SearchForWord();
+    ChangeSettings([&found](Settings& s) { s.wordPath = found; }, QStringLiteral("word processor"));
     UpdateMenuItems();
 }
 
+// The two choices are kept together: forcing one clears the other.
 void TfrmMain::ForceWordClick() {
     wordProcessor_ = quill10::ForceWordClick(settings_, wordProcessor_);
+    const bool word = settings_.forceWord, wordPad = settings_.forceWordPad;
+    ChangeSettings([=](Settings& s) { s.forceWord = word, s.forceWordPad = wordPad; },
+                   QStringLiteral("word processor choice"));
     UpdateMenuItems();
 }
 
 void TfrmMain::ForceWordPadClick() {
     wordProcessor_ = quill10::ForceWordPadClick(settings_, wordProcessor_);
+    const bool word = settings_.forceWord, wordPad = settings_.forceWordPad;
+    ChangeSettings([=](Settings& s) { s.forceWord = word, s.forceWordPad = wordPad; },
+                   QStringLiteral("word processor choice"));
     UpdateMenuItems();
 }
 

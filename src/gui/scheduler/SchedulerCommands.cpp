@@ -1,7 +1,7 @@
 // The main window's scheduler commands: the support scheduler window (menu
 // "S&upport Scheduler" and the tree item "Support Scheduler") and the two
 // interest settings (Options menu).  Each window is modal and freed when it
-// closes; the settings are written to the settings file at exit.  A changed
+// closes; a changed setting is written to the settings file at once.  A changed
 // setting works the case's table out again at once, so the table, its
 // printout and the scheduler never show figures of the old setting.
 #include "app/TfrmMain.h"
@@ -28,10 +28,15 @@ void TfrmMain::ChangeInterestSetting(QDialog& dialog, double Settings::*setting,
             RefreshSchedule(grid_, InterestSettings{settings_.defaultInterestRate, settings_.interestThreshold});
             return true;
         },
-        {}, [this, setting, before, after](bool undo) { settings_.*setting = undo ? before : after; });
+        {}, [this, setting, before, after, what](bool undo) {
+            const double value = undo ? before : after;
+            ChangeSettings([setting, value](Settings& s) { s.*setting = value; }, what.toLower());
+        });
+    ChangeSettings([setting, after](Settings& s) { s.*setting = after; }, what.toLower());
 }
 
 void TfrmMain::SupportSchedulerClick() {
+    FollowSettingsAndRecalculate();
     TfrmScheduler scheduler(*this);
     scheduler.exec();
 }
