@@ -851,24 +851,15 @@ TEST(SafeSave, ConcurrentSavesOfOneFileAllSucceed) {
     const std::string path = folder.File("same.q10");
     constexpr int kWriters = 8;
     constexpr int kSaves = 40;
-    std::vector<pid_t> children;
-    for (int writer = 0; writer < kWriters; ++writer) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            const std::string content(20000 + writer, static_cast<char>('a' + writer));
-            std::string error;
-            for (int save = 0; save < kSaves; ++save)
-                if (!SaveFileAtomically(path, content, error)) ::_exit(1);
-            ::_exit(0);
-        }
-        children.push_back(child);
-    }
-    for (pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
-    }
+    EXPECT_EQ(test::FailuresInProcesses(kWriters,
+                                  [&](int writer) {
+                                      const std::string content(20000 + writer, static_cast<char>('a' + writer));
+                                      std::string error;
+                                      for (int save = 0; save < kSaves; ++save)
+                                          if (!SaveFileAtomically(path, content, error)) return false;
+                                      return true;
+                                  }),
+              0);
     const std::string saved = ReadWholeFile(path);
     ASSERT_GE(saved.size(), 20000u);
     const size_t writer = saved.size() - 20000;

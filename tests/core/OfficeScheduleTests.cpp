@@ -297,26 +297,17 @@ TEST_F(InstalledForTheUser, AFailedSettingsWriteLeavesTheScheduleInUse) {
 TEST_F(InstalledForTheUser, ConcurrentInstallsAreEachWhole) {
     constexpr int kPrograms = 4;
     constexpr int kInstalls = 10;
-    std::vector<pid_t> children;
-    for (int program = 0; program < kPrograms; ++program) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            Settings mine;
-            for (int k = 0; k < kInstalls; ++k)
-                if (!InstallSchedule(settingsPath, defaults, Office(program * 100 + k), "P" + std::to_string(program),
-                                     "2024-01-01", mine)
-                         .empty())
-                    ::_exit(1);
-            ::_exit(0);
-        }
-        children.push_back(child);
-    }
-    for (pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "an install failed";
-    }
+    EXPECT_EQ(test::FailuresInProcesses(kPrograms,
+                                        [&](int program) {
+                                            Settings mine;
+                                            for (int k = 0; k < kInstalls; ++k)
+                                                if (!InstallSchedule(settingsPath, defaults, Office(program * 100 + k),
+                                                                     "P" + std::to_string(program), "2024-01-01", mine)
+                                                         .empty())
+                                                    return false;
+                                            return true;
+                                        }),
+              0);
     SupportTable table;
     const OfficeSchedule inUse = Now().schedule;
     table.SetPath(inUse.file);

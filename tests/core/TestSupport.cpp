@@ -3,7 +3,9 @@
 #include <atomic>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace quill10::test {
@@ -37,6 +39,21 @@ ScratchFolder::~ScratchFolder() {
 }
 
 std::string ProgramFolder() { return QUILL10_PROGRAM_DIR; }
+
+int FailuresInProcesses(int processes, const std::function<bool(int process)>& work) {
+    std::vector<pid_t> children;
+    for (int process = 0; process < processes; ++process) {
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(work(process) ? 0 : 1);
+        if (child > 0) children.push_back(child);
+    }
+    int failures = processes - static_cast<int>(children.size());
+    for (pid_t child : children) {
+        int status = 0;
+        if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0) ++failures;
+    }
+    return failures;
+}
 std::string TestDataFolder() { return QUILL10_TEST_DATA_DIR; }
 
 std::unique_ptr<TAnswer> NewStore(const std::string& fileName) {

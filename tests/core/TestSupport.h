@@ -3,6 +3,7 @@
 // fixed "today", a scratch folder, and an answer store whose environment
 // points at the installed table.txt.
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,10 @@ std::string TestDataFolder();
 
 // A new answer store whose environment finds table.txt in the program folder.
 std::unique_ptr<TAnswer> NewStore(const std::string& fileName = "case.q10");
+
+// Runs `work` in `processes` child processes at once (each told its number)
+// and returns how many of them failed (`work` returned false).
+int FailuresInProcesses(int processes, const std::function<bool(int process)>& work);
 
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& content);
