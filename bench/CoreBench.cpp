@@ -7,7 +7,7 @@
 
 #include "calc/CalcEnvironment.h"
 #include "calc/CheckReport.h"
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "files/Settings.h"
 #include "store/Answers.h"
 #include "store/Misc.h"

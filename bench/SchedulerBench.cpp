@@ -6,7 +6,7 @@
 
 #include "scheduler/ScheduleDates.h"
 #include "scheduler/Scheduler.h"
-#include "scheduler/SendSched.h"
+#include "print/SendSched.h"
 #include "scheduler/YearlySummary.h"
 
 namespace {

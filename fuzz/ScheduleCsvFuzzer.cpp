@@ -23,7 +23,7 @@
 #include "scheduler/ScheduleCsv.h"
 #include "scheduler/ScheduleDates.h"
 #include "scheduler/Scheduler.h"
-#include "scheduler/SendSched.h"
+#include "print/SendSched.h"
 #include "scheduler/YearlySummary.h"
 #include "store/Answers.h"
 #include "store/Misc.h"

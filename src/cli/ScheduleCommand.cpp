@@ -7,7 +7,7 @@
 #include "PrintCommand.h"
 #include "print/PrvwSend.h"
 #include "scheduler/Scheduler.h"
-#include "scheduler/SendSched.h"
+#include "print/SendSched.h"
 #include "scheduler/YearlySummary.h"
 #include "store/Misc.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "scheduler/Scheduler.h"
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 
 namespace quill10 {
 

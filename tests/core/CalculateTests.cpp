@@ -8,7 +8,7 @@
 #include "calc/SupportTable.h"
 #include "files/ClientFile.h"
 #include "store/CreateErrorStr.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 namespace {

@@ -20,8 +20,8 @@
 
 #include "TestSupport.h"
 #include "files/ClientFile.h"
-#include "files/FileAccess.h"
-#include "files/SafeSave.h"
+#include "platform/FileAccess.h"
+#include "platform/SafeSave.h"
 
 namespace quill10 {
 namespace {

@@ -6,7 +6,7 @@
 #include "TestSupport.h"
 #include "store/Misc.h"
 #include "store/Regional.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 namespace {

@@ -9,7 +9,7 @@
 #include "print/TemplateFiller.h"
 #include "scheduler/ScheduleDates.h"
 #include "scheduler/Scheduler.h"
-#include "scheduler/SendSched.h"
+#include "print/SendSched.h"
 
 namespace quill10 {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "TestSupport.h"
 #include "calc/CalcEnvironment.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10::test {
 

@@ -14,7 +14,7 @@
 #include "GuiTestSupport.h"
 #include "app/ProgramLauncher.h"
 #include "print/TfrmSelectedForms.h"
-#include "scheduler/SendSched.h"
+#include "print/SendSched.h"
 #include "store/Answers.h"
 
 using namespace quill10;

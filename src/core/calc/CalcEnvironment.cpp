@@ -1,5 +1,6 @@
 #include "calc/CalcEnvironment.h"
 
+#include "store/Answers.h"
 #include "store/Misc.h"
 
 namespace quill10 {
@@ -23,6 +24,13 @@ void CalcEnvironment::PointTableAtSchedule() {
         table_.SetIdentity(schedule_.name, schedule_.effective, schedule_.fingerprint);
     }
 }
+
+const std::shared_ptr<CalcEnvironment>& TAnswer::SharedEnvironment() const {
+    if (!environment_) environment_ = std::make_shared<CalcEnvironment>();
+    return environment_;
+}
+CalcEnvironment& TAnswer::Environment() { return *SharedEnvironment(); }
+const CalcEnvironment& TAnswer::Environment() const { return *SharedEnvironment(); }
 
 std::string CalcEnvironment::CheckReportPath() const {
     if (!reportPath.empty()) return reportPath;

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "calc/SupportTable.h"
-#include "files/Settings.h"
+#include "calc/OfficeSchedule.h"
 
 namespace quill10 {
 

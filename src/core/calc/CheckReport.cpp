@@ -1,8 +1,8 @@
 #include "calc/CheckReport.h"
 
-#include "files/SafeSave.h"
+#include "platform/SafeSave.h"
 #include "store/Misc.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

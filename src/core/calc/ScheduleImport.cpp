@@ -6,11 +6,11 @@
 #include <chrono>
 #include <optional>
 
-#include "files/ExternalProgram.h"
-#include "files/FileAccess.h"
+#include "platform/ExternalProgram.h"
+#include "platform/FileAccess.h"
 #include "store/DelimitedText.h"
 #include "store/Misc.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

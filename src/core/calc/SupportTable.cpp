@@ -8,10 +8,10 @@
 #include <string_view>
 #include <system_error>
 
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "store/Misc.h"
 #include "store/Regional.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

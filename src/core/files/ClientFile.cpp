@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <utility>
 
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "store/Misc.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

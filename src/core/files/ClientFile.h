@@ -17,8 +17,8 @@
 #include <string>
 #include <string_view>
 
-#include "files/SafeSave.h"
-#include "scheduler/SchedulerGrid.h"
+#include "platform/SafeSave.h"
+#include "store/SchedulerGrid.h"
 #include "store/Answers.h"
 
 namespace quill10 {

@@ -4,7 +4,7 @@
 
 #include "calc/CalcEnvironment.h"
 #include "calc/Worksheets.h"
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "store/Misc.h"
 
 namespace quill10 {

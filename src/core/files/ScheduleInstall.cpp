@@ -10,8 +10,8 @@
 #include <system_error>
 
 #include "calc/ScheduleImport.h"
-#include "files/FileAccess.h"
-#include "files/SafeSave.h"
+#include "platform/FileAccess.h"
+#include "platform/SafeSave.h"
 #include "store/Misc.h"
 #include "store/Regional.h"
 

@@ -16,10 +16,10 @@
 #include <unistd.h>
 #endif
 
-#include "files/FileAccess.h"
-#include "files/SafeSave.h"
+#include "platform/FileAccess.h"
+#include "platform/SafeSave.h"
 #include "store/Misc.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

@@ -9,6 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/OfficeSchedule.h"
+#include "help/HelpTopics.h"
+
 namespace quill10 {
 
 inline constexpr const char* kSettingsFileName = "quill10.ini";
@@ -28,22 +31,6 @@ struct Folders {
     std::string settings;     // where quill10.ini is written
 };
 
-// An office's own support schedule, as it was installed: the file, and the
-// name and effective date ("YYYY-MM-DD") the office gave it.  No file: the
-// schedule installed with the program (table.txt in the program folder).
-// The fingerprint ("ABCD-1234") recorded with it is the schedule's own: a
-// file whose rows no longer have it is refused.  Files installed by an
-// earlier version have none recorded.
-struct OfficeSchedule {
-    std::string file;
-    std::string name;
-    std::string effective;
-    std::string fingerprint;
-    bool operator==(const OfficeSchedule&) const = default;
-};
-
-// The instructional videos of the Help menu.
-inline constexpr size_t kInstructionalVideoCount = 6;
 
 struct Settings {
     Folders folders;

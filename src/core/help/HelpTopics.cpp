@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "files/Settings.h"
 
 namespace quill10 {
 namespace {

@@ -4,6 +4,7 @@
 // pages are installed with the program in its "help" folder, whose layout
 // mirrors the site's "/help/" folder, so a page path names both the
 // installed page and its address on an office's own help site.
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,7 +38,9 @@ struct SpecificLineHelp {
 std::span<const SpecificLineHelp> SpecificLineHelpItems();
 
 // The instructional videos, by Tag 3 .. 8: caption and the name of the
-// installed video file in the help folder's "videos" folder.
+// installed video file in the help folder's "videos" folder.  An office may
+// give each a web address in the settings.
+inline constexpr size_t kInstructionalVideoCount = 6;
 struct InstructionalVideo {
     int tag;
     const char* caption;

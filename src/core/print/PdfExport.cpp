@@ -12,9 +12,9 @@
 
 #include <unistd.h>
 
-#include "files/ExternalProgram.h"
-#include "files/FileAccess.h"
-#include "files/SafeSave.h"
+#include "platform/ExternalProgram.h"
+#include "platform/FileAccess.h"
+#include "platform/SafeSave.h"
 
 namespace quill10 {
 

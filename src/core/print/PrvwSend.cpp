@@ -7,11 +7,11 @@
 #include <system_error>
 
 #include "calc/CalcEnvironment.h"
-#include "files/SafeSave.h"
+#include "platform/SafeSave.h"
 #include "print/RtfText.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

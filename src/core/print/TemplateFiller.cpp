@@ -14,7 +14,7 @@
 #include "print/RtfText.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

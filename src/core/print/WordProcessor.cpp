@@ -5,7 +5,7 @@
 #include <regex>
 #include <system_error>
 
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "files/Settings.h"
 #include "print/PdfExport.h"
 #include "print/TemplateFiller.h"

@@ -9,7 +9,7 @@
 
 #include "scheduler/InterestRates.h"
 #include "scheduler/ScheduleAmounts.h"
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 #include "store/Regional.h"
 
 namespace quill10 {

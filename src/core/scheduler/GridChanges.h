@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 
 namespace quill10 {
 

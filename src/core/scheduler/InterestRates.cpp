@@ -9,7 +9,7 @@
 #include "scheduler/ScheduleAmounts.h"
 #include "scheduler/ScheduleDates.h"
 #include "store/Misc.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

@@ -5,7 +5,7 @@
 
 #include "store/Misc.h"
 #include "store/Regional.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

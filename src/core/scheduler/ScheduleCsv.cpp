@@ -8,7 +8,7 @@
 #include "scheduler/Scheduler.h"
 #include "store/DelimitedText.h"
 #include "store/Misc.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

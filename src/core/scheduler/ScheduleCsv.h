@@ -26,7 +26,7 @@
 #include <string_view>
 #include <vector>
 
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 
 namespace quill10 {
 

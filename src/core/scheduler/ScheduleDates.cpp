@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "store/Misc.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "scheduler/ScheduleAmounts.h"
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 
 namespace quill10 {
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "scheduler/ScheduleAmounts.h"
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 
 namespace quill10 {
 

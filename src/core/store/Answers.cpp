@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "calc/CalcEnvironment.h"
 
 namespace quill10 {
 
@@ -66,7 +65,7 @@ int LastSlot(int page) {
 TAnswer::TAnswer(std::shared_ptr<CalcEnvironment> environment)
     : PAnsw(std::make_unique<RAnswer>()),
       ProgramName(kProgramName),
-      environment_(environment ? std::move(environment) : std::make_shared<CalcEnvironment>()) {
+      environment_(std::move(environment)) {
     for (int page = 0; page < kPageCount; ++page) PAnsw->Page[page].resize(static_cast<size_t>(SlotCountOf(page)));
     SharedObligor = 0;
     WriteDefaults();

@@ -59,8 +59,8 @@ class TAnswer {
 public:
     // Builds the whole store with its defaults.  The environment carries
     // what the calculation needs from outside the store (the current file
-    // name, the folders, the support table, the screen refresh); a store
-    // made without one gets a default environment of its own.
+    // name, the folders, the support table, the screen refresh); the store
+    // only holds it.
     explicit TAnswer(std::shared_ptr<CalcEnvironment> environment = nullptr);
     ~TAnswer();
     TAnswer(const TAnswer&) = delete;
@@ -93,9 +93,11 @@ public:
                                  bool soleWorksheet, double qualifyingExpenses, double spouseEarnedIncome,
                                  double earnedIncome, double adjustedGrossIncome);
 
-    CalcEnvironment& Environment() { return *environment_; }
-    const CalcEnvironment& Environment() const { return *environment_; }
-    const std::shared_ptr<CalcEnvironment>& SharedEnvironment() const { return environment_; }
+    // The environment of the store's calculations; a store made without one
+    // gets one of its own when it is first asked for (the calculation makes it).
+    CalcEnvironment& Environment();
+    const CalcEnvironment& Environment() const;
+    const std::shared_ptr<CalcEnvironment>& SharedEnvironment() const;
 
     // ---- Calculation state (not saved) ----
     bool CalcFlag = false;
@@ -121,7 +123,7 @@ public:
 
 private:
     void WriteDefaults();
-    std::shared_ptr<CalcEnvironment> environment_;
+    mutable std::shared_ptr<CalcEnvironment> environment_;
     SlotWriteLog* writeLog_ = nullptr;
 };
 

@@ -17,7 +17,7 @@
 #include "app/TfrmCompare.h"
 #include "app/TfrmMain.h"
 #include "calc/CalcEnvironment.h"
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "files/NewCase.h"
 #include "scenarios/ScenarioComparison.h"
 #include "screen/ControlBinding.h"

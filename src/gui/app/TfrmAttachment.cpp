@@ -9,7 +9,7 @@
 #include "calc/CalcEnvironment.h"
 #include "calc/SupportTable.h"
 #include "store/Answers.h"
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10::gui {
 

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/UserPrompts.h"
-#include "files/SafeSave.h"
+#include "platform/SafeSave.h"
 
 namespace quill10::gui {
 

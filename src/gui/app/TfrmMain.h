@@ -17,11 +17,11 @@
 #include "app/UserPrompts.h"
 #include "calc/Headlines.h"
 #include "calc/ScheduleImport.h"
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "files/Settings.h"
 #include "print/PrvwSend.h"
 #include "print/WordProcessor.h"
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 #include "store/AnswerChanges.h"
 
 class QAction;

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <cstdio>
 
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace quill10::gui {
 

@@ -13,7 +13,7 @@
 #include "app/GuiSupport.h"
 #include "app/TfrmMain.h"
 #include "app/UserPrompts.h"
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "files/ProgramFolder.h"
 #include "store/Answers.h"
 #include "store/Misc.h"

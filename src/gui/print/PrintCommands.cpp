@@ -16,7 +16,7 @@
 #include "help/HelpTopics.h"
 #include "print/PdfExport.h"
 #include "print/TfrmSelectedForms.h"
-#include "scheduler/SendSched.h"
+#include "print/SendSched.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 

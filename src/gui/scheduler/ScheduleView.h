@@ -10,7 +10,7 @@
 #include <QStyledItemDelegate>
 #include <array>
 
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 
 namespace quill10::gui {
 

@@ -15,7 +15,7 @@
 #include <optional>
 
 #include "scheduler/Scheduler.h"
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 
 class QLineEdit;
 class QMenu;

@@ -1,4 +1,4 @@
-#include "store/TextEncoding.h"
+#include "platform/TextEncoding.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "files/ExternalProgram.h"
+#include "platform/ExternalProgram.h"
 
 #include <cerrno>
 #include <csignal>
@@ -14,7 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 
 extern char** environ;
 

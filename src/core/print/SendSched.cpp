@@ -1,4 +1,4 @@
-#include "scheduler/SendSched.h"
+#include "print/SendSched.h"
 
 #include <algorithm>
 

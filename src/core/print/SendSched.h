@@ -18,7 +18,7 @@
 
 #include "print/PrvwSend.h"
 #include "scheduler/Scheduler.h"
-#include "scheduler/SchedulerGrid.h"
+#include "store/SchedulerGrid.h"
 
 namespace quill10 {
 

@@ -1,4 +1,4 @@
-#include "files/SafeSave.h"
+#include "platform/SafeSave.h"
 
 #include <algorithm>
 #include <cerrno>

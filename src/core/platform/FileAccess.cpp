@@ -1,4 +1,4 @@
-#include "files/FileAccess.h"
+#include "platform/FileAccess.h"
 
 #include <cerrno>
 #include <cstdio>
