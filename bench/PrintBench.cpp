@@ -10,12 +10,36 @@
 
 #include "calc/CalcEnvironment.h"
 #include "files/ClientFile.h"
+#include "print/PdfExport.h"
 #include "print/PrvwSend.h"
 #include "store/Answers.h"
 
 namespace {
 
 using namespace quill10;
+
+// The calculated sample case and its twelve-page print document.
+struct TwelvePages {
+    std::unique_ptr<TAnswer> answers;
+    PrintDocument document;
+    std::string problem;
+};
+
+TwelvePages SampleTwelvePages() {
+    TwelvePages result;
+    auto environment = std::make_shared<CalcEnvironment>();
+    environment->SetProgramFolder(QUILL10_PROGRAM_DIR);
+    std::optional<ClientFileContents> contents =
+        ReadClientFile(std::string(QUILL10_PROGRAM_DIR) + "/samples/shared-deviation.q10", environment, result.problem);
+    if (!contents) return result;
+    contents->answers->Calculate();
+    const std::filesystem::path program(QUILL10_PROGRAM_DIR);
+    const TemplateFolders folders{(program / "RTF").string(), (program / "DAT").string()};
+    FillState fill;
+    result.document = AssemblePrintDocument(*contents->answers, folders, fill, {1, 2, 3, 4, 5, 6, 18, 19, 20, 21, 22, 23});
+    result.answers = std::move(contents->answers);
+    return result;
+}
 
 void AssembleTwelvePages(benchmark::State& state) {
     auto environment = std::make_shared<CalcEnvironment>();
@@ -42,5 +66,39 @@ void AssembleTwelvePages(benchmark::State& state) {
     state.counters["document bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(AssembleTwelvePages)->Unit(benchmark::kMillisecond);
+
+// A twelve-page PDF as the first of a session: LibreOffice is started for it
+// (and stopped after it).
+void FirstPdfOfASession(benchmark::State& state) {
+    const TwelvePages pages = SampleTwelvePages();
+    const std::string target = (std::filesystem::temp_directory_path() / "quill10-bench-first.pdf").string();
+    for (auto _ : state) {
+        PdfConverter converter(QUILL10_PROGRAM_DIR);
+        const std::string result = converter.Convert({{SendFileBytes(pages.document.text), target}}).front();
+        if (!result.empty()) state.SkipWithError(result.c_str());
+    }
+    std::filesystem::remove(target);
+}
+BENCHMARK(FirstPdfOfASession)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly();
+
+// Later twelve-page PDFs of a session, handed to the LibreOffice kept
+// running (as Save as PDF does in the window).
+void LaterPdfOfASession(benchmark::State& state) {
+    const TwelvePages pages = SampleTwelvePages();
+    const std::string target = (std::filesystem::temp_directory_path() / "quill10-bench-later.pdf").string();
+    PdfConverter converter(QUILL10_PROGRAM_DIR);
+    const std::string rtf = SendFileBytes(pages.document.text);
+    if (const std::string first = converter.Convert({{rtf, target}}).front(); !first.empty()) {
+        state.SkipWithError(first.c_str());
+        return;
+    }
+    for (auto _ : state) {
+        const std::string result = converter.Convert({{rtf, target}}).front();
+        if (!result.empty()) state.SkipWithError(result.c_str());
+    }
+    state.counters["kept running"] = converter.Running() ? 1 : 0;
+    std::filesystem::remove(target);
+}
+BENCHMARK(LaterPdfOfASession)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly();
 
 }  // namespace

@@ -22,11 +22,36 @@ std::optional<std::vector<int>> PrintPagesOf(const std::string& list, std::strin
     return AssemblyOrder(selection);
 }
 
-int PrintCase(TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
-              const std::string& output, std::ostream& messages) {
+PrintDocument CaseDocument(TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages) {
     const std::filesystem::path folder(programFolder);
     const TemplateFolders folders{(folder / "RTF").string(), (folder / "DAT").string()};
-    return WritePrintDocument(AssemblePrintDocument(answers, folders, ProgramFillState(), pages), output, messages);
+    return AssemblePrintDocument(answers, folders, ProgramFillState(), pages);
+}
+
+int PrintCase(TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
+              const std::string& output, std::ostream& messages) {
+    return WritePrintDocument(CaseDocument(answers, programFolder, pages), output, messages);
+}
+
+bool NamesFolder(const std::string& output) {
+    std::error_code ec;
+    return output.ends_with('/') || std::filesystem::is_directory(output, ec);
+}
+
+std::optional<std::vector<std::string>> PdfTargetsIn(const std::string& folder, const std::vector<std::string>& inputs,
+                                                     std::string& error) {
+    std::vector<std::string> targets;
+    for (size_t k = 0; k < inputs.size(); ++k) {
+        const std::string name = std::filesystem::path(inputs[k]).stem().string() + ".pdf";
+        targets.push_back((std::filesystem::path(folder) / name).string());
+        for (size_t earlier = 0; earlier < k; ++earlier)
+            if (UpperCase(targets[earlier]) == UpperCase(targets[k])) {
+                error = inputs[earlier] + " and " + inputs[k] + " would both be printed to " + targets[k] +
+                        "; print them into separate folders";
+                return std::nullopt;
+            }
+    }
+    return targets;
 }
 
 int WritePrintDocument(const PrintDocument& document, const std::string& output, std::ostream& messages) {

@@ -29,6 +29,19 @@ std::optional<std::vector<int>> PrintPagesOf(const std::string& list, std::strin
 int PrintCase(TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
               const std::string& output, std::ostream& messages);
 
+// The print document of a calculated case's template pages, filled with the
+// templates of the program folder.
+PrintDocument CaseDocument(TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages);
+
+// A folder named as the output of print: it ends with "/" or is a folder.
+bool NamesFolder(const std::string& output);
+
+// The PDF each case of `inputs` is printed to in `folder`: the case's name
+// with ".pdf".  Nothing, with the reason, when two cases would be printed
+// to one file.
+std::optional<std::vector<std::string>> PdfTargetsIn(const std::string& folder, const std::vector<std::string>& inputs,
+                                                     std::string& error);
+
 // Writes an assembled print document to `output` as PrintCase does, with
 // its problems reported on `messages`; the same exit status.
 int WritePrintDocument(const PrintDocument& document, const std::string& output, std::ostream& messages);

@@ -2,6 +2,7 @@
 //
 //   quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]
 //   quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]
+//   quill10-cli print A.q10 B.q10 ... --pages LIST -o OUTDIR/ [--today YYYY-MM-DD]
 //   quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
 //   quill10-cli schedule IN.q10 [--csv OUT.csv]
@@ -26,6 +27,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include "PrintCommand.h"
 #include "ScheduleCommand.h"
 #include "TableCommand.h"
@@ -42,6 +45,8 @@
 #include "scheduler/ScheduleCsv.h"
 #include "scenarios/ScenarioComparison.h"
 #include "files/Settings.h"
+#include "print/PdfExport.h"
+#include "print/PrvwSend.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 #include "store/Regional.h"
@@ -54,6 +59,7 @@ constexpr const char* kUsage =
     "usage:\n"
     "  quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]\n"
     "  quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]\n"
+    "  quill10-cli print A.q10 B.q10 ... --pages LIST -o OUTDIR/ [--today YYYY-MM-DD]\n"
     "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]\n"
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
     "  quill10-cli schedule IN.q10 [--csv OUT.csv]\n"
@@ -252,25 +258,76 @@ int RunImport(const Arguments& args, const Installation& installation) {
     return 0;
 }
 
+// Prints each case into the folder as CASE.pdf, converting all of them with
+// one LibreOffice; a case that cannot be printed is named and the others
+// are written (exit status 1).  On a terminal each case gets a progress line.
+int RunPrintToFolder(const Arguments& args, const Installation& installation, const std::string& folder,
+                     const std::vector<int>& pages) {
+    std::string error;
+    const std::optional<std::vector<std::string>> targets = PdfTargetsIn(folder, args.files, error);
+    if (!targets) throw UsageError(error);
+    for (const std::string& target : *targets) RefuseOutputOverInput(args, "-o", target);
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec) throw FileError("cannot create the folder " + folder + ": " + ec.message());
+    int status = 0;
+    std::vector<PdfJob> jobs;
+    std::vector<size_t> caseOfJob;
+    for (size_t k = 0; k < args.files.size(); ++k) {
+        try {
+            ClientFileContents contents = ReadCase(args.files[k], installation);
+            CalculateOrFail(*contents.answers);
+            const PrintDocument document = CaseDocument(*contents.answers, installation.programFolder, pages);
+            for (const std::string& problem : document.problems) std::cerr << "quill10-cli: " << problem << '\n';
+            if (!document.problems.empty() || document.pages.empty())
+                throw FileError("the print document of " + args.files[k] + " could not be made whole, so " +
+                                (*targets)[k] + " was not written");
+            jobs.push_back({SendFileBytes(document.text), (*targets)[k]});
+            caseOfJob.push_back(k);
+        } catch (const FileError& failure) {
+            std::cerr << "quill10-cli: " << failure.what() << '\n';
+            status = 1;
+        }
+    }
+    const bool terminal = ::isatty(STDERR_FILENO);
+    PdfConverter converter(installation.programFolder);
+    converter.Convert(jobs, [&](size_t job, const std::string& result) {
+        const std::string& target = jobs[job].target;
+        if (!result.empty()) {
+            std::cerr << "quill10-cli: cannot write " << target << " (" << args.files[caseOfJob[job]] << "): " << result
+                      << '\n';
+            status = 1;
+        } else if (terminal) {
+            std::cerr << "[" << job + 1 << "/" << jobs.size() << "] " << args.files[caseOfJob[job]] << " -> " << target
+                      << '\n';
+        }
+    });
+    return status;
+}
+
 // The print document of the listed template pages ("1-6,18-23"), in the
-// fixed order of assembly, as RTF or (through LibreOffice) as PDF.
+// fixed order of assembly, as RTF or (through LibreOffice) as PDF; several
+// cases, or an output folder, print each case to FOLDER/CASE.pdf.
 int RunPrint(const Arguments& args, const Installation& installation) {
-    const std::string input = TheOnlyInput(args);
+    if (args.files.empty()) throw UsageError("print takes the client files to print");
     const std::optional<std::string> output = Option(args, "-o");
     const std::optional<std::string> list = Option(args, "--pages");
-    if (!output || !list) throw UsageError("print needs --pages LIST and -o OUT.rtf or OUT.pdf");
-    if (!PrintFormatOf(*output)) throw UsageError("print writes OUT.rtf or OUT.pdf, not " + *output);
-    RefuseOutputOverInput(args, "-o", *output);
+    if (!output || !list) throw UsageError("print needs --pages LIST and -o OUT.rtf, OUT.pdf or a folder");
+    const bool toFolder = args.files.size() > 1 || NamesFolder(*output);
+    if (!toFolder && !PrintFormatOf(*output)) throw UsageError("print writes OUT.rtf or OUT.pdf, not " + *output);
+    if (!toFolder) RefuseOutputOverInput(args, "-o", *output);
     if (NamesSchedulerPage(*list)) {
         if (*list != "32") throw UsageError("page 32, the support scheduler, is printed on its own: --pages 32");
-        ClientFileContents contents = ReadCase(input, installation);
+        if (toFolder) throw UsageError("the support scheduler is printed one case at a time, to OUT.rtf or OUT.pdf");
+        ClientFileContents contents = ReadCase(args.files.front(), installation);
         return PrintSchedule(*contents.answers, contents.grid, InterestOf(installation.settings),
-                             installation.programFolder, input, *output, std::cerr);
+                             installation.programFolder, args.files.front(), *output, std::cerr);
     }
     std::string error;
     const std::optional<std::vector<int>> pages = PrintPagesOf(*list, error);
     if (!pages) throw UsageError(error);
-    ClientFileContents contents = ReadCase(input, installation);
+    if (toFolder) return RunPrintToFolder(args, installation, *output, *pages);
+    ClientFileContents contents = ReadCase(args.files.front(), installation);
     CalculateOrFail(*contents.answers);
     return PrintCase(*contents.answers, installation.programFolder, *pages, *output, std::cerr);
 }

@@ -174,6 +174,36 @@ TEST_F(PrintCommandTest, TwelvePagesConvertedByLibreOfficeShowTheCase) {
     }
 }
 
+// Several cases print into a folder, each to CASE.pdf, in one LibreOffice:
+// a case that cannot be read is named and the others are written.
+TEST_F(PrintCommandTest, SeveralCasesPrintIntoAFolder) {
+    fs::copy_file(Sample("sole-father-pays.q10"), folder / "smith.q10");
+    fs::copy_file(Sample("split.q10"), folder / "jones.q10");
+    WriteFile(folder / "broken.q10", "QUILL10\r\nnot a version\r\n");
+    const CliRun run = RunCli("print " + Out("smith.q10") + " " + Out("broken.q10") + " " + Out("jones.q10") +
+                              " --pages 1-6,18-23 -o " + Out("filed/"));
+    EXPECT_EQ(run.status, 1) << run.output;
+    EXPECT_NE(run.output.find("broken.q10"), std::string::npos) << run.output;
+    for (const char* written : {"filed/smith.pdf", "filed/jones.pdf"}) {
+        const CliRun info = RunProgram("pdfinfo", Out(written));
+        ASSERT_EQ(info.status, 0) << written << ": " << info.output;
+        EXPECT_NE(info.output.find("Pages:"), std::string::npos) << info.output;
+    }
+    EXPECT_FALSE(fs::exists(folder / "filed/broken.pdf"));
+
+    // Two cases of one name would share a PDF; a PDF is never one of the cases.
+    fs::create_directories(folder / "other");
+    fs::copy_file(Sample("split.q10"), folder / "other/smith.q10");
+    const CliRun clash = RunCli("print " + Out("smith.q10") + " " + Out("other/smith.q10") + " --pages 1 -o " +
+                                Out("filed/"));
+    EXPECT_EQ(clash.status, 2) << clash.output;
+    EXPECT_NE(clash.output.find("would both be printed to"), std::string::npos) << clash.output;
+    fs::copy_file(Sample("split.q10"), folder / "case.pdf");
+    const CliRun overInput = RunCli("print " + Out("case.pdf") + " " + Out("jones.q10") + " --pages 1 -o " +
+                                    folder.string());
+    EXPECT_EQ(overInput.status, 2) << overInput.output;
+}
+
 // The signature block: each typed name prints on the line right under its
 // own signature rule, and a blank line stands between it and the next
 // caption, so no name reads against another party's line.

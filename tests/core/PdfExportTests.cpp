@@ -42,8 +42,10 @@ protected:
         savedPath = path ? path : "";
         std::filesystem::create_directories(folder.File("bin"));
         test::WriteWholeFile(folder.File("bin/soffice"),
-                             "#!/bin/sh\nwhile [ $# -gt 0 ]; do\n  [ \"$1\" = --outdir ] && out=\"$2\"\n  shift\ndone\n"
-                             "cat \"$(dirname \"$0\")/writes\" > \"$out/worksheet.pdf\"\nexit 0\n");
+                             "#!/bin/sh\nwrites=\"$(dirname \"$0\")/writes\"\nwhile [ $# -gt 0 ]; do\n"
+                             "  [ \"$1\" = --outdir ] && out=\"$2\"\n"
+                             "  case \"$1\" in *.rtf) cat \"$writes\" > \"$out/$(basename \"$1\" .rtf).pdf\";; esac\n"
+                             "  shift\ndone\nexit 0\n");
         std::filesystem::permissions(folder.File("bin/soffice"), std::filesystem::perms::owner_all);
         ::setenv("PATH", (folder.File("bin") + ":" + savedPath).c_str(), 1);
     }

@@ -35,6 +35,7 @@ TEST(WordProcessorChoice, AtStartUp) {
         {"found by the search: forced from now on", false, false, false, "/opt/lo/program/soffice", WordProcessor::Word, true},
         {"absent and not found", false, false, false, "", WordProcessor::WordPad, false},
         {"Force WordPad beats a present Word", true, false, true, "-", WordProcessor::WordPad, false},
+        {"Force WordPad: nothing to look for", false, false, true, "-", WordProcessor::WordPad, false},
     };
     for (const auto& c : cases) {
         Settings settings;
@@ -42,6 +43,7 @@ TEST(WordProcessorChoice, AtStartUp) {
         settings.forceWordPad = c.forceWordPad;
         const auto find = c.found == "-" ? std::function<std::string()>(NoSearchExpected)
                                          : std::function<std::string()>([&] { return c.found; });
+        EXPECT_EQ(NeedsWordSearch(settings, c.present), c.found != "-") << c.what;
         EXPECT_EQ(StartUpChoice(settings, c.present, find), c.expected) << c.what;
         EXPECT_EQ(settings.forceWord, c.forcedAfter) << c.what;
         if (c.found != "-") {
@@ -93,9 +95,20 @@ TEST_F(FindWordTest, SearchesTheSecondRootWhenTheFirstHasNothing) {
     fs::create_directory_symlink(root_ / "opt", root_ / "opt/other/loop");  // a folder loop is not followed
     std::vector<int> steps;
     const std::string found = FindWordProgram({(root_ / "usr").string(), (root_ / "opt").string()},
-                                              [&](int step) { if (step >= 0) steps.push_back(step); });
+                                              [&](int step) {
+                                                  if (step >= 0) steps.push_back(step);
+                                                  return true;
+                                              });
     EXPECT_EQ(found, (root_ / "opt/office/program/SOFFICE").string());
     EXPECT_EQ(steps, (std::vector<int>{5, 50, 100}));
+}
+
+TEST_F(FindWordTest, StopsWhenTheProgressSaysSo) {
+    fs::create_directories(root_ / "usr/many");
+    for (int k = 0; k < 1200; ++k) Touch("usr/many/" + std::to_string(k));
+    int asked = 0;
+    EXPECT_EQ(FindWordProgram({(root_ / "usr").string()}, [&](int) { return ++asked < 2; }), "");
+    EXPECT_EQ(asked, 2);  // the start and the first repaint, then no more (four when it runs to the end)
 }
 
 TEST_F(FindWordTest, FindsNothingInFoldersWithoutIt) {

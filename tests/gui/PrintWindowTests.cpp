@@ -7,14 +7,17 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QLabel>
 #include <QUrl>
 #include <QtTest>
+#include <future>
 #include <filesystem>
 
 #include "GuiTestSupport.h"
 #include "app/ProgramLauncher.h"
 #include "print/TfrmSelectedForms.h"
 #include "print/SendSched.h"
+#include "files/Settings.h"
 #include "store/Answers.h"
 
 using namespace quill10;
@@ -279,7 +282,7 @@ private slots:
 
         // Found only by the search: Word, forced from now on, the menu says FOUND.
         window->ChooseWordProcessor({{}, {(places.path() + "/usr").toStdString(), (places.path() + "/opt").toStdString()}});
-        window->UpdateMenuItems();
+        QTRY_VERIFY(!window->WordSearchRunning());  // searched in the background
         QVERIFY(window->CurrentWordProcessor() == WordProcessor::Word);
         QVERIFY(window->ForceWordAction()->isChecked());
         QCOMPARE(window->FindWordAction()->text(), QStringLiteral("Fi&nd Word: FOUND"));
@@ -303,6 +306,44 @@ private slots:
         window->ForceWordPadAction()->trigger();
         window->ChooseWordProcessor({{writer.toStdString()}, {}});
         QVERIFY(window->CurrentWordProcessor() == WordProcessor::WordPad);
+    }
+
+    // Start-up never waits for the word-processor search: the case is on
+    // screen and takes entries while a (slow) search runs; what it finds is
+    // kept in the settings file at once, for the next start.
+    void theCaseIsShownBeforeTheWordSearchEnds() {
+        auto gate = std::make_shared<std::promise<void>>();
+        std::shared_future<void> released = gate->get_future().share();
+        const std::string writer = (home->Path() + "/office/program/soffice").toStdString();
+        TfrmMain::SetWordSearch([released, writer](const std::vector<std::string>&, const SearchProgress& progress) {
+            progress(5);
+            released.wait();
+            return writer;
+        });
+        TfrmMain::SetStartUpWordPlaces({{}, {"/a/slow/root"}});
+        ScriptedPrompts answers;
+        auto started = std::make_unique<TfrmMain>(ProgramFolder(), &answers);
+        started->SetLauncher(std::make_unique<RecordingLauncher>());
+        started->show();
+        started->StartUp({CopySample(*home, QStringLiteral("shown.q10"), QStringLiteral("sole-father-pays.q10"))}, false);
+        TfrmMain::SetWordSearch({});
+        TfrmMain::SetStartUpWordPlaces({});
+
+        QVERIFY(started->WordSearchRunning());
+        QCOMPARE(started->CurrentFileName(), home->Path() + "/shown.q10");
+        QCOMPARE(started->CurrentPage(), 0);
+        QTRY_VERIFY(started->findChild<QLabel*>(QStringLiteral("lblWordSearch"))->text().contains(
+            QStringLiteral("Looking for LibreOffice Writer")));
+        QVERIFY(started->CurrentWordProcessor() == WordProcessor::WordPad);
+
+        gate->set_value();
+        QTRY_VERIFY(!started->WordSearchRunning());
+        QVERIFY(started->CurrentWordProcessor() == WordProcessor::Word);
+        const Settings defaults = started->CurrentSettings();
+        const Settings kept = ReadSettingsNow(SettingsFilePath(defaults), defaults);
+        QCOMPARE(kept.wordPath, writer);
+        QVERIFY(kept.forceWord);
+        started->SetModified(false);
     }
 
     // A damaged template stops the job: the message names the file and the

@@ -23,6 +23,36 @@ std::optional<std::string> FindOnPath(std::initializer_list<const char*> names);
 std::optional<int> RunProgram(const std::vector<std::string>& arguments, const std::string& log,
                               std::chrono::seconds limit, std::string& error);
 
+// A program kept running to take requests: a line written to its standard
+// input, a line read back from its standard output (its standard error goes
+// to `log`).  It runs in a process group of its own, which Stop ends whole
+// (also when the object goes).
+class PipedProgram {
+public:
+    PipedProgram() = default;
+    ~PipedProgram() { Stop(); }
+    PipedProgram(const PipedProgram&) = delete;
+    PipedProgram& operator=(const PipedProgram&) = delete;
+
+    // False with `error` saying why when it cannot be started.
+    bool Start(const std::vector<std::string>& arguments, const std::string& log, std::string& error);
+    bool Running();
+    // False when the program no longer reads (it has ended).
+    bool WriteLine(const std::string& line);
+    // The next line it writes, without its line end; nothing when it ends
+    // or writes nothing within `limit`.
+    std::optional<std::string> ReadLine(std::chrono::milliseconds limit);
+    // Closes its input, gives it `grace` to end by itself, then stops the
+    // whole group.
+    void Stop(std::chrono::milliseconds grace = std::chrono::milliseconds(3000));
+
+private:
+    int pid_ = -1;
+    int input_ = -1;
+    int output_ = -1;
+    std::string pending_;  // read, not yet handed out
+};
+
 // A private folder (mode 0700) in the system's temporary folder for a
 // program's files, removed with everything in it when it goes.
 class TemporaryFolder {

@@ -88,43 +88,160 @@ std::optional<std::string> FindSoffice() {
     return std::nullopt;
 }
 
-bool ConvertRtfToPdf(const std::string& rtf, const std::string& pdfPath, std::string& error,
-                     std::chrono::seconds limit) {
-    std::optional<std::string> soffice = FindSoffice();
-    if (!soffice) {
-        error = std::string("LibreOffice, which writes the PDF, is not installed: install the Debian package ") +
-                kLibreOfficePackage + " (apt-get install " + kLibreOfficePackage + "), or save the print document as RTF instead";
-        return false;
-    }
-    TemporaryFolder work;
-    if (work.Path().empty()) {
-        error = std::string("cannot create a temporary folder for the conversion: ") + std::strerror(errno);
-        return false;
-    }
-    const fs::path input = work.Path() / "worksheet.rtf";
-    const fs::path converted = work.Path() / "worksheet.pdf";
-    const fs::path log = work.Path() / "soffice.log";
-    if (!SaveFileAtomically(input.string(), rtf, error)) return false;
-    const std::optional<int> status =
-        RunProgram({*soffice, "-env:UserInstallation=" + FileUrl(work.Path() / "profile"), "--headless", "--norestore",
-                    "--nologo", "--nolockcheck", "--convert-to", "pdf", "--outdir", work.Path().string(), input.string()},
-                   log.string(), limit, error);
-    if (!status) {
-        error = "LibreOffice did not write the PDF: " + error;
-        return false;
-    }
+namespace {
+
+std::string NotInstalled() {
+    return std::string("LibreOffice, which writes the PDF, is not installed: install the Debian package ") +
+           kLibreOfficePackage + " (apt-get install " + kLibreOfficePackage +
+           "), or save the print document as RTF instead";
+}
+
+// Checks what LibreOffice wrote at `converted` and puts it at `target`; ""
+// or why not.
+std::string TakeConverted(const fs::path& converted, const std::string& target, const std::string& soffice) {
     std::optional<std::string> pdf = ReadAll(converted);
-    if (*status != 0 || !pdf || pdf->empty()) {
-        error = "LibreOffice could not convert the document to PDF (exit status " + std::to_string(*status) + ")";
-        const std::string said = LastLinesOf(log.string());
-        if (!said.empty()) error += ": " + said;
+    if (!pdf || pdf->empty()) return "LibreOffice wrote no PDF";
+    if (const std::string damage = PdfDamage(*pdf); !damage.empty())
+        return "LibreOffice (" + soffice + ") reported success but wrote no usable PDF: " + damage;
+    std::string error;
+    if (!SaveFileAtomically(target, *pdf, error)) return error;
+    return "";
+}
+
+// The Python that has LibreOffice's bridge: Debian's own, not another on the PATH.
+std::optional<std::string> SystemPython() {
+    if (IsExecutableFile("/usr/bin/python3")) return std::string("/usr/bin/python3");
+    return FindOnPath({"python3"});
+}
+
+// Converts every input of `inputs` in one run of LibreOffice into `folder`;
+// "" or why the run failed as a whole.
+std::string RunOnce(const std::string& soffice, const fs::path& folder, const std::vector<std::string>& inputs) {
+    std::vector<std::string> arguments = {soffice, "-env:UserInstallation=" + FileUrl(folder / "profile"),
+                                          "--headless", "--norestore", "--nologo", "--nolockcheck",
+                                          "--convert-to", "pdf", "--outdir", folder.string()};
+    arguments.insert(arguments.end(), inputs.begin(), inputs.end());
+    const fs::path log = folder / "soffice.log";
+    const auto limit = kConversionTimeLimit + std::chrono::seconds(30) * static_cast<long>(inputs.size());
+    std::string error;
+    const std::optional<int> status = RunProgram(arguments, log.string(), limit, error);
+    if (!status) return "LibreOffice did not write the PDF: " + error;
+    if (*status == 0) return "";
+    std::string failure = "LibreOffice could not convert the document to PDF (exit status " + std::to_string(*status) + ")";
+    if (const std::string said = LastLinesOf(log.string()); !said.empty()) failure += ": " + said;
+    return failure;
+}
+
+}  // namespace
+
+PdfConverter::PdfConverter(std::string programFolder) : programFolder_(std::move(programFolder)) {}
+
+PdfConverter::~PdfConverter() { Stop(); }
+
+bool PdfConverter::Running() { return server_.Running(); }
+
+void PdfConverter::Stop() { server_.Stop(); }
+
+std::string PdfConverter::Input(size_t job, const char* extension) const {
+    return (work_.Path() / ("worksheet-" + std::to_string(job) + extension)).string();
+}
+
+bool PdfConverter::EnsureServer(const std::string& soffice) {
+    if (server_.Running()) return true;
+    if (!serverUnavailable_.empty()) return false;
+    const std::string script = (fs::path(programFolder_) / "convert" / "pdf_server.py").string();
+    const std::optional<std::string> python = SystemPython();
+    std::string error;
+    if (programFolder_.empty() || !python || !PathIsTaken(script)) {
+        serverUnavailable_ = "no Python or no converter script";
         return false;
     }
-    if (const std::string damage = PdfDamage(*pdf); !damage.empty()) {
-        error = "LibreOffice (" + *soffice + ") reported success but wrote no usable PDF: " + damage;
+    if (!server_.Start({*python, script, soffice, FileUrl(work_.Path() / "profile")},
+                       (work_.Path() / "server.log").string(), error)) {
+        serverUnavailable_ = error;
         return false;
     }
-    return SaveFileAtomically(pdfPath, *pdf, error);
+    const std::optional<std::string> first = server_.ReadLine(kConversionTimeLimit);
+    if (first == "ready") return true;
+    serverUnavailable_ = first ? *first : "the converter did not answer";
+    server_.Stop();
+    return false;
+}
+
+std::string PdfConverter::ConvertByServer(const PdfJob& job, const std::string& soffice) {
+    const size_t number = ++jobs_;
+    const std::string input = Input(number, ".rtf");
+    const std::string output = Input(number, ".pdf");
+    std::string error;
+    if (!SaveFileAtomically(input, job.rtf, error)) return error;
+    std::optional<std::string> answer;
+    if (server_.WriteLine(input + "\t" + output)) answer = server_.ReadLine(kConversionTimeLimit);
+    std::error_code ec;
+    fs::remove(input, ec);
+    if (!answer) {
+        server_.Stop();  // a LibreOffice that stopped answering is not kept
+        return "LibreOffice stopped answering while it wrote the PDF";
+    }
+    if (answer->rfind("error ", 0) == 0) return "LibreOffice could not convert the document to PDF: " + answer->substr(6);
+    std::string taken = TakeConverted(output, job.target, soffice);
+    fs::remove(output, ec);
+    return taken;
+}
+
+std::vector<std::string> PdfConverter::ConvertInOneRun(const std::vector<PdfJob>& jobs, const std::string& soffice) {
+    std::vector<std::string> results(jobs.size());
+    std::vector<std::string> inputs;
+    std::vector<size_t> numbers;
+    for (size_t k = 0; k < jobs.size(); ++k) {
+        numbers.push_back(++jobs_);
+        inputs.push_back(Input(numbers.back(), ".rtf"));
+        if (!SaveFileAtomically(inputs.back(), jobs[k].rtf, results[k])) inputs.back().clear();
+    }
+    std::vector<std::string> written;
+    for (const std::string& input : inputs)
+        if (!input.empty()) written.push_back(input);
+    const std::string failure = written.empty() ? std::string() : RunOnce(soffice, work_.Path(), written);
+    for (size_t k = 0; k < jobs.size(); ++k) {
+        if (inputs[k].empty()) continue;
+        const fs::path output = Input(numbers[k], ".pdf");
+        std::error_code ec;
+        results[k] = !failure.empty() && !fs::exists(output) ? failure : TakeConverted(output, jobs[k].target, soffice);
+        fs::remove(inputs[k], ec);
+        fs::remove(output, ec);
+    }
+    return results;
+}
+
+std::vector<std::string> PdfConverter::Convert(const std::vector<PdfJob>& jobs, const JobDone& done) {
+    const std::optional<std::string> soffice = FindSoffice();
+    if (!soffice) return std::vector<std::string>(jobs.size(), NotInstalled());
+    if (work_.Path().empty())
+        return std::vector<std::string>(jobs.size(), std::string("cannot create a temporary folder for the "
+                                                                 "conversion: ") + std::strerror(errno));
+    std::vector<std::string> results;
+    size_t reported = 0;
+    for (size_t k = 0; k < jobs.size(); ++k) {
+        if (!EnsureServer(*soffice)) {
+            const std::vector<PdfJob> rest(jobs.begin() + static_cast<long>(k), jobs.end());
+            for (std::string& result : ConvertInOneRun(rest, *soffice)) results.push_back(std::move(result));
+            break;
+        }
+        results.push_back(ConvertByServer(jobs[k], *soffice));
+        if (done) done(reported++, results.back());
+    }
+    for (; done && reported < results.size(); ++reported) done(reported, results[reported]);
+    return results;
+}
+
+bool ConvertRtfToPdf(const std::string& rtf, const std::string& pdfPath, std::string& error) {
+    const std::optional<std::string> soffice = FindSoffice();
+    if (!soffice) {
+        error = NotInstalled();
+        return false;
+    }
+    PdfConverter converter({});  // no converter script: one run of LibreOffice
+    error = converter.Convert({{rtf, pdfPath}}).front();
+    return error.empty();
 }
 
 }  // namespace quill10

@@ -3,9 +3,13 @@
 // headless, so a worksheet can be filed or sent without opening a word
 // processor.
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/ExternalProgram.h"
 
 namespace quill10 {
 
@@ -22,13 +26,56 @@ std::optional<std::string> FindSoffice();
 // one page.
 std::string PdfDamage(std::string_view bytes);
 
-// Writes the RTF text `rtf` as a PDF file at `pdfPath`.  LibreOffice runs
-// in a private temporary folder with a profile of its own (so a
-// LibreOffice the user has open does not take the job over or block it)
-// and is stopped after `limit`.  What it wrote replaces the target only
-// when it is a PDF document with pages (PdfDamage).  False with the reason;
-// the target is then left as it was.
-bool ConvertRtfToPdf(const std::string& rtf, const std::string& pdfPath, std::string& error,
-                     std::chrono::seconds limit = kConversionTimeLimit);
+// One print document to convert: the RTF bytes and the PDF file to write.
+struct PdfJob {
+    std::string rtf;
+    std::string target;
+};
+
+// Converts print documents to PDF with one headless LibreOffice kept
+// running: the first conversion starts it, with a profile of its own,
+// through the converter script of the program folder
+// (convert/pdf_server.py, which needs LibreOffice's Python bridge,
+// python3-uno), and later conversions hand it their documents, so only the
+// first waits for LibreOffice to start.  Without the bridge, each call
+// converts all its documents in one run of LibreOffice.  What LibreOffice
+// wrote replaces a target only when it is a PDF with pages.
+class PdfConverter {
+public:
+    explicit PdfConverter(std::string programFolder);
+    ~PdfConverter();
+    PdfConverter(const PdfConverter&) = delete;
+    PdfConverter& operator=(const PdfConverter&) = delete;
+
+    // For each job, "" when its PDF was written, otherwise why not (its
+    // target is then as it was).  `done` is told of each job as it ends.
+    using JobDone = std::function<void(size_t job, const std::string& result)>;
+    std::vector<std::string> Convert(const std::vector<PdfJob>& jobs, const JobDone& done = {});
+    // True while a LibreOffice is kept running for the next conversion.
+    bool Running();
+    // Ends the LibreOffice kept running (the next conversion starts one).
+    void Stop();
+
+private:
+    bool EnsureServer(const std::string& soffice);
+    std::string ConvertByServer(const PdfJob& job, const std::string& soffice);
+    std::vector<std::string> ConvertInOneRun(const std::vector<PdfJob>& jobs, const std::string& soffice);
+    std::string Input(size_t job, const char* extension) const;
+
+    std::string programFolder_;
+    TemporaryFolder work_;
+    PipedProgram server_;
+    std::string serverUnavailable_;  // why the kept LibreOffice cannot be had; "" while it can
+    size_t jobs_ = 0;
+};
+
+// Writes the RTF text `rtf` as a PDF file at `pdfPath` in one run of
+// LibreOffice of its own.  LibreOffice runs in a private temporary folder
+// with a profile of its own (so a LibreOffice the user has open does not
+// take the job over or block it) and is stopped after kConversionTimeLimit.
+// What it wrote replaces the target only when it is a PDF document with
+// pages (PdfDamage).  False with the reason; the target is then left as it
+// was.
+bool ConvertRtfToPdf(const std::string& rtf, const std::string& pdfPath, std::string& error);
 
 }  // namespace quill10

@@ -40,12 +40,15 @@ bool IsWordProgramName(const fs::path& path) {
 
 constexpr int kEntriesBetweenRepaints = 500;
 
-std::string SearchBelow(const std::string& root, const std::function<void(int)>& progress) {
+std::string SearchBelow(const std::string& root, const SearchProgress& progress, bool& stopped) {
     std::error_code ec;
     int visited = 0;
     for (fs::recursive_directory_iterator it(root, fs::directory_options::skip_permission_denied, ec), end;
          !ec && it != end; it.increment(ec)) {
-        if (progress && ++visited % kEntriesBetweenRepaints == 0) progress(-1);
+        if (progress && ++visited % kEntriesBetweenRepaints == 0 && !progress(-1)) {
+            stopped = true;
+            return {};
+        }
         std::error_code typeError;
         if (IsWordProgramName(it->path()) && it->is_regular_file(typeError) && IsWriter(it->path().string()))
             return it->path().string();
@@ -68,18 +71,23 @@ bool WordPresent(const WordProcessorPlaces& places) {
     return present;
 }
 
-std::string FindWordProgram(const std::vector<std::string>& roots, const std::function<void(int)>& progress) {
-    if (progress) progress(5);
+std::string FindWordProgram(const std::vector<std::string>& roots, const SearchProgress& progress) {
+    bool stopped = progress && !progress(5);
     std::string found;
-    for (size_t k = 0; k < roots.size() && found.empty(); ++k) {
-        if (k > 0 && progress) progress(50);
-        found = SearchBelow(roots[k], progress);
+    for (size_t k = 0; k < roots.size() && found.empty() && !stopped; ++k) {
+        if (k > 0 && progress && !progress(50)) break;
+        found = SearchBelow(roots[k], progress, stopped);
     }
-    if (progress) progress(100);
+    if (progress && !stopped) progress(100);
     return found;
 }
 
+bool NeedsWordSearch(const Settings& settings, bool wordPresent) {
+    return !wordPresent && !settings.forceWord && !settings.forceWordPad;
+}
+
 WordProcessor StartUpChoice(Settings& settings, bool wordPresent, const std::function<std::string()>& findWord) {
+    if (settings.forceWordPad) return WordProcessor::WordPad;  // nothing to look for
     WordProcessor choice = WordProcessor::WordPad;
     if (wordPresent || settings.forceWord) {
         choice = WordProcessor::Word;
@@ -90,7 +98,7 @@ WordProcessor StartUpChoice(Settings& settings, bool wordPresent, const std::fun
             settings.forceWord = true;  // later starts skip the search once the settings are saved
         }
     }
-    return settings.forceWordPad ? WordProcessor::WordPad : choice;
+    return choice;
 }
 
 WordProcessor ForceWordClick(Settings& settings, WordProcessor current) {

@@ -35,17 +35,22 @@ WordProcessorPlaces UsualWordProcessorPlaces();
 bool WordPresent(const WordProcessorPlaces& places);
 
 // Find Word: searches each root and every folder below it, depth first,
-// for Writer, a file named "soffice" (without regard to case) that WordPresent
-// would accept; the first one found ends the search.  `progress` is told 5 at the start, 50 before the
-// second root, 100 at the end, and -1 every few hundred entries so the
-// window can repaint.  "" when nothing was found.
+// for Writer, a file named "soffice" (without regard to case) that
+// WordPresent would accept; the first one found ends the search.
+// `progress` is told 5 at the start, 50 before the second root, 100 at the
+// end, and -1 every few hundred entries; when it answers false the search
+// stops there.  "" when nothing was found.
 inline constexpr std::string_view kWordProgramName = "soffice";
-std::string FindWordProgram(const std::vector<std::string>& roots, const std::function<void(int)>& progress = {});
+using SearchProgress = std::function<bool(int percent)>;
+std::string FindWordProgram(const std::vector<std::string>& roots, const SearchProgress& progress = {});
 
-// The choice at start-up: Word when it is present or forced; otherwise
-// Find Word (`findWord`) decides, and a find forces Word from then on;
-// Force WordPad overrides everything.  Sets the Word path after a search.
+// The choice at start-up: Force WordPad overrides everything; Word when it
+// is present or forced; otherwise Find Word (`findWord`) decides, and a
+// find forces Word from then on.  Sets the Word path after a search.
 WordProcessor StartUpChoice(Settings& settings, bool wordPresent, const std::function<std::string()>& findWord);
+// True when only Find Word can make the start-up choice (the window then
+// searches in the background and calls StartUpChoice with what it found).
+bool NeedsWordSearch(const Settings& settings, bool wordPresent);
 
 // The two force commands flip their flag and return the program in use.
 WordProcessor ForceWordClick(Settings& settings, WordProcessor current);

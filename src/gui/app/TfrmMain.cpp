@@ -26,6 +26,7 @@
 #include <QUndoStack>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
@@ -72,6 +73,9 @@ constexpr const char* kFolderCaptions[] = {"&Q10 files",      "WQ&7 files", "WQ&
 // never cut short.
 constexpr const char* kWidestHeadline = "$999,999.99";
 constexpr int kHeadlinePoints = 16;
+
+// A LibreOffice kept for Save as PDF is stopped after this long unused.
+constexpr int kPdfIdleMilliseconds = 5 * 60 * 1000;
 
 QFont HeadlineFont(int points) {
     QFont font = QApplication::font();
@@ -227,6 +231,18 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     lblScheduleNotice_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; font-weight: bold; }")
                                           .arg(colours.notice.name(), colours.noticeText.name()));
     statusBar()->addPermanentWidget(lblScheduleNotice_);
+    lblWordSearch_ = new QLabel(this);
+    lblWordSearch_->setObjectName(QStringLiteral("lblWordSearch"));
+    lblWordSearch_->hide();
+    statusBar()->addWidget(lblWordSearch_);
+    wordSearchTimer_ = new QTimer(this);
+    connect(wordSearchTimer_, &QTimer::timeout, this, &TfrmMain::PollWordSearch);
+    pdfIdle_ = new QTimer(this);
+    pdfIdle_->setSingleShot(true);
+    pdfIdle_->setInterval(kPdfIdleMilliseconds);
+    connect(pdfIdle_, &QTimer::timeout, this, [this] {
+        if (pdfConverter_) pdfConverter_->Stop();
+    });
 
     CreateNewCase();
     settingsDefaults_ = settings_;
@@ -245,6 +261,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
 }
 
 TfrmMain::~TfrmMain() {
+    CancelWordSearch();
     qApp->removeEventFilter(this);
     // The stack's steps refer to this window: drop them while it is whole.
     undoStack_->disconnect(this);

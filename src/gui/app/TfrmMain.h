@@ -19,6 +19,7 @@
 #include "calc/ScheduleImport.h"
 #include "platform/FileAccess.h"
 #include "files/Settings.h"
+#include "print/PdfExport.h"
 #include "print/PrvwSend.h"
 #include "print/WordProcessor.h"
 #include "store/SchedulerGrid.h"
@@ -32,6 +33,7 @@ class QMenu;
 class QPushButton;
 class QScrollArea;
 class QStackedWidget;
+class QTimer;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -48,6 +50,7 @@ namespace quill10::gui {
 
 class TfrmCompare;
 class CaseStep;
+struct WordSearchState;
 class ProgramLauncher;
 class THelpWindow;
 
@@ -173,8 +176,15 @@ public:
     void FindWordClick();
     void ForceWordClick();
     void ForceWordPadClick();
-    // The start-up choice of the word processor, Writer looked for in `places`.
+    // The start-up choice of the word processor, Writer looked for in
+    // `places`: taken at once when it is at a fixed place, else searched
+    // for in the background (the desktop's program until it is found).
     void ChooseWordProcessor(const WordProcessorPlaces& places);
+    bool WordSearchRunning() const;
+    // How Find Word searches (FindWordProgram unless set; tests set their own).
+    using WordSearchFunction =
+        std::function<std::string(const std::vector<std::string>& roots, const SearchProgress& progress)>;
+    static void SetWordSearch(WordSearchFunction search);
     // Where windows created from now on look for Writer at start-up (the
     // usual places unless set; tests set their own).
     static void SetStartUpWordPlaces(const WordProcessorPlaces& places);
@@ -372,8 +382,14 @@ private:
     // was last read or written here.
     bool CaseChangedOnDisk() const;
     std::optional<QUrl> WebAddress(const std::string& address) const;
-    std::string SearchForWord();
     void ChooseWordProcessorAtStartUp();
+    void StartWordSearch(bool atStartUp);
+    void PollWordSearch();
+    void WordSearchEnded(const std::string& found);
+    void CancelWordSearch();
+    // Save as PDF hands its documents to one LibreOffice kept running, which
+    // is stopped after some idle minutes and when the window goes.
+    bool ConvertToPdf(const std::string& rtf, const std::string& target, std::string& error);
     void BuildHelpMenu(QMenu* help);
     void AddVideoItems(QMenu* menu);
     QString HelpFolder() const;
@@ -383,6 +399,12 @@ private:
 
     std::unique_ptr<UserPrompts> ownPrompts_;
     std::unique_ptr<ProgramLauncher> launcher_;
+    std::shared_ptr<WordSearchState> wordSearch_;  // the search running, if one is
+    bool wordSearchAtStartUp_ = false;
+    QTimer* wordSearchTimer_ = nullptr;
+    QLabel* lblWordSearch_ = nullptr;
+    std::unique_ptr<PdfConverter> pdfConverter_;
+    QTimer* pdfIdle_ = nullptr;
     WordProcessor wordProcessor_ = WordProcessor::Word;
     WordProcessorPlaces wordPlaces_;
     UserPrompts* prompts_ = nullptr;

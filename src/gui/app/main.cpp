@@ -3,10 +3,14 @@
 //   quill10 [CASE.q10]
 //   quill10 --snapshot PAGE OUT.png [CASE.q10]   renders a worksheet screen to a PNG, no window shown
 //   quill10 --version
+//
+// QUILL10_QUIT_WHEN_SHOWN set in the environment ends the program once its
+// first page is on screen (the start-up benchmark times that).
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QImage>
+#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -100,5 +104,12 @@ int main(int argc, char** argv) {
     quill10::gui::TfrmMain window(ProgramFolder());
     window.show();
     window.StartUp(args);
+    // For the start-up benchmark (bench/startup.sh): end as soon as the
+    // first page has been painted.
+    if (qEnvironmentVariableIsSet("QUILL10_QUIT_WHEN_SHOWN"))
+        QTimer::singleShot(0, &app, [&window] {
+            window.SetModified(false);
+            QApplication::exit(0);
+        });
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QProgressDialog>
+#include <QTimer>
 #include <QUrl>
 #include <chrono>
 #include <filesystem>
@@ -41,55 +42,9 @@ auto WhileShowingProgress(QWidget* parent, const QString& label, Work work) {
     return result.get();
 }
 
-std::optional<WordProcessorPlaces>& StartUpWordPlaces() {
-    static std::optional<WordProcessorPlaces> places;
-    return places;
-}
-
 }  // namespace
 
 // ---- The word processor ----
-
-void TfrmMain::SetStartUpWordPlaces(const WordProcessorPlaces& places) { StartUpWordPlaces() = places; }
-
-void TfrmMain::ChooseWordProcessorAtStartUp() {
-    if (!StartUpWordPlaces()) StartUpWordPlaces() = UsualWordProcessorPlaces();
-    ChooseWordProcessor(*StartUpWordPlaces());
-}
-
-// What a search found is kept in the settings file at once, so the next
-// start (of any window) finds Writer without searching.
-void TfrmMain::ChooseWordProcessor(const WordProcessorPlaces& places) {
-    wordPlaces_ = places;
-    const std::string pathBefore = settings_.wordPath;
-    const bool forcedBefore = settings_.forceWord;
-    wordProcessor_ = StartUpChoice(settings_, WordPresent(places), [this] { return SearchForWord(); });
-    if (settings_.wordPath == pathBefore && settings_.forceWord == forcedBefore) return;
-    const std::string path = settings_.wordPath;
-    const bool forced = settings_.forceWord;
-    ChangeSettings([&](Settings& s) { s.wordPath = path, s.forceWord = forced; }, QStringLiteral("word processor"));
-}
-
-std::string TfrmMain::SearchForWord() {
-    QProgressDialog progress(QStringLiteral("Looking for LibreOffice Writer"), QString(), 0, 100, this);
-    progress.setWindowTitle(QStringLiteral("Find Word"));
-    progress.setMinimumDuration(0);
-    progress.setValue(0);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::string found = FindWordProgram(wordPlaces_.searchRoots, [&progress](int step) {
-        if (step >= 0) progress.setValue(step);
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    });
-    QApplication::beep();
-    QApplication::restoreOverrideCursor();
-    return found;
-}
-
-void TfrmMain::FindWordClick() {
-    const std::string found = SearchForWord();
-    ChangeSettings([&found](Settings& s) { s.wordPath = found; }, QStringLiteral("word processor"));
-    UpdateMenuItems();
-}
 
 // The two choices are kept together: forcing one clears the other.
 void TfrmMain::ForceWordClick() {
@@ -238,6 +193,12 @@ void TfrmMain::QuickPrintClick() {
         RunPrintJob(*selection, MarginsForScreen(currentPage_));
 }
 
+bool TfrmMain::ConvertToPdf(const std::string& rtf, const std::string& target, std::string& error) {
+    if (!pdfConverter_) pdfConverter_ = std::make_unique<PdfConverter>(settings_.folders.program);
+    error = pdfConverter_->Convert({{rtf, target}}).front();
+    return error.empty();
+}
+
 // Save as PDF: the pages chosen in the selection dialog, converted by
 // LibreOffice into a PDF file the user names.
 void TfrmMain::SaveAsPdfClick() {
@@ -261,7 +222,8 @@ void TfrmMain::SaveAsPdfClick() {
     const std::string target = Std(path);
     std::string error;
     const bool written = WhileShowingProgress(this, QStringLiteral("Writing the PDF with LibreOffice..."),
-                                              [&] { return ConvertRtfToPdf(rtf, target, error); });
+                                              [&] { return ConvertToPdf(rtf, target, error); });
+    pdfIdle_->start();
     if (!written) {
         prompts_->Warn(QStringLiteral("The PDF \"%1\" was not written: %2")
                            .arg(QDir::toNativeSeparators(path), Q(error)));
