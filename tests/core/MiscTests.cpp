@@ -1,6 +1,18 @@
 // Parsers, formatters, dates and text helpers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <vector>
+
+#include <random>
+
+#include <cstring>
+
+#include <cstdlib>
+
+#include <cstdio>
+
 #include <cmath>
 
 #include "TestSupport.h"
@@ -78,6 +90,63 @@ TEST(Rounding, HalvesGoAwayFromZeroOnTheDecimalForm) {
     EXPECT_DOUBLE_EQ(RoundHalfEven(-2.5), -2);
     EXPECT_DOUBLE_EQ(Min(3, 2), 2);
     EXPECT_DOUBLE_EQ(Min(2, 2), 2);
+}
+
+// The figure a person computing by hand writes: the value's 15 significant
+// digits, rounded half away from zero at `decimals`.  Worked out here in
+// another way than the program does, to hold its rounding against.
+std::string ByHand(double value, int decimals) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.14e", std::fabs(value));
+    std::string digits = std::string(1, text[0]) + std::string(text + 2, 14);
+    const int exponent = std::atoi(std::strchr(text, 'e') + 1);
+    int point = exponent + 1;  // digits before the decimal point
+    if (point <= 0) {
+        digits.insert(0, static_cast<size_t>(-point) + 1, '0');
+        point = 1;
+    }
+    const size_t keep = static_cast<size_t>(point + decimals);
+    if (digits.size() < keep) digits.append(keep - digits.size(), '0');
+    const bool up = keep < digits.size() && digits[keep] >= '5';
+    digits.resize(keep);
+    for (size_t i = digits.size(); up; --i) {
+        if (i == 0) {
+            digits.insert(0, "1");
+            ++point;
+            break;
+        }
+        if (digits[i - 1] == '9') {
+            digits[i - 1] = '0';
+        } else {
+            ++digits[i - 1];
+            break;
+        }
+    }
+    std::string integer = digits.substr(0, static_cast<size_t>(point));
+    integer.erase(0, std::min(integer.find_first_not_of('0'), integer.size() - 1));
+    const std::string fraction = digits.substr(static_cast<size_t>(point));
+    const bool zero = (integer + fraction).find_first_not_of('0') == std::string::npos;
+    return (value < 0 && !zero ? "-" : "") + integer + (decimals > 0 ? "." + fraction : "");
+}
+
+// Every way a figure comes about (products, quotients, sums of cents,
+// halves and near-halves, large and tiny values) is written as by hand.
+TEST(Formatters, FixedTextRoundsAsByHand) {
+    std::mt19937_64 random(20261211);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    std::vector<double> values;
+    for (int k = 0; k < 20000; ++k) {
+        const double cents = std::floor(unit(random) * 1e7);
+        values.push_back(cents / 100 + 0.005);                     // a half cent, as binary gives it
+        values.push_back(-(cents / 1000));                         // a tenth of a cent
+        values.push_back(cents / 100 * (unit(random) * 0.3));      // an amount times a share
+        values.push_back(cents / 12);                              // a year made monthly
+        values.push_back(std::pow(10.0, unit(random) * 30 - 15));  // any magnitude
+    }
+    for (double value : {1.005, 2.675, 0.125, -0.125, 1e15 + 0.5, 999999999.995, -0.004, 0.0049999999999})
+        values.push_back(value);
+    for (double value : values)
+        for (int decimals : {0, 2, 4}) ASSERT_EQ(FixedText(value, decimals), ByHand(value, decimals)) << value;
 }
 
 TEST(Formatters, MoneyWholeFixedAndPercentTexts) {

@@ -6,7 +6,10 @@
 #include <charconv>
 #include <cmath>
 #include <filesystem>
+#include <cstdint>
 #include <iostream>
+#include <iterator>
+#include <optional>
 #include <system_error>
 
 #include "store/CreateErrorStr.h"
@@ -83,10 +86,37 @@ SignificantDigits ToSignificantDigits(double value) {
     return out;
 }
 
+// The 15-digit form of a value lies within 5 x 10^-15 of it (relative),
+// so a value whose scaled fraction stands clear of one half by more than
+// that rounds as its binary value does: the digits come from the whole
+// number of units at once.  Values close to a half, and very large ones,
+// take the road through the 15 digits.
+std::optional<DecimalForm> QuickDecimalForm(double value, int decimals) {
+    static constexpr double kScale[] = {1, 10, 100, 1000, 10000};
+    if (decimals < 0 || decimals >= static_cast<int>(std::size(kScale))) return std::nullopt;
+    const double scaled = std::fabs(value) * kScale[decimals];
+    if (!(scaled < 1e15)) return std::nullopt;
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) <= scaled * 1e-14 + 1e-9) return std::nullopt;
+    const auto units = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1u : 0u);
+    std::array<char, 24> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), units);
+    std::string digits(buffer.data(), written.ptr);
+    if (digits.size() <= static_cast<size_t>(decimals))
+        digits.insert(0, static_cast<size_t>(decimals) + 1 - digits.size(), '0');
+    DecimalForm out;
+    out.integer = digits.substr(0, digits.size() - static_cast<size_t>(decimals));
+    out.fraction = digits.substr(digits.size() - static_cast<size_t>(decimals));
+    out.negative = value < 0 && units != 0;
+    return out;
+}
+
 DecimalForm RoundToDecimalForm(double value, int decimals) {
     DecimalForm out;
     out.fraction.assign(static_cast<size_t>(decimals), '0');
     if (!std::isfinite(value) || value == 0.0) return out;
+    if (std::optional<DecimalForm> quick = QuickDecimalForm(value, decimals)) return std::move(*quick);
     SignificantDigits sig = ToSignificantDigits(value);
 
     // Lay the digits out with `point` of them before the decimal point.
