@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include <optional>
 #include <random>
 
 #include <cstring>
@@ -147,6 +148,22 @@ TEST(Formatters, FixedTextRoundsAsByHand) {
         values.push_back(value);
     for (double value : values)
         for (int decimals : {0, 2, 4}) ASSERT_EQ(FixedText(value, decimals), ByHand(value, decimals)) << value;
+}
+
+// Every decimal text reads as the double nearest to it, as a full reader
+// of numbers gives it, whatever road the reader takes.
+TEST(Parsers, DecimalTextsReadAsTheNearestDouble) {
+    std::mt19937_64 random(1211);
+    for (int k = 0; k < 100000; ++k) {
+        const int length = 1 + static_cast<int>(random() % 17);
+        std::string text;
+        for (int d = 0; d < length; ++d) text += static_cast<char>('0' + random() % 10);
+        if (random() % 4 != 0) text.insert(random() % (text.size() + 1), ".");
+        const std::optional<double> read = TryParseNumber(text);
+        ASSERT_TRUE(read) << text;
+        ASSERT_EQ(*read, std::strtod(text.c_str(), nullptr)) << text;
+    }
+    for (const char* notNumbers : {"1.2.3", "1+2", "+", ".", "1e"}) EXPECT_FALSE(TryParseNumber(notNumbers)) << notNumbers;
 }
 
 TEST(Formatters, MoneyWholeFixedAndPercentTexts) {

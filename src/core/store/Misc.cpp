@@ -223,6 +223,9 @@ struct PlainNumber {
     int decimals = 0;     // digits after the point; -1 when there is an exponent
 };
 
+constexpr size_t kExactDigits = 15;
+constexpr double kPowersOfTen[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8};
+
 std::optional<PlainNumber> ReadPlainNumber(std::string_view text, char point) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     std::array<char, 80> buffer{};
@@ -241,6 +244,8 @@ std::optional<PlainNumber> ReadPlainNumber(std::string_view text, char point) {
     }
     PlainNumber number;
     bool anyDigit = false, seenPoint = false, exponent = false;
+    std::uint64_t mantissa = 0;  // the digits as a whole number, while it stays exact
+    bool plain = true;           // digits and at most one point: the whole number tells the value
     for (size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
         if (c == point) {
@@ -251,17 +256,28 @@ std::optional<PlainNumber> ReadPlainNumber(std::string_view text, char point) {
         if (c >= '0' && c <= '9') {
             anyDigit = true;
             ++number.digits;
+            if (!exponent && number.digits <= kExactDigits) mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
             if (seenPoint && !exponent) ++number.decimals;
         } else if (c == '.') {
+            plain = plain && !seenPoint;
             seenPoint = true;
         } else if (c == 'e' || c == 'E') {
             exponent = true;
-        } else if (c != '+') {
+        } else if (c == '+') {
+            plain = false;
+        } else {
             return std::nullopt;
         }
         buffer[i] = c;
     }
     if (!anyDigit) return std::nullopt;
+    // Up to 15 digits and a few decimals, the whole number divided by a power
+    // of ten is the nearest double to the decimal text, as a full read gives it.
+    if (plain && !exponent && number.digits <= kExactDigits &&
+        number.decimals < static_cast<int>(std::size(kPowersOfTen))) {
+        number.value = static_cast<double>(mantissa) / kPowersOfTen[number.decimals];
+        return number;
+    }
     auto result = std::from_chars(buffer.data(), buffer.data() + text.size(), number.value);
     if (result.ec != std::errc() || result.ptr != buffer.data() + text.size() || !std::isfinite(number.value))
         return std::nullopt;
