@@ -344,7 +344,9 @@ int RunSchedule(const Arguments& args, const Installation& installation) {
     std::string error;
     if (csv && !SaveFileAtomically(*csv, ScheduleCsvText(contents.grid), error))
         throw FileError("cannot write " + *csv + ": " + error);
-    return 0;
+    // A row whose date or amount cannot be read was named on stderr and is
+    // not counted: the balance shown is not the case's whole balance.
+    return EveryRowCounted(contents.grid) ? 0 : 1;
 }
 
 // Two to six cases side by side, as a text table or CSV on stdout.  A file

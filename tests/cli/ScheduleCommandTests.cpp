@@ -167,23 +167,56 @@ TEST_F(ScheduleCommandTest, WorksOutCellsLeftStaleBeforeShowingOrPrintingThem) {
     EXPECT_EQ(ReadFile(staleRtf), ReadFile(freshRtf));
 }
 
-TEST_F(ScheduleCommandTest, ARowWhoseDateCannotBeReadCountsInNoFigureAndIsReported) {
-    const fs::path odd = folder / "odd.q10";
-    WriteFile(odd, SampleWithCells([](std::vector<std::string>& cells) {
-                  const std::vector<std::string> row = {"1/1/0000", "Year nought", "$1,000.00", "$0.00", "$1,000.00",
-                                                        "3.00%",    "$0.00",       "$0.00",     "$1,000.00"};
-                  cells.insert(cells.end(), row.begin(), row.end());
-              }));
+// A row whose date or amount cannot be read is named on stderr (exit 1),
+// counts in no figure, and shows as it stands in the table and on the
+// printout, never as an amount of 0.00.
+TEST_F(ScheduleCommandTest, ARowThatCannotBeReadCountsInNoFigureAndIsReported) {
+    const struct {
+        const char* label;
+        std::vector<std::string> row;
+        const char* error;
+        const char* shown;  // how the table and the printout show the odd cell
+    } cases[] = {
+        {"a date", {"1/1/0000", "Odd row", "$1,000.00", "$0.00", "", "3.00%", "", "", ""}, "error 17070", "1/1/0000"},
+        {"a letter O in the due", {"6/15/2015", "Odd row", "$5OO.00", "$0.00", "", "3.00%", "", "", ""}, "error 17090",
+         "$5OO.00"},
+        {"separators out of place", {"6/15/2015", "Odd row", "1,23,4.00", "$0.00", "", "3.00%", "", "", ""},
+         "error 17090", "1,23,4.00"},
+        {"two points in the paid", {"6/15/2015", "Odd row", "$0.00", "12.3.4", "", "3.00%", "", "", ""}, "error 17090",
+         "12.3.4"},
+        {"a trillion dollars", {"6/15/2015", "Odd row", "$1,000,000,000,000.00", "$0.00", "", "3.00%", "", "", ""},
+         "error 17090", "$1,000,000,000,000.00"},
+    };
+    // The totals row, its blanks squeezed (a wide cell widens its column).
+    const auto totalsOf = [](const std::string& report) {
+        const size_t at = report.find("  Total  ");
+        std::istringstream line(report.substr(at, report.find('\n', at) - at));
+        std::string words, word;
+        while (line >> word) words += word + " ";
+        return words;
+    };
     const CliRun fresh = RunCli("schedule " + Sample("sole-father-pays-arrears.q10"));
-    const CliRun run = RunCli("schedule " + odd.string());
-    ASSERT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find("error 17070"), std::string::npos) << run.output;
-    // The totals and the summary are the case's without the row.
-    const std::string totals = "\n            Total               30,000.00     31,500.00\n";
-    EXPECT_NE(run.output.find(totals), std::string::npos) << run.output;
-    EXPECT_EQ(run.output.substr(run.output.find("Year-by-Year Summary")),
-              fresh.output.substr(fresh.output.find("Year-by-Year Summary")));
-    EXPECT_NE(run.output.find("\n1/1/0000    Year nought"), std::string::npos) << run.output;
+    ASSERT_EQ(totalsOf(fresh.output), "Total 30,000.00 31,500.00 ");
+    for (const auto& c : cases) {
+        const fs::path odd = folder / "odd.q10";
+        WriteFile(odd, SampleWithCells([&c](std::vector<std::string>& cells) {
+                      cells.insert(cells.end(), c.row.begin(), c.row.end());
+                  }));
+        const CliRun run = RunCli("schedule " + odd.string());
+        EXPECT_EQ(run.status, 1) << c.label << "\n" << run.output;
+        EXPECT_NE(run.output.find(c.error), std::string::npos) << c.label << "\n" << run.output;
+        // The totals and the summary are the case's without the row.
+        EXPECT_EQ(totalsOf(run.output), totalsOf(fresh.output)) << c.label;
+        EXPECT_EQ(run.output.substr(run.output.find("Year-by-Year Summary")),
+                  fresh.output.substr(fresh.output.find("Year-by-Year Summary")))
+            << c.label;
+        EXPECT_NE(run.output.find(c.shown), std::string::npos) << c.label;
+
+        const std::string printout = (folder / "odd.rtf").string();
+        const CliRun print = RunCli("print " + odd.string() + " --pages 32 -o " + printout);
+        EXPECT_EQ(print.output.find("error 21202"), std::string::npos) << c.label << "\n" << print.output;
+        EXPECT_NE(ReadFile(printout).find(c.shown), std::string::npos) << c.label;
+    }
 }
 
 TEST_F(ScheduleCommandTest, UsesTheDefaultRateAndThresholdOfTheUsersSettings) {

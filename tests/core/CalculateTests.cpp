@@ -174,6 +174,27 @@ TEST_F(WorksheetTest, MissingSupportTableEndsTheCalculationCleanly) {
     EXPECT_NE(CalculateChecked().find("Sole Residential/Shared Parenting Worksheet"), std::string::npos);
 }
 
+// An amount entry that cannot be read is named once, with its line, column
+// and text, in the check report and as one numbered error, not as an
+// anonymous parser error for each line that reads it.
+TEST_F(WorksheetTest, AnUnreadableEntryIsNamedOnceWithItsLine) {
+    Set(1, 19, "60,0x0.00");   // line 1a, father
+    Set(8, 19, "1,2,3.4.5");    // line 1a, mother, split worksheet
+    Set(8, 18, "30,000.00");    // the split worksheet is calculated
+    test::ErrorRecorder errors;
+    const std::string report = CalculateChecked();
+    EXPECT_NE(report.find("Sole/Shared Worksheet, Line 1a, Column I: \"60,0x0.00\" cannot be read as an amount; it "
+                          "was counted as 0."),
+              std::string::npos)
+        << report;
+    EXPECT_NE(report.find("Split Parental Worksheet, Line 1a, Column II: \"1,2,3.4.5\" cannot be read"),
+              std::string::npos)
+        << report;
+    EXPECT_EQ(errors.Codes(), (std::vector<int>{kErrUnreadableEntry, kErrUnreadableEntry}));
+    EXPECT_EQ(errors.Texts().front(),
+              "Line 1a, Column I: \"60,0x0.00\" cannot be read as an amount; it was counted as 0.");
+}
+
 // A schedule that cannot be read leaves no figure of an earlier calculation
 // beside the entries, and no entry is lost: calculated again once the
 // schedule is back, every sample case is what it was.

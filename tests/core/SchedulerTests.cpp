@@ -237,6 +237,36 @@ TEST(RecomputeSchedule, StopsAtARowWithoutAReadableDate) {
     }
 }
 
+// An amount that cannot be read is named with its row and text; the row is
+// not counted (in the balance, the totals or the summary), and the rows
+// after it are worked out without it.
+TEST(RecomputeSchedule, ARowWithAnUnreadableAmountIsNamedAndNotCounted) {
+    for (const char* unreadable : {"$5OO.00", "1,23,4.00", "12.3.4", "$1,000,000,000,000.00"}) {
+        for (int column : {kColDue, kColPaid}) {
+            test::ErrorRecorder errors;
+            SchedulerRow odd = EntryRow("2/1/2019", "odd", 0, 0);
+            odd[static_cast<size_t>(column)] = unreadable;
+            SchedulerGrid grid =
+                Table({EntryRow("1/1/2019", "first", 100, 0), odd, EntryRow("3/1/2019", "third", 200, 50)});
+            RecomputeSchedule(grid, 0, InterestSettings{0.0, 1.0});
+            EXPECT_EQ(Column(grid, kColBalance), (Cells{"$100.00", kNotCounted, "$250.00"})) << unreadable;
+            EXPECT_EQ(errors.Codes(), std::vector<int>{kErrScheduleBadAmount}) << unreadable;
+            ASSERT_FALSE(errors.Texts().empty());
+            EXPECT_NE(errors.Texts().front().find(std::string("the row of 2/1/2019, ") +
+                                                  (column == kColDue ? "Support Due" : "Support Paid") + ": \"" +
+                                                  unreadable + "\""),
+                      std::string::npos)
+                << errors.Texts().front();
+            EXPECT_EQ(TotalsOf(grid).due, Dollars(300)) << unreadable;
+            EXPECT_EQ(TotalsOf(grid).paid, Dollars(50)) << unreadable;
+            const std::vector<YearSummary> years = YearlySummary(grid);
+            ASSERT_EQ(years.size(), 1u);
+            EXPECT_EQ(years[0].due, Dollars(300)) << unreadable;
+            EXPECT_FALSE(EveryRowCounted(grid));
+        }
+    }
+}
+
 TEST(RecomputeSchedule, LeavesTheEmptyScheduleAloneWithoutAMessage) {
     test::ErrorRecorder errors;
     SchedulerGrid grid = Table({BlankRow(3)});

@@ -26,6 +26,8 @@ public:
     }
     // The inconsistencies met so far, checking or not.
     int errors = 0;
+    // The unreadable amount entries named with their lines so far.
+    int unreadableNamed = 0;
     // A notice (an overridden value, a warning that changes nothing).
     void Notice(const std::string& text) { report.Comment(text); }
     void NoticeIfOverridden(int page, int slot, const std::string& text) {

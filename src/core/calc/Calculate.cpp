@@ -1,5 +1,7 @@
 // TAnswer::Calculate: recalculates both worksheets, every line in worksheet
 // order, and in checking mode writes the check report.
+#include <optional>
+
 #include "calc/CalcEnvironment.h"
 #include "calc/CalcRun.h"
 #include "calc/CheckReport.h"
@@ -76,6 +78,33 @@ std::string ScheduleInUse(SupportTable& table) {
         return "Support schedule: " + table.Path() + " cannot be used: " + error.what();
     }
 }
+
+// While a calculation runs, the money parser's own error (which names no
+// line) is held back: an entry the worksheets name with its line says it
+// better, once.  Met without such an entry, it is passed on once.
+class UnnamedAmountErrors {
+public:
+    explicit UnnamedAmountErrors(const CalcRun& run)
+        : run_(run), previous_(SetErrorHandler([this](int code, const std::string& text, const std::string& extra) {
+              if (code != kErrRealFormat) previous_(code, text, extra);
+              else if (!held_) held_ = Held{code, text, extra};
+          })) {}
+    ~UnnamedAmountErrors() {
+        SetErrorHandler(previous_);
+        if (held_ && run_.unreadableNamed == 0) previous_(held_->code, held_->text, held_->extra);
+    }
+    UnnamedAmountErrors(const UnnamedAmountErrors&) = delete;
+    UnnamedAmountErrors& operator=(const UnnamedAmountErrors&) = delete;
+
+private:
+    struct Held {
+        int code;
+        std::string text, extra;
+    };
+    const CalcRun& run_;
+    ErrorHandler previous_;
+    std::optional<Held> held_;
+};
 
 // Both worksheets, each when it is not blank, with their short forms and
 // printed copies.
@@ -184,6 +213,7 @@ void TAnswer::Calculate() {
     }
     ErrFlag = false;
     CalcRun run(*this, report, FileNameOnly(environment.currentFileName));
+    const UnnamedAmountErrors heldBack(run);
     try {
         RunWorksheets(*this, run);
     } catch (const SupportTableError&) {

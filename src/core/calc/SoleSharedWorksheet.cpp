@@ -271,6 +271,7 @@ void Calc1(CalcRun& run) {
         run.Error(kPrefix + "Page 1 Caption. The number of children listed is less than one. There must be at least "
                             "one child subject to this order.");
     CaptionChecks(run);
+    for (const ParentColumn* p : {&kFather, &kMother}) run.unreadableNamed += UnreadableAmounts(run, kPrefix, *p);
     ChooseObligor(run);
     run.SetText(kCaption.page, kCaption.slot, CaptionOfNames(run, kFatherName, kMotherName));
     run.SetText(kDateLine.page, kDateLine.slot, LongDateOfToday());

@@ -260,6 +260,7 @@ void Calc8(CalcRun& run) {
         run.report.WriteHeader(run.Text(kCaption.page, kCaption.slot), run.Text(kCaseNumber.page, kCaseNumber.slot),
                                "Split Parental Worksheet");
     CaptionChecks(run);
+    for (const ParentColumn* p : {&kFather, &kMother}) run.unreadableNamed += UnreadableAmounts(run, kPrefix, *p);
     SetText(run, kCaption, CaptionOfNames(run));
     SetText(run, kDateLine, LongDateOfToday());
     for (const SplitParent* p : {&kSplitFather, &kSplitMother}) Line1aBoxConflict(run, *p);

@@ -2,6 +2,7 @@
 
 #include "calc/CalcEnvironment.h"
 #include "calc/ListChoices.h"
+#include "platform/TextEncoding.h"
 
 namespace quill10 {
 
@@ -36,6 +37,32 @@ int PovertyLevelOf(int persons) { return persons >= 1 && persons <= 20 ? kPovert
 const char* FilingStatusName(int index) {
     return index >= 0 && index < static_cast<int>(kFilingStatusNames.size()) ? kFilingStatusNames[static_cast<size_t>(index)]
                                                                                : nullptr;
+}
+
+// ---- Entries ----------------------------------------------------------------------
+
+int UnreadableAmounts(CalcRun& run, const std::string& prefix, const ParentColumn& p) {
+    const struct {
+        const char* line;
+        Slot slot;
+    } kEntries[] = {
+        {"1a", p.line1a},         {"1b", p.overtime[0]},    {"1b", p.overtime[1]},    {"1b", p.overtime[2]},
+        {"2a", p.receipts2a},     {"2b", p.expenses2b},     {"3", p.otherIncome[0]},  {"4", p.otherIncome[1]},
+        {"5", p.otherIncome[2]},  {"6", p.otherIncome[3]},  {"9", p.line9},           {"10", p.line10},
+        {"12", p.line12},
+    };
+    const std::string column = std::string(p.Parent) == "Father" ? "I" : "II";
+    int named = 0;
+    for (const auto& entry : kEntries) {
+        const std::string& text = run.Text(entry.slot.page, entry.slot.slot);
+        if (TrimStr(text).empty() || TryParseNumber(RemoveCommasAndSigns(text))) continue;
+        const std::string said = "Line " + std::string(entry.line) + ", Column " + column + ": " +
+                                 QuotedForMessage(text) + " cannot be read as an amount; it was counted as 0.";
+        run.Error(prefix + said);
+        ErrorMessageSaying(kErrUnreadableEntry, said);
+        ++named;
+    }
+    return named;
 }
 
 // ---- Lines 1 and 2 ----

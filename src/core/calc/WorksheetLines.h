@@ -44,6 +44,13 @@ struct ChildCareColumn {
     std::string filingStatusError;
 };
 
+// ---- Entries ----
+// Names every amount the parent entered on lines 1 to 12 that cannot be
+// read, once each, with its line, column and text: an error comment of the
+// check report (after `prefix`) and a numbered error.  The calculation
+// counts such an entry as 0.  The number named.
+int UnreadableAmounts(CalcRun& run, const std::string& prefix, const ParentColumn& p);
+
 // ---- Lines 1 and 2 ----
 void MinimumWageBox(CalcRun& run, const ParentColumn& p);
 void OvertimeAverage(CalcRun& run, const ParentColumn& p);

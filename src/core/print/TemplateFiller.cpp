@@ -12,6 +12,7 @@
 
 #include "calc/ListChoices.h"
 #include "print/RtfText.h"
+#include "scheduler/ScheduleAmounts.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 #include "platform/TextEncoding.h"
@@ -340,6 +341,9 @@ std::string TemplateFiller::VariableText(int page, char code, int slot) const {
         case '$': {
             const std::string cleaned = RemoveCommasAndSigns(answer);
             if (scheduler && cleaned.empty()) return {};
+            // A scheduler cell that holds no amount as the scheduler reads one
+            // (a row not counted) prints as it stands.
+            if (std::string problem; scheduler && !ReadAmount(answer, problem)) return PadLeft(RtfEscape(answer), 12);
             return Colour(PadLeft(GroupedText(Str2Float_2(cleaned), 2), 12), overridden);
         }
         case '%': {

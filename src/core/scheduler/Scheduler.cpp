@@ -79,7 +79,30 @@ bool ComputeRow(SchedulerRow& row, long day, bool first, Running& running, const
     return true;
 }
 
+// Shows a row that is left out of the work as not counted.
+void MarkNotCounted(SchedulerRow& row) {
+    row[kColBalance] = kNotCounted;
+    for (int column : {kColInterest, kColTotalInterest, kColBalanceWithInterest}) row[static_cast<size_t>(column)].clear();
+}
+
 }  // namespace
+
+std::string UnreadableAmountOf(const SchedulerRow& row) {
+    for (const auto& [column, name] : {std::pair{kColDue, "Support Due"}, std::pair{kColPaid, "Support Paid"}}) {
+        std::string problem;
+        if (!ReadAmount(row[static_cast<size_t>(column)], problem))
+            return "the row of " + row[kColDate] + ", " + name + ": " + problem;
+    }
+    return "";
+}
+
+bool IsCountedRow(const SchedulerRow& row) {
+    return ParseScheduleDate(row[kColDate]).has_value() && UnreadableAmountOf(row).empty();
+}
+
+bool EveryRowCounted(const SchedulerGrid& grid) {
+    return IsEmptySchedule(grid) || std::all_of(grid.rows.begin(), grid.rows.end(), IsCountedRow);
+}
 
 bool IsMoneyColumn(int column) { return column >= kColDue && column != kColRate; }
 
@@ -106,16 +129,23 @@ size_t RecomputeSchedule(SchedulerGrid& grid, size_t selected, const InterestSet
     selected = SortByDate(grid, keys, std::min(selected, grid.rows.size() - 1));
     const Rules rules{PercentOf(settings.defaultRate), ThresholdOf(settings.threshold)};
     Running running;
+    bool first = true;  // the first counted row opens the first interval
     for (size_t i = 0; i < grid.rows.size(); ++i) {
         const std::string& date = grid.rows[i][kColDate];
         if (keys[i] == kUndated) {
             if (!IsEmptySchedule(grid)) ErrorMessage(date.empty() ? kErrScheduleNoDate : kErrScheduleBadDate, date);
             break;
         }
-        if (!ComputeRow(grid.rows[i], keys[i], i == 0, running, rules)) {
+        if (const std::string unreadable = UnreadableAmountOf(grid.rows[i]); !unreadable.empty()) {
+            ErrorMessageWithAdvice(kErrScheduleBadAmount, "In " + unreadable + ".");
+            MarkNotCounted(grid.rows[i]);
+            continue;
+        }
+        if (!ComputeRow(grid.rows[i], keys[i], first, running, rules)) {
             ErrorMessage(kErrScheduleTooLarge, date);
             break;
         }
+        first = false;
     }
     return selected;
 }
@@ -129,7 +159,7 @@ void RefreshSchedule(SchedulerGrid& grid, const InterestSettings& settings) {
 ScheduleTotals TotalsOf(const SchedulerGrid& grid) {
     ScheduleTotals totals;
     for (const SchedulerRow& row : grid.rows) {
-        if (!ParseScheduleDate(row[kColDate])) continue;
+        if (!IsCountedRow(row)) continue;
         totals.due = SumOf(totals.due, CellCents(row[kColDue]));
         totals.paid = SumOf(totals.paid, CellCents(row[kColPaid]));
     }

@@ -42,10 +42,26 @@ struct InterestSettings {
 inline constexpr int kErrScheduleNoDate = 17060;
 inline constexpr int kErrScheduleBadDate = 17070;
 inline constexpr int kErrScheduleTooLarge = 17080;
+// A dated row whose Support Due or Support Paid cannot be read: named with
+// its date, column and text, the row is not counted (the rows after it are).
+inline constexpr int kErrScheduleBadAmount = 17090;
+// What a row that is not counted shows in its Balance cell.
+inline constexpr const char* kNotCounted = "not counted";
 // Copying the table between the scheduler window and the case.
 inline constexpr int kErrScheduleClosing = 17010;
 inline constexpr int kErrScheduleLoading = 17040;
 inline constexpr int kErrScheduleSaving = 17050;
+
+// Why a row's Support Due or Support Paid cannot be read, naming the row
+// by its date, the column and the text; "" when both can.
+std::string UnreadableAmountOf(const SchedulerRow& row);
+
+// True for a row the balance, the totals and the summary count: its date
+// and its amounts can be read.
+bool IsCountedRow(const SchedulerRow& row);
+
+// True when every row of the table is counted (the empty schedule is).
+bool EveryRowCounted(const SchedulerGrid& grid);
 
 // True when the money columns (Support Due onwards, but not Rate %) hold the column.
 bool IsMoneyColumn(int column);
@@ -71,7 +87,9 @@ std::string DrawnCellText(int column, const std::string& text);
 // that has no date, or a date that cannot be read, stops the work there
 // with a numbered error (none for the empty schedule); so does a row whose
 // balance or total interest would reach a trillion dollars.  Rows above
-// it keep their new values.
+// it keep their new values.  A dated row whose Support Due or Support Paid
+// cannot be read is named with a numbered error and left out: it shows
+// "not counted" and the rows after it are worked out without it.
 // `selected` is the index of the selected row; the result is where that row
 // went in the sort.
 size_t RecomputeSchedule(SchedulerGrid& grid, size_t selected, const InterestSettings& settings);
@@ -84,8 +102,8 @@ size_t RecomputeSchedule(SchedulerGrid& grid, size_t selected, const InterestSet
 // elsewhere left in the computed cells.
 void RefreshSchedule(SchedulerGrid& grid, const InterestSettings& settings);
 
-// Sums of Support Due and Support Paid over the rows that have a date (the
-// rows the balance covers; a row whose date cannot be read counts in no
+// Sums of Support Due and Support Paid over the counted rows (the rows the
+// balance covers; a row whose date or amount cannot be read counts in no
 // figure), held within kMostSum.
 struct ScheduleTotals {
     Cents due = 0;

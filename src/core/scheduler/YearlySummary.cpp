@@ -21,7 +21,7 @@ struct DatedRow {
 std::vector<DatedRow> DatedRows(const SchedulerGrid& grid) {
     std::vector<DatedRow> rows;
     for (const SchedulerRow& row : grid.rows)
-        if (std::optional<Date> date = ParseScheduleDate(row[kColDate]))
+        if (std::optional<Date> date = ParseScheduleDate(row[kColDate]); date && IsCountedRow(row))
             rows.push_back({DayNumber(*date), date->year, &row});
     return rows;
 }

@@ -42,6 +42,8 @@ void ErrorMessageWithAdvice(int code, const std::string& advice) {
     HandlerInstance()(code, text + "\n\n" + advice, {});
 }
 
+void ErrorMessageSaying(int code, const std::string& text) { HandlerInstance()(code, text, {}); }
+
 ErrorHandler SetErrorHandler(ErrorHandler handler) {
     ErrorHandler previous = std::move(HandlerInstance());
     HandlerInstance() = handler ? std::move(handler) : ErrorHandler(DefaultErrorHandler);

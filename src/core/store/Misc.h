@@ -28,6 +28,10 @@ void ErrorMessage(int code, const std::string& extra = {});
 // without a way on: `advice` (what happened and what to do) is shown after it.
 void ErrorMessageWithAdvice(int code, const std::string& advice);
 
+// Reports a numbered error in words of its own (the catalogue text of the
+// code names the kind): an entry named with its line, for example.
+void ErrorMessageSaying(int code, const std::string& text);
+
 // Installs a handler and returns the previous one.  An empty handler
 // restores the default, which prints "error CODE: TEXT" on stderr.
 ErrorHandler SetErrorHandler(ErrorHandler handler);
@@ -40,6 +44,9 @@ inline constexpr int kErrWholeFormat = 21192;    // whole-number parser
 inline constexpr int kErrRateFormat = 21182;     // rate parser
 inline constexpr int kErrIntegerFormat = 21212;  // integer parser
 inline constexpr int kErrMakeReal = 21122;       // MakeReal_2
+// An amount entry of a worksheet line that cannot be read, named with its
+// line, column and text.
+inline constexpr int kErrUnreadableEntry = 18050;
 
 // Deletes blanks, "$", "%", "(", ")", "-" and the thousands separator
 // wherever they stand; a text that held "(" or "-" gets one leading "-".
