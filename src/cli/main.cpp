@@ -154,10 +154,11 @@ void ApplyToday(const Arguments& args) {
 // An output written over one of the command's input files would destroy
 // it: refused before anything is read or written, whatever the output is
 // called (another spelling, a link to the input).
-void RefuseOutputOverInput(const Arguments& args, const std::string& option, const std::string& output) {
+void RefuseOutputOverInput(const Arguments& args, const std::string& option, const std::string& output,
+                           const std::string& what = "the output") {
     for (const std::string& input : args.files)
         if (SameFile(output, input))
-            throw UsageError(option + " names the input file " + input + "; the output needs a file of its own");
+            throw UsageError(option + " names the input file " + input + "; " + what + " needs a file of its own");
 }
 
 std::string TheOnlyInput(const Arguments& args) {
@@ -205,9 +206,9 @@ int RunCalc(const Arguments& args, const Installation& installation) {
     }
     RefuseOutputOverInput(args, "-o", *output);
     const std::optional<std::string> report = Option(args, "--check");
-    if (report) RefuseOutputOverInput(args, "--check", *report);
+    if (report) RefuseOutputOverInput(args, "--check", *report, "the check report");
     if (report && SameFile(*report, *output))
-        throw UsageError("--check names the output case " + *report + "; the report needs a file of its own");
+        throw UsageError("--check names the output case " + *report + "; the check report needs a file of its own");
     ClientFileContents contents = ReadCase(input, installation);
     TAnswer& answers = *contents.answers;
     if (screen) TransferScreenToCalc(answers, *screen);
@@ -337,7 +338,7 @@ int RunPrint(const Arguments& args, const Installation& installation) {
 int RunSchedule(const Arguments& args, const Installation& installation) {
     const std::string input = TheOnlyInput(args);
     const std::optional<std::string> csv = Option(args, "--csv");
-    if (csv) RefuseOutputOverInput(args, "--csv", *csv);
+    if (csv) RefuseOutputOverInput(args, "--csv", *csv, "the CSV");
     ClientFileContents contents = ReadCase(input, installation);
     RefreshSchedule(contents.grid, InterestOf(installation.settings));
     std::cout << ScheduleReport(contents.grid);

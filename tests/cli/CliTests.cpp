@@ -120,8 +120,7 @@ TEST_F(CliTest, FailuresGiveTheirExitStatus) {
 }
 
 TEST_F(CliTest, NumberedErrorsGoToStderrAndTheCommandCarriesOn) {
-    // A case whose line 1a cannot be read: the money parser's error is shown
-    // and the amount counts as 0.
+    // A case whose line 1a cannot be read: the entry is named and counts as 0.
     std::string text = ReadFile(Sample("sole-father-pays.q10"));
     const std::string income = "60,000.00\r\n";
     size_t at = text.find(income, text.find("Page 1; Continuation Page 0"));  // slot 1:19
@@ -130,7 +129,12 @@ TEST_F(CliTest, NumberedErrorsGoToStderrAndTheCommandCarriesOn) {
     std::ofstream(folder / "bad.q10", std::ios::binary) << text;
     CliRun run = RunCli("summary " + Out("bad.q10"));
     EXPECT_EQ(run.status, 0);
-    EXPECT_NE(run.output.find("error 21202: 2120-Str2Float_2."), std::string::npos) << run.output;
+    // Named once, with its line, column and text; no anonymous parser error.
+    const std::string named =
+        "error 18050: Line 1a, Column I: \"sixty\" cannot be read as an amount; it was counted as 0.\n";
+    EXPECT_NE(run.output.find(named), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find(named), run.output.rfind(named)) << run.output;
+    EXPECT_EQ(run.output.find("21202"), std::string::npos) << run.output;
 }
 
 // A check report that cannot be written is a failure to write a file: no
@@ -143,6 +147,12 @@ TEST_F(CliTest, CheckReportThatCannotBeWrittenFailsTheCommand) {
                               "\": cannot create a temporary file in its folder: No such file or directory"),
               std::string::npos)
         << run.output;
+    // The numbered error names the file given, not the client-file folder's report.
+    EXPECT_NE(run.output.find("error 18034: The check report \"" + Out("no/such/folder/report.txt") +
+                              "\" could not be written"),
+              std::string::npos)
+        << run.output;
+    EXPECT_EQ(run.output.find("client-file folder"), std::string::npos) << run.output;
     EXPECT_FALSE(std::filesystem::exists(folder / "out.q10"));
 }
 
@@ -155,7 +165,7 @@ TEST_F(CliTest, CheckReportOverACaseFileIsRefused) {
     for (const std::string& report : {Out("in.q10"), Out("out.q10"), other}) {
         CliRun run = RunCli("calc " + Out("in.q10") + " -o " + Out("out.q10") + " --check " + report);
         EXPECT_EQ(run.status, 2) << report << ": " << run.output;
-        EXPECT_NE(run.output.find("needs a file of its own"), std::string::npos) << run.output;
+        EXPECT_NE(run.output.find("the check report needs a file of its own"), std::string::npos) << run.output;
         EXPECT_EQ(ReadFile(folder / "in.q10"), ReadFile(Sample("split.q10"))) << report;
         EXPECT_EQ(ReadFile(folder / "out.q10"), "the previous output") << report;
     }

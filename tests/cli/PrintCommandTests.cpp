@@ -109,9 +109,9 @@ TEST_F(PrintCommandTest, AMissingOrDamagedTemplateWritesNothing) {
     WriteFile(fs::path(program) / "DAT" / "PAGE6.DAT", "0 1 0 0.0 1.0 100 0\nnot numbers\n");
     const struct {
         const char* pages;
-        const char* says;
+        std::string says;
     } cases[] = {
-        {"1-3", "cannot open the page template " },
+        {"1-3", "cannot open the page template " + (fs::path(program) / "RTF" / "Page2.rtf").string() + ": No such file"},
         {"4", "Page4.rtf is damaged: it ends with 1 group still open"},
         {"1,5", "Page5.rtf is damaged: it is empty"},
         {"6", "PAGE6.DAT is damaged: line 2"},

@@ -66,7 +66,13 @@ void SaveReport(CheckReport& report, CalcEnvironment& environment) {
     std::string error;
     if (report.Save(error)) return;
     environment.checkReportError = error;
-    ErrorMessage(18034, "Calculate");
+    // A report file named for this calculation is named back; the usual
+    // one is the check report of the client-file folder.
+    if (!environment.reportPath.empty())
+        ErrorMessageSaying(18034, "The check report \"" + environment.reportPath + "\" could not be written: " + error +
+                                      ". Name a file in a folder that exists and may be written.");
+    else
+        ErrorMessage(18034, "Calculate");
 }
 
 // The report's first line names the support schedule in use; a table that

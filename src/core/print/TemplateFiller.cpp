@@ -148,6 +148,21 @@ std::string_view FontTable(std::string_view text) {
 
 }  // namespace
 
+namespace {
+
+// A page template's name as it is installed ("Page3.rtf"); it is looked
+// up without regard to case.
+std::string TemplateName(int page) { return "Page" + std::to_string(page) + ".rtf"; }
+
+// The file a missing name would be, as a full path: what the user looks for.
+std::string AbsolutePathIn(const std::string& folder, const std::string& name) {
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(std::filesystem::path(folder) / name, ec);
+    return (ec ? std::filesystem::path(folder) / name : full.lexically_normal()).string();
+}
+
+}  // namespace
+
 FillState& ProgramFillState() {
     static FillState state;
     return state;
@@ -160,8 +175,8 @@ TabPositions LoadTabPositions(const std::string& tabFolder, int page) {
     std::string reason = "No such file or directory";
     std::optional<std::string> content = path ? ReadSmallFile(*path, reason) : std::nullopt;
     if (!content) {
-        tabs.problem = "cannot open the tab-position file " +
-                       (path ? path->string() : IncludeTrailingPathDelimiter(tabFolder) + name) + ": " + reason;
+        tabs.problem = "cannot open the tab-position file " + (path ? path->string() : AbsolutePathIn(tabFolder, name)) +
+                       ": " + reason;
         return tabs;
     }
     size_t lineNumber = 0;
@@ -227,8 +242,8 @@ bool LoadTemplateText(const std::string& folder, const std::string& name, std::s
     std::string reason = "No such file or directory";
     std::optional<std::string> content = path ? ReadSmallFile(*path, reason) : std::nullopt;
     if (!content) {
-        problem = "cannot open the page template " +
-                  (path ? path->string() : IncludeTrailingPathDelimiter(folder) + name) + ": " + reason;
+        problem = "cannot open the page template " + (path ? path->string() : AbsolutePathIn(folder, name)) + ": " +
+                  reason;
         return false;
     }
     if (const std::string damage = TemplateDamage(*content); !damage.empty()) {
@@ -384,13 +399,13 @@ bool TemplateFiller::LoadPage(int page, const std::string& name, std::string& te
 
 bool TemplateFiller::FirstPage(int page, std::string& document) {
     std::string text;
-    if (!LoadPage(page, "Page" + std::to_string(page) + ".rtf", text)) return false;
+    if (!LoadPage(page, TemplateName(page), text)) return false;
     document = std::move(text);
     return true;
 }
 
 bool TemplateFiller::AppendPage(int page, std::string& document) {
-    const std::string name = "PAGE" + std::to_string(page) + ".RTF";
+    const std::string name = TemplateName(page);
     std::string text;
     if (!LoadPage(page, name, text)) return false;
     if (!JoinPage(document, std::move(text))) {
