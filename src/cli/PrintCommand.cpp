@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "print/FiledPdf.h"
 #include "print/PdfExport.h"
 #include "print/PrvwSend.h"
 #include "store/Misc.h"
@@ -29,8 +30,12 @@ PrintDocument CaseDocument(TAnswer& answers, const std::string& programFolder, c
 }
 
 int PrintCase(TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
-              const std::string& output, std::ostream& messages) {
-    return WritePrintDocument(CaseDocument(answers, programFolder, pages), output, messages);
+              const std::string& output, const PrintedCase& printed, std::ostream& messages) {
+    const PrintDocument document = CaseDocument(answers, programFolder, pages);
+    const std::vector<PdfAttachment> attachments =
+        PrintFormatOf(output) == PrintFormat::Pdf ? FilingAttachments(answers, pages, printed.name, printed.bytes)
+                                                  : std::vector<PdfAttachment>();
+    return WritePrintDocument(document, output, programFolder, attachments, messages);
 }
 
 bool NamesFolder(const std::string& output) {
@@ -54,16 +59,20 @@ std::optional<std::vector<std::string>> PdfTargetsIn(const std::string& folder, 
     return targets;
 }
 
-int WritePrintDocument(const PrintDocument& document, const std::string& output, std::ostream& messages) {
+int WritePrintDocument(const PrintDocument& document, const std::string& output, const std::string& programFolder,
+                       const std::vector<PdfAttachment>& attachments, std::ostream& messages) {
     for (const std::string& problem : document.problems) messages << "quill10-cli: " << problem << '\n';
     if (!document.problems.empty() || document.pages.empty()) {
         messages << "quill10-cli: the print document could not be made whole, so " << output << " was not written\n";
         return 1;
     }
     std::string error;
-    const bool written = PrintFormatOf(output) == PrintFormat::Pdf
-                             ? ConvertRtfToPdf(SendFileBytes(document.text), output, error)
-                             : WriteSendFile(output, document.text, error);
+    if (PrintFormatOf(output) == PrintFormat::Pdf) {
+        PdfConverter converter(programFolder);
+        error = converter.Convert({{SendFileBytes(document.text), output, attachments}}).front();
+    }
+    const bool written = PrintFormatOf(output) == PrintFormat::Pdf ? error.empty()
+                                                                   : WriteSendFile(output, document.text, error);
     if (!written) {
         messages << "quill10-cli: cannot write " << output << ": " << error << '\n';
         return 1;

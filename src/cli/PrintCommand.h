@@ -10,6 +10,7 @@ namespace quill10 {
 
 class TAnswer;
 struct PrintDocument;
+struct PdfAttachment;
 
 enum class PrintFormat { Rtf, Pdf };
 
@@ -21,13 +22,21 @@ std::optional<PrintFormat> PrintFormatOf(const std::string& output);
 // names a page that is no worksheet template.
 std::optional<std::vector<int>> PrintPagesOf(const std::string& list, std::string& error);
 
+// What a printed PDF carries: the client file it was printed from, as it
+// stood, under its name.
+struct PrintedCase {
+    std::string name;
+    std::string bytes;
+};
+
 // Fills the pages from the calculated answers with the templates of the
-// program folder and writes the document to `output`.  Templates that are
+// program folder and writes the document to `output`; a PDF carries the
+// case and the manifest of what it was computed with.  Templates that are
 // missing or damaged are reported on `messages` and nothing is written.
 // The exit status: 0, or 1 when a template or the output could not be read
 // or written.
 int PrintCase(TAnswer& answers, const std::string& programFolder, const std::vector<int>& pages,
-              const std::string& output, std::ostream& messages);
+              const std::string& output, const PrintedCase& printed, std::ostream& messages);
 
 // The print document of a calculated case's template pages, filled with the
 // templates of the program folder.
@@ -42,8 +51,10 @@ bool NamesFolder(const std::string& output);
 std::optional<std::vector<std::string>> PdfTargetsIn(const std::string& folder, const std::vector<std::string>& inputs,
                                                      std::string& error);
 
-// Writes an assembled print document to `output` as PrintCase does, with
-// its problems reported on `messages`; the same exit status.
-int WritePrintDocument(const PrintDocument& document, const std::string& output, std::ostream& messages);
+// Writes an assembled print document to `output` as PrintCase does (a PDF
+// with `attachments` embedded), with its problems reported on `messages`;
+// the same exit status.
+int WritePrintDocument(const PrintDocument& document, const std::string& output, const std::string& programFolder,
+                       const std::vector<PdfAttachment>& attachments, std::ostream& messages);
 
 }  // namespace quill10

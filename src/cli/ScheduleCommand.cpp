@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "PrintCommand.h"
+#include "calc/CalcEnvironment.h"
+#include "print/FiledPdf.h"
 #include "print/PrvwSend.h"
 #include "scheduler/Scheduler.h"
 #include "print/SendSched.h"
@@ -72,11 +74,21 @@ bool NamesSchedulerPage(const std::string& list) {
 
 int PrintSchedule(TAnswer& answers, const SchedulerGrid& grid, const InterestSettings& settings,
                   const std::string& programFolder, const std::string& caseFile, const std::string& output,
-                  std::ostream& messages) {
+                  const PrintedCase& printed, std::ostream& messages) {
     const std::filesystem::path folder(programFolder);
     const TemplateFolders folders{(folder / "RTF").string(), (folder / "DAT").string()};
-    return WritePrintDocument(AssembleSchedulePrintout(answers, grid, settings, folders, ProgramFillState(), caseFile),
-                              output, messages);
+    const PrintDocument document = AssembleSchedulePrintout(answers, grid, settings, folders, ProgramFillState(), caseFile);
+    std::vector<PdfAttachment> attachments;
+    if (PrintFormatOf(output) == PrintFormat::Pdf) {
+        try {
+            attachments = FilingAttachments(answers, {kSchedulePage}, printed.name, printed.bytes, settings.defaultRate,
+                                            settings.threshold);
+        } catch (const SupportTableError& error) {
+            messages << "quill10-cli: " << error.what() << '\n';
+            return 1;
+        }
+    }
+    return WritePrintDocument(document, output, programFolder, attachments, messages);
 }
 
 }  // namespace quill10

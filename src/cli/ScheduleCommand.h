@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "PrintCommand.h"
 #include "scheduler/Scheduler.h"
 #include "store/SchedulerGrid.h"
 
@@ -27,6 +28,6 @@ bool NamesSchedulerPage(const std::string& list);
 // read or written.
 int PrintSchedule(TAnswer& answers, const SchedulerGrid& grid, const InterestSettings& settings,
                   const std::string& programFolder, const std::string& caseFile, const std::string& output,
-                  std::ostream& messages);
+                  const PrintedCase& printed, std::ostream& messages);
 
 }  // namespace quill10

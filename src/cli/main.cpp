@@ -7,6 +7,7 @@
 //   quill10-cli summary IN.q10 [--today YYYY-MM-DD]
 //   quill10-cli schedule IN.q10 [--csv OUT.csv]
 //   quill10-cli compare A.q10 B.q10 ... [--csv]
+//   quill10-cli verify FILED.pdf
 //   quill10-cli table show [--all] | check FILE [--program-table] | install FILE --name TEXT
 //               --effective YYYY-MM-DD | reset
 //
@@ -45,8 +46,10 @@
 #include "scheduler/ScheduleCsv.h"
 #include "scenarios/ScenarioComparison.h"
 #include "files/Settings.h"
+#include "print/FiledPdf.h"
 #include "print/PdfExport.h"
 #include "print/PrvwSend.h"
+#include "print/VerifyPdf.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 #include "store/Regional.h"
@@ -64,6 +67,7 @@ constexpr const char* kUsage =
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
     "  quill10-cli schedule IN.q10 [--csv OUT.csv]\n"
     "  quill10-cli compare A.q10 B.q10 ... [--csv] [--today YYYY-MM-DD]\n"
+    "  quill10-cli verify FILED.pdf\n"
     "  quill10-cli table show [--all] | check FILE [--program-table] |\n"
     "                    install FILE --name TEXT --effective YYYY-MM-DD | reset\n"
     "  quill10-cli --version\n"
@@ -174,15 +178,20 @@ InterestSettings InterestOf(const Settings& settings) {
 
 // Reads a client file into a new store whose calculation knows the file's
 // path and the schedule in use.
-ClientFileContents ReadCase(const std::string& path, const Installation& installation) {
+// The file's bytes, as read, go to `printed` when given (a PDF carries them).
+ClientFileContents ReadCase(const std::string& path, const Installation& installation,
+                            PrintedCase* printed = nullptr) {
     auto environment = std::make_shared<CalcEnvironment>();
     environment->SetProgramFolder(installation.programFolder);
     environment->UseSchedule(installation.schedule);
     environment->currentFileName = path;
     environment->clientFolder = std::filesystem::path(path).parent_path().string();
     std::string error;
-    std::optional<ClientFileContents> contents = ReadClientFile(path, environment, error);
+    const std::optional<std::string> bytes = ReadRegularFile(path, kClientFileLimit, error);
+    std::optional<ClientFileContents> contents =
+        bytes ? ParseClientFile(*bytes, environment, error) : std::optional<ClientFileContents>();
     if (!contents) throw FileError("cannot read " + path + ": " + error);
+    if (printed) *printed = {FileNameOnly(path), *bytes};
     return std::move(*contents);
 }
 
@@ -276,14 +285,16 @@ int RunPrintToFolder(const Arguments& args, const Installation& installation, co
     std::vector<size_t> caseOfJob;
     for (size_t k = 0; k < args.files.size(); ++k) {
         try {
-            ClientFileContents contents = ReadCase(args.files[k], installation);
+            PrintedCase printed;
+            ClientFileContents contents = ReadCase(args.files[k], installation, &printed);
             CalculateOrFail(*contents.answers);
             const PrintDocument document = CaseDocument(*contents.answers, installation.programFolder, pages);
             for (const std::string& problem : document.problems) std::cerr << "quill10-cli: " << problem << '\n';
             if (!document.problems.empty() || document.pages.empty())
                 throw FileError("the print document of " + args.files[k] + " could not be made whole, so " +
                                 (*targets)[k] + " was not written");
-            jobs.push_back({SendFileBytes(document.text), (*targets)[k]});
+            jobs.push_back({SendFileBytes(document.text), (*targets)[k],
+                            FilingAttachments(*contents.answers, pages, printed.name, printed.bytes)});
             caseOfJob.push_back(k);
         } catch (const FileError& failure) {
             std::cerr << "quill10-cli: " << failure.what() << '\n';
@@ -320,17 +331,19 @@ int RunPrint(const Arguments& args, const Installation& installation) {
     if (NamesSchedulerPage(*list)) {
         if (*list != "32") throw UsageError("page 32, the support scheduler, is printed on its own: --pages 32");
         if (toFolder) throw UsageError("the support scheduler is printed one case at a time, to OUT.rtf or OUT.pdf");
-        ClientFileContents contents = ReadCase(args.files.front(), installation);
+        PrintedCase printed;
+        ClientFileContents contents = ReadCase(args.files.front(), installation, &printed);
         return PrintSchedule(*contents.answers, contents.grid, InterestOf(installation.settings),
-                             installation.programFolder, args.files.front(), *output, std::cerr);
+                             installation.programFolder, args.files.front(), *output, printed, std::cerr);
     }
     std::string error;
     const std::optional<std::vector<int>> pages = PrintPagesOf(*list, error);
     if (!pages) throw UsageError(error);
     if (toFolder) return RunPrintToFolder(args, installation, *output, *pages);
-    ClientFileContents contents = ReadCase(args.files.front(), installation);
+    PrintedCase printed;
+    ClientFileContents contents = ReadCase(args.files.front(), installation, &printed);
     CalculateOrFail(*contents.answers);
-    return PrintCase(*contents.answers, installation.programFolder, *pages, *output, std::cerr);
+    return PrintCase(*contents.answers, installation.programFolder, *pages, *output, printed, std::cerr);
 }
 
 // The support scheduler table of a case with its totals and year-by-year
@@ -398,6 +411,18 @@ int RunTable(const Arguments& args, const Installation& installation) {
                                std::cout);
 }
 
+// Checks a filed PDF against the case it carries: exit 0 verified, 1 not
+// (a figure differs, the case was replaced, no case attached), 3 when the
+// schedule it was computed with is not on this machine.
+int RunVerify(const Arguments& args, const Installation& installation) {
+    const std::string pdf = TheOnlyInput(args);
+    const Verification verification =
+        VerifyFiledPdf(pdf, VerifyPlaces{installation.programFolder, installation.settingsFile, installation.settings});
+    (verification.status == kVerified ? std::cout : std::cerr) << verification.report
+                                                                 << (verification.report.ends_with('\n') ? "" : "\n");
+    return verification.status;
+}
+
 int RunSummary(const Arguments& args, const Installation& installation) {
     ClientFileContents contents = ReadCase(TheOnlyInput(args), installation);
     CalculateOrFail(*contents.answers);
@@ -436,6 +461,7 @@ int main(int argc, char** argv) {
         if (args.command == "schedule") return RunSchedule(args, installation);
         if (args.command == "import") return RunImport(args, installation);
         if (args.command == "table") return RunTable(args, installation);
+        if (args.command == "verify") return RunVerify(args, installation);
         throw UsageError("unknown command \"" + args.command + "\"");
     } catch (const UsageError& error) {
         std::cerr << "quill10-cli: " << error.what() << "\n" << kUsage;

@@ -73,6 +73,10 @@ public:
     void SetIdentity(std::string name, std::string effective, std::string fingerprint = {});
     // The schedule as the user knows it: the office's name, or the file's.
     std::string DisplayName() const;
+    // The name and effective date recorded when the office installed it
+    // ("" for the schedule installed with the program).
+    const std::string& Name() const { return name_; }
+    const std::string& Effective() const { return effective_; }
 
     // The amount of the first row whose income plus 600 is above `income`,
     // for 1 to 6 children; 0 when no row qualifies or children is below 1.

@@ -96,17 +96,31 @@ std::string NotInstalled() {
            "), or save the print document as RTF instead";
 }
 
-// Checks what LibreOffice wrote at `converted` and puts it at `target`; ""
-// or why not.
-std::string TakeConverted(const fs::path& converted, const std::string& target, const std::string& soffice) {
+// Checks what LibreOffice wrote at `converted`, embeds the job's
+// attachments and puts it at the job's target; "" or why not.
+std::string TakeConverted(const fs::path& converted, const PdfJob& job, const std::string& soffice) {
     std::optional<std::string> pdf = ReadAll(converted);
     if (!pdf || pdf->empty()) return "LibreOffice wrote no PDF";
     if (const std::string damage = PdfDamage(*pdf); !damage.empty())
         return "LibreOffice (" + soffice + ") reported success but wrote no usable PDF: " + damage;
     std::string error;
-    if (!SaveFileAtomically(target, *pdf, error)) return error;
+    if (!job.attachments.empty()) {
+        pdf = WithAttachments(*pdf, job.attachments, converted.parent_path(), error);
+        if (!pdf) return error;
+    }
+    if (!SaveFileAtomically(job.target, *pdf, error)) return error;
     return "";
 }
+
+std::optional<std::string> Qpdf(std::string& error) {
+    std::optional<std::string> qpdf = FindOnPath({"qpdf"});
+    if (!qpdf)
+        error = std::string("qpdf, which embeds the case in the PDF, is not installed: install the Debian package ") +
+                kQpdfPackage + " (apt-get install " + kQpdfPackage + ")";
+    return qpdf;
+}
+
+constexpr std::chrono::seconds kQpdfTimeLimit{60};
 
 // The Python that has LibreOffice's bridge: Debian's own, not another on the PATH.
 std::optional<std::string> SystemPython() {
@@ -133,6 +147,54 @@ std::string RunOnce(const std::string& soffice, const fs::path& folder, const st
 }
 
 }  // namespace
+
+std::optional<std::string> WithAttachments(const std::string& pdf, const std::vector<PdfAttachment>& attachments,
+                                           const fs::path& folder, std::string& error) {
+    const std::optional<std::string> qpdf = Qpdf(error);
+    if (!qpdf) return std::nullopt;
+    const fs::path input = folder / "plain.pdf";
+    const fs::path output = folder / "attached.pdf";
+    const fs::path log = folder / "qpdf.log";
+    if (!SaveFileAtomically(input.string(), pdf, error)) return std::nullopt;
+    std::vector<std::string> arguments = {*qpdf, input.string()};
+    for (size_t k = 0; k < attachments.size(); ++k) {
+        const PdfAttachment& attachment = attachments[k];
+        const fs::path file = folder / ("attachment-" + std::to_string(k));
+        if (!SaveFileAtomically(file.string(), attachment.bytes, error)) return std::nullopt;
+        arguments.insert(arguments.end(), {"--add-attachment", file.string(), "--key=" + attachment.name,
+                                           "--filename=" + attachment.name, "--mimetype=" + attachment.mimeType,
+                                           "--description=" + attachment.description, "--replace", "--"});
+    }
+    arguments.push_back(output.string());
+    std::optional<int> status = RunProgram(arguments, log.string(), kQpdfTimeLimit, error);
+    if (status == 0) status = RunProgram({*qpdf, "--check", output.string()}, log.string(), kQpdfTimeLimit, error);
+    std::optional<std::string> attached = status == 0 ? ReadAll(output) : std::nullopt;
+    if (!attached) {
+        error = "qpdf could not embed the case in the PDF" + (error.empty() ? "" : ": " + error);
+        if (const std::string said = LastLinesOf(log.string()); !said.empty()) error += ": " + said;
+    }
+    std::error_code ec;
+    for (const fs::path& used : {input, output}) fs::remove(used, ec);
+    return attached;
+}
+
+std::optional<std::string> AttachmentOf(const std::string& path, const std::string& name, std::string& error) {
+    const std::optional<std::string> qpdf = Qpdf(error);
+    if (!qpdf) return std::nullopt;
+    TemporaryFolder work;
+    const fs::path out = work.Path() / "attachment";
+    // qpdf writes the attachment on its standard output, which RunProgram
+    // sends to its log file (warnings kept out): that file is the attachment.
+    const std::optional<int> status =
+        work.Path().empty() ? std::nullopt
+                            : RunProgram({*qpdf, "--no-warn", "--show-attachment=" + name, path}, out.string(),
+                                         kQpdfTimeLimit, error);
+    if (status != 0) {
+        error = "the PDF holds no attachment " + name + (error.empty() ? "" : " (" + error + ")");
+        return std::nullopt;
+    }
+    return ReadAll(out);
+}
 
 PdfConverter::PdfConverter(std::string programFolder) : programFolder_(std::move(programFolder)) {}
 
@@ -183,7 +245,7 @@ std::string PdfConverter::ConvertByServer(const PdfJob& job, const std::string& 
         return "LibreOffice stopped answering while it wrote the PDF";
     }
     if (answer->rfind("error ", 0) == 0) return "LibreOffice could not convert the document to PDF: " + answer->substr(6);
-    std::string taken = TakeConverted(output, job.target, soffice);
+    std::string taken = TakeConverted(output, job, soffice);
     fs::remove(output, ec);
     return taken;
 }
@@ -205,7 +267,7 @@ std::vector<std::string> PdfConverter::ConvertInOneRun(const std::vector<PdfJob>
         if (inputs[k].empty()) continue;
         const fs::path output = Input(numbers[k], ".pdf");
         std::error_code ec;
-        results[k] = !failure.empty() && !fs::exists(output) ? failure : TakeConverted(output, jobs[k].target, soffice);
+        results[k] = !failure.empty() && !fs::exists(output) ? failure : TakeConverted(output, jobs[k], soffice);
         fs::remove(inputs[k], ec);
         fs::remove(output, ec);
     }
@@ -240,7 +302,7 @@ bool ConvertRtfToPdf(const std::string& rtf, const std::string& pdfPath, std::st
         return false;
     }
     PdfConverter converter({});  // no converter script: one run of LibreOffice
-    error = converter.Convert({{rtf, pdfPath}}).front();
+    error = converter.Convert({{rtf, pdfPath, {}}}).front();
     return error.empty();
 }
 

@@ -3,6 +3,7 @@
 // headless, so a worksheet can be filed or sent without opening a word
 // processor.
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -26,10 +27,34 @@ std::optional<std::string> FindSoffice();
 // one page.
 std::string PdfDamage(std::string_view bytes);
 
-// One print document to convert: the RTF bytes and the PDF file to write.
+// A file embedded in a PDF (a reader lists it in its attachments pane).
+struct PdfAttachment {
+    std::string name;  // as the reader shows it: "smith.q10"
+    std::string bytes;
+    std::string mimeType;
+    std::string description;
+};
+
+// The Debian package that embeds the attachments.
+inline constexpr const char* kQpdfPackage = "qpdf";
+
+// Embeds the attachments in the PDF bytes `pdf` with qpdf (in `folder`, a
+// private working folder), and checks the result with qpdf --check.  The
+// PDF with its attachments; nothing, with `error` saying why, when qpdf is
+// missing or fails.
+std::optional<std::string> WithAttachments(const std::string& pdf, const std::vector<PdfAttachment>& attachments,
+                                           const std::filesystem::path& folder, std::string& error);
+
+// The attachment `name` of the PDF at `path`; nothing, with `error`, when
+// it has none of that name or cannot be read.
+std::optional<std::string> AttachmentOf(const std::string& path, const std::string& name, std::string& error);
+
+// One print document to convert: the RTF bytes, the PDF file to write and
+// the files to embed in it.
 struct PdfJob {
     std::string rtf;
     std::string target;
+    std::vector<PdfAttachment> attachments;
 };
 
 // Converts print documents to PDF with one headless LibreOffice kept
