@@ -389,7 +389,7 @@ private:
     void CancelWordSearch();
     // Save as PDF hands its documents to one LibreOffice kept running, which
     // is stopped after some idle minutes and when the window goes.
-    bool ConvertToPdf(const std::string& rtf, const std::string& target, std::string& error);
+    bool ConvertToPdf(const PdfJob& job, std::string& error);
     void BuildHelpMenu(QMenu* help);
     void AddVideoItems(QMenu* menu);
     QString HelpFolder() const;

@@ -4,6 +4,7 @@
 // commands (Force Word, Force WordPad, Find Word).
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <QTimer>
 #include <QUrl>
@@ -15,6 +16,8 @@
 #include "app/TfrmMain.h"
 #include "calc/Conversions.h"
 #include "help/HelpTopics.h"
+#include "files/ClientFile.h"
+#include "print/FiledPdf.h"
 #include "print/PdfExport.h"
 #include "print/TfrmSelectedForms.h"
 #include "print/SendSched.h"
@@ -193,9 +196,9 @@ void TfrmMain::QuickPrintClick() {
         RunPrintJob(*selection, MarginsForScreen(currentPage_));
 }
 
-bool TfrmMain::ConvertToPdf(const std::string& rtf, const std::string& target, std::string& error) {
+bool TfrmMain::ConvertToPdf(const PdfJob& job, std::string& error) {
     if (!pdfConverter_) pdfConverter_ = std::make_unique<PdfConverter>(settings_.folders.program);
-    error = pdfConverter_->Convert({{rtf, target}}).front();
+    error = pdfConverter_->Convert({job}).front();
     return error.empty();
 }
 
@@ -211,18 +214,31 @@ void TfrmMain::SaveAsPdfClick() {
     }
     const PrintDocument document = selection->scheduler ? ScheduleDocument(grid_) : SelectionDocument(*selection);
     if (!Usable(document)) return;
-    const std::string caseName = StripExtension(FileNameOnly(Std(CurrentFileName())));
-    const QString proposed = QDir(Q(settings_.folders.clientFiles))
-                                 .filePath(Q((caseName.empty() ? std::string("Untitled") : caseName) + ".pdf"));
+    // Proposed beside the open case, as Save As proposes it.
+    QString proposed = SaveAsProposal();
+    proposed = proposed.endsWith(QLatin1Char('/')) ? proposed + QStringLiteral("Untitled.pdf")
+                                                   : QFileInfo(proposed).path() + QLatin1Char('/') +
+                                                         QFileInfo(proposed).completeBaseName() + QStringLiteral(".pdf");
     const QString path = ChooseFileToWrite(*prompts_, {QStringLiteral("Save as PDF"), proposed,
                                                        QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"),
                                                        {CurrentFileName()}, {}});
     if (path.isEmpty()) return;
-    const std::string rtf = SendFileBytes(document.text);
-    const std::string target = Std(path);
+    // The PDF carries the case as it stands on screen and what it was computed with.
+    const std::vector<int> pages = selection->scheduler ? std::vector<int>{kSchedulePage} : AssemblyOrder(*selection);
+    StorePage();
+    std::vector<PdfAttachment> attachments;
+    try {
+        attachments = FilingAttachments(*answers_, pages, FileNameOnly(Std(CurrentFileName())),
+                                        ClientFileText(*answers_, grid_), settings_.defaultInterestRate,
+                                        settings_.interestThreshold);
+    } catch (const SupportTableError& failure) {
+        prompts_->Warn(QStringLiteral("No PDF was written: %1").arg(Q(failure.what())));
+        return;
+    }
+    const PdfJob job{SendFileBytes(document.text), Std(path), std::move(attachments)};
     std::string error;
     const bool written = WhileShowingProgress(this, QStringLiteral("Writing the PDF with LibreOffice..."),
-                                              [&] { return ConvertToPdf(rtf, target, error); });
+                                              [&] { return ConvertToPdf(job, error); });
     pdfIdle_->start();
     if (!written) {
         prompts_->Warn(QStringLiteral("The PDF \"%1\" was not written: %2")
