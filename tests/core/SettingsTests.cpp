@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -155,6 +156,32 @@ TEST(SettingsFile, FlagsNeedExactlyX) {
     ReadINI(folder.File("quill10.ini"), settings);
     EXPECT_FALSE(settings.forceWord);
     EXPECT_TRUE(settings.forceWordPad);
+}
+
+// The keyboard option is the file's last line, written only once the user
+// chose: a file without it (also one of an earlier version) leaves the
+// choice open, so the window follows whether an assistive technology runs.
+TEST(SettingsFile, KeyboardOptionIsKeptOnlyOnceChosen) {
+    const struct {
+        std::optional<bool> chosen;
+        const char* lastLine;  // after the cash medical support table's address
+    } cases[] = {{std::nullopt, nullptr}, {true, "X"}, {false, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lastLine ? c.lastLine : "not chosen");
+        test::ScratchFolder folder;
+        Settings written = DefaultSettings(folder.Path().string());
+        written.expenditureTableAddress = "https://jfs.example.org/table.pdf";
+        written.keyboardReachesComputed = c.chosen;
+        std::string error;
+        ASSERT_TRUE(WriteINI(written, error)) << error;
+        const std::string text = test::ReadWholeFile(SettingsFilePath(written));
+        const std::string tail = c.lastLine ? "table.pdf\r\n" + std::string(c.lastLine) + "\r\n" : "table.pdf\r\n";
+        EXPECT_TRUE(text.ends_with(tail)) << text;
+        Settings read = DefaultSettings("/elsewhere");
+        EXPECT_TRUE(ReadINI(SettingsFilePath(written), read).empty());
+        EXPECT_EQ(read.keyboardReachesComputed, c.chosen);
+        EXPECT_EQ(read.expenditureTableAddress, written.expenditureTableAddress);
+    }
 }
 
 TEST(SettingsFile, DamagedNumbersAreReportedOnceAndKeepTheirDefaults) {

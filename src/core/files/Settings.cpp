@@ -239,6 +239,10 @@ std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::st
     };
     for (std::string& video : settings.videoAddresses) address(video, "video address");
     address(settings.expenditureTableAddress, "cash medical support table address");
+    // Last, whether the keyboard reaches computed figures, when the user chose.
+    if (count && line < lines.Size())
+        if (const std::optional<std::string> reaches = lines.Value(line, "keyboard reaches computed figures"))
+            settings.keyboardReachesComputed = *reaches == "X";
     return problems;
 }
 
@@ -258,6 +262,7 @@ std::string SettingsText(const Settings& settings) {
     add(settings.schedule.effective);
     for (const std::string& video : settings.videoAddresses) add(video);
     add(settings.expenditureTableAddress);
+    if (settings.keyboardReachesComputed) add(*settings.keyboardReachesComputed ? "X" : "");
     return EncodeTextFile(text);
 }
 
