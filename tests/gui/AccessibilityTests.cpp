@@ -50,15 +50,10 @@ struct Worksheet {
 constexpr Worksheet kWorksheets[] = {
     {"sole/shared long", 0, 0}, {"sole/shared short", 1500, 15}, {"split long", 700, 7}, {"split short", 1600, 16}};
 
-// The name a screen reader says: a list on Linux is named by the label it
-// is labelled by (its own name is the choice shown).
+// The name a screen reader says.
 QString NameOf(QWidget* widget) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    if (!face) return {};
-    if (face->role() == QAccessible::ComboBox)
-        for (const auto& [label, relation] : face->relations(QAccessible::Label))
-            if (label && !label->text(QAccessible::Name).isEmpty()) return label->text(QAccessible::Name);
-    return face->text(QAccessible::Name);
+    return face ? face->text(QAccessible::Name) : QString();
 }
 
 QString DescriptionOf(QWidget* widget) {
@@ -275,24 +270,49 @@ private slots:
     }
 
     // A refused entry is said on the status bar and in the field's
-    // description, with an alert for the screen reader; the next entry
-    // taken clears it.
-    void refusedEntryIsAnnounced() {
+    // description, with an alert and the invalid-entry state, while the user
+    // corrects it; putting the figure back, entering 0 or a good entry ends
+    // both.
+    void refusedEntryStandsUntilPutRight_data() {
+        QTest::addColumn<int>("answer");      // what the second leaving answers
+        QTest::addColumn<QString>("retyped");  // typed before it ("" for none)
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Cancel") << int(EntryAnswer::PutBack) << QString() << QStringLiteral("1,200.00");
+        QTest::newRow("Enter 0") << int(EntryAnswer::EnterZero) << QString() << QStringLiteral("0.00");
+        QTest::newRow("good entry") << int(EntryAnswer::CorrectIt) << QStringLiteral("1500") << QStringLiteral("1,500.00");
+    }
+    void refusedEntryStandsUntilPutRight() {
+        QFETCH(int, answer);
+        QFETCH(QString, retyped);
+        QFETCH(QString, shown);
+        TypeInto(*window, 10, QStringLiteral("1200"));
         std::vector<std::pair<QWidget*, QString>> said;
         const Announcer previous =
             SetAnnouncer([&said](QWidget* control, const QString& text) { said.emplace_back(control, text); });
-        prompts->entryAnswers = {EntryAnswer::PutBack};
-        TypeInto(*window, 10, QStringLiteral("12x4"));
         QLineEdit* field = FieldOf(*window, 10);
+        auto invalid = [field] { return EntryRefused(field); };
+        prompts->entryAnswers = {EntryAnswer::CorrectIt};
+        TypeInto(*window, 10, QStringLiteral("12x4"));
+        QTRY_VERIFY(field->hasFocus());
         QVERIFY2(DescriptionOf(field).startsWith(QStringLiteral("Entry refused: \"12x4\" cannot be read")),
                  qPrintable(DescriptionOf(field)));
+        QVERIFY(invalid());
         QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("\"12x4\" cannot be read")));
-        SetAnnouncer(previous);
         QCOMPARE(said.size(), size_t{1});
         QCOMPARE(said.front().first, static_cast<QWidget*>(field));
         QVERIFY(said.front().second.contains(QStringLiteral("\"12x4\" cannot be read")));
-        TypeInto(*window, 10, QStringLiteral("1200"));
+
+        prompts->entryAnswers = {static_cast<EntryAnswer>(answer)};
+        if (!retyped.isEmpty()) {
+            field->selectAll();
+            QTest::keyClicks(field, retyped);
+        }
+        QTest::keyClick(field, Qt::Key_Tab);
+        SetAnnouncer(previous);
+        QCOMPARE(field->text(), shown);
         QCOMPARE(DescriptionOf(field), kEnteredWords + QStringLiteral("."));
+        QVERIFY(!invalid());
+        QCOMPARE(said.size(), retyped.isEmpty() ? size_t{2} : size_t{1});  // the same entry left again is refused again
     }
 
     // The headline figures carry their titles and follow every recalculation.

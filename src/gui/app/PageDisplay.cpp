@@ -318,6 +318,7 @@ bool TfrmMain::LeaveField(QWidget* sender) {
                 ReturnToField(edit);
                 return false;
             }
+            MarkRefusedEntry(edit, {});  // taken, zero entered or put back: no refusal stands
             if (outcome == EntryOutcome::Taken) {
                 const QString normalised = QString::fromStdString(NormalisedText(kind, edit->text().toStdString()));
                 if (normalised != edit->text()) edit->setText(normalised);

@@ -143,6 +143,7 @@ WindowPlacement PlacementForScreenWidth(int w) {
 
 TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* parent)
     : QMainWindow(parent), environment_(std::make_shared<CalcEnvironment>()) {
+    NameListsByTheirAccessibleNames();
     setObjectName(QStringLiteral("frmMain"));
     if (!prompts) {
         ownPrompts_ = std::make_unique<DialogPrompts>(this);

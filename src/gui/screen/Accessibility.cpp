@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -30,6 +31,57 @@ Announcer& CurrentAnnouncer() {
 
 constexpr const char* kRefusedProperty = "RefusedEntry";
 constexpr const char* kLayoutTipProperty = "LayoutToolTip";
+// Answers for a list as the toolkit's own interface of it does, except for
+// its name: on Linux the toolkit names a list by the choice shown, which is
+// its value, so two lists showing "Daily" sound alike and an unset one is
+// named by its label.  The accessible name the list was given is its name.
+class NamedListInterface final : public QAccessibleInterface {
+public:
+    explicit NamedListInterface(QAccessibleInterface* own) : own_(own), ownId_(QAccessible::uniqueId(own)) {}
+    ~NamedListInterface() override { QAccessible::deleteAccessibleInterface(ownId_); }
+
+    bool isValid() const override { return own_->isValid(); }
+    QObject* object() const override { return own_->object(); }
+    QWindow* window() const override { return own_->window(); }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+        return own_->relations(match);
+    }
+    QAccessibleInterface* focusChild() const override { return own_->focusChild(); }
+    QAccessibleInterface* childAt(int x, int y) const override { return own_->childAt(x, y); }
+    QAccessibleInterface* parent() const override { return own_->parent(); }
+    QAccessibleInterface* child(int index) const override { return own_->child(index); }
+    int childCount() const override { return own_->childCount(); }
+    int indexOfChild(const QAccessibleInterface* child) const override { return own_->indexOfChild(child); }
+    void setText(QAccessible::Text t, const QString& text) override { own_->setText(t, text); }
+    QRect rect() const override { return own_->rect(); }
+    QAccessible::Role role() const override { return own_->role(); }
+    QAccessible::State state() const override { return own_->state(); }
+    QColor foregroundColor() const override { return own_->foregroundColor(); }
+    QColor backgroundColor() const override { return own_->backgroundColor(); }
+    void* interface_cast(QAccessible::InterfaceType type) override { return own_->interface_cast(type); }
+    void virtual_hook(int id, void* data) override { own_->virtual_hook(id, data); }
+
+    QString text(QAccessible::Text t) const override {
+        const auto* list = qobject_cast<const QComboBox*>(object());
+        if (t == QAccessible::Name && list && !list->accessibleName().isEmpty()) return list->accessibleName();
+        return own_->text(t);
+    }
+
+private:
+    QAccessibleInterface* own_;
+    QAccessible::Id ownId_;  // the toolkit keeps its own interface; this one gives it back
+};
+
+// The toolkit makes its own interface of a list first (this factory stands
+// aside for the list meanwhile); the named one answers for it from then on.
+QAccessibleInterface* NamedLists(const QString& className, QObject* object) {
+    static QObject* making = nullptr;
+    if (object == making || className != QLatin1String("QComboBox")) return nullptr;
+    making = object;
+    QAccessibleInterface* own = QAccessible::queryAccessibleInterface(object);
+    making = nullptr;
+    return own ? new NamedListInterface(own) : nullptr;
+}
 
 QString StateWords(const QString& style, bool readOnly) {
     if (style == kEditOverridden || style == kCheckBoxOverridden) return kOverriddenWords;
@@ -97,6 +149,14 @@ void DescribeFields(QWidget* page, int screenPage) {
     });
 }
 
+void NameListsByTheirAccessibleNames() {
+    static const bool installed = [] {
+        QAccessible::installFactory(NamedLists);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
 void MarkRefusedEntry(QLineEdit* edit, const QString& why) {
     const QString was = edit->property(kRefusedProperty).toString();
     const QString refused = why.isEmpty() ? QString() : QStringLiteral("Entry refused: ") + why;
@@ -107,6 +167,8 @@ void MarkRefusedEntry(QLineEdit* edit, const QString& why) {
     SetDescription(edit, refused.isEmpty() ? description : refused + QStringLiteral(" ") + description);
     if (!refused.isEmpty()) CurrentAnnouncer()(edit, refused);
 }
+
+bool EntryRefused(const QWidget* control) { return !control->property(kRefusedProperty).toString().isEmpty(); }
 
 Announcer SetAnnouncer(Announcer announcer) { return std::exchange(CurrentAnnouncer(), std::move(announcer)); }
 

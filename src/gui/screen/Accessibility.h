@@ -32,10 +32,18 @@ void DescribeFields(QWidget* page, int screenPage);
 // Describes one field of a line dialog by its state.
 void DescribeField(QWidget* control, const QString& dataSource = {});
 
+// A list is named to a screen reader by its accessible name, not by the
+// choice it shows (which stays its value).  Called once, before the windows
+// are built.
+void NameListsByTheirAccessibleNames();
+
 // A field's entry was refused (`why`, in the words of the message the user
-// was shown): its description says so first and the refusal is announced.
-// An empty `why` clears it once an entry is taken.
+// was shown): the field is marked invalid, its description says why first
+// and the refusal is announced.  An empty `why` clears the mark once the
+// entry is put right (taken, zero entered or put back).
 void MarkRefusedEntry(QLineEdit* edit, const QString& why);
+// Whether the field's entry stands refused.
+bool EntryRefused(const QWidget* control);
 
 // Says `text` about `control` to a screen reader at once (an alert event);
 // tests put in their own to hear it.
