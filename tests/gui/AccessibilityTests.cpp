@@ -41,14 +41,18 @@ using namespace quill10::gui::test;
 
 namespace {
 
-// The four worksheets: display Tag and screen page.
+// The four worksheets in the tree's order: display Tag, screen page and the
+// Tag of the field the focus goes to when the worksheet is shown.
 struct Worksheet {
     const char* label;
     int tag;
     int page;
+    int firstField;
 };
-constexpr Worksheet kWorksheets[] = {
-    {"sole/shared long", 0, 0}, {"sole/shared short", 1500, 15}, {"split long", 700, 7}, {"split short", 1600, 16}};
+constexpr Worksheet kWorksheets[] = {{"sole/shared long", 0, 0, 1000},
+                                     {"sole/shared short", 1500, 15, 1252},
+                                     {"split long", 700, 7, 1000},
+                                     {"split short", 1600, 16, 1250}};
 
 // The name a screen reader says.
 QString NameOf(QWidget* widget) {
@@ -465,6 +469,70 @@ private slots:
         QTRY_VERIFY(tree->hasFocus());
         QTest::keyClick(tree, Qt::Key_F6);
         QTRY_VERIFY(Page()->isAncestorOf(QApplication::focusWidget()));
+    }
+
+    // Enter on a tree item and Ctrl+PageDown show a worksheet with the focus
+    // on its first field, name it in the window title and the page's name
+    // and say so; the tree, left, has no item that claims the focus.
+    void switchingSaysWhichWorksheet_data() {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<bool>("byTree");
+        for (int k = 0; k < 4; ++k)
+            for (bool byTree : {true, false})
+                QTest::newRow(qPrintable(QStringLiteral("%1 by %2")
+                                             .arg(QLatin1String(kWorksheets[k].label),
+                                                  byTree ? QStringLiteral("tree Enter") : QStringLiteral("Ctrl+PageDown"))))
+                    << k << byTree;
+    }
+    void switchingSaysWhichWorksheet() {
+        QFETCH(int, at);
+        QFETCH(bool, byTree);
+        const Worksheet& sheet = kWorksheets[at];
+        window->DisplayAPage(kWorksheets[(at + 3) % 4].tag);  // the one before it
+        auto* tree = window->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        std::vector<std::pair<QWidget*, QString>> said;
+        const Announcer previous =
+            SetAnnouncer([&said](QWidget* control, const QString& text) { said.emplace_back(control, text); });
+        if (byTree) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+            QTRY_VERIFY(tree->hasFocus());
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)  // where the arrow keys take the user
+                if ((*it)->data(0, Qt::UserRole) == QVariant(sheet.tag)) tree->setCurrentItem(*it);
+            QTest::keyClick(tree, Qt::Key_Return);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        }
+        SetAnnouncer(previous);
+        QCOMPARE(window->CurrentPage(), sheet.page);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus && Page()->isAncestorOf(focus));
+        QCOMPARE(TagOf(focus), sheet.firstField);
+        const QString name = WorksheetName(sheet.page);
+        QVERIFY2(window->windowTitle().contains(QStringLiteral(" - ") + name + QStringLiteral(" - QUILL10")),
+                 qPrintable(window->windowTitle()));
+        QCOMPARE(NameOf(Page()), name);
+        QCOMPARE(said.size(), size_t{1});
+        QCOMPARE(said.front().first, Page());
+        QCOMPARE(said.front().second, QStringLiteral("Showing the ") + name);
+        QAccessibleInterface* items = QAccessible::queryAccessibleInterface(tree);
+        for (int k = 0; k < items->childCount(); ++k)
+            QVERIFY2(!items->child(k)->state().focused, qPrintable(items->child(k)->text(QAccessible::Name)));
+    }
+
+    // Each tree item is named with what it stands under and says what Enter
+    // on it does.
+    void treeItemsSayWhereTheyStand() {
+        auto* tree = window->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        QAccessibleInterface* items = QAccessible::queryAccessibleInterface(tree);
+        QStringList names;
+        for (int k = 0; k < items->childCount(); ++k) {
+            if (items->child(k)->role() != QAccessible::TreeItem) continue;  // the hidden header
+            const QString name = items->child(k)->text(QAccessible::Name);
+            QVERIFY2(!names.contains(name), qPrintable(name + " twice"));
+            QVERIFY2(!items->child(k)->text(QAccessible::Description).isEmpty(), qPrintable(name));
+            names << name;
+        }
+        for (const Worksheet& sheet : kWorksheets) QVERIFY(names.contains(WorksheetName(sheet.page)));
     }
 
     // Ctrl+PageDown and Ctrl+PageUp turn the tabs of the print selection.

@@ -423,7 +423,7 @@ private slots:
     }
 
     void titleMarksUnsavedChanges() {
-        QCOMPARE(window->windowTitle(), QStringLiteral("Untitled.q10[*] - QUILL10"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Untitled.q10[*] - Sole/Shared Worksheet, Long Form - QUILL10"));
         QVERIFY(!window->isWindowModified());
         TypeInto(10, QStringLiteral("1"));
         QVERIFY(window->isWindowModified());

@@ -25,7 +25,6 @@
 
 #include "app/GuiSupport.h"
 #include "app/TfrmMain.h"
-#include "app/UndoSteps.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
 #include "calc/LineDialogs.h"
@@ -88,20 +87,16 @@ void TfrmMain::DisplayAPage(int tag) {
     // The field being edited is left first, so what was typed reaches the
     // calculation pages before the next page is calculated and shown.
     if (!Commit()) return;
-    const auto show = [&] {
-        StorePage();
-        ShowStartScreen(false);
-        DisplayPage(tag);
-        return true;
-    };
-    // A switch that moves figures between the screens is a step of its own;
-    // the first page a case shows moves none: the history starts from it.
-    if (currentPage_ == -1) {
-        show();
-        ResetBaseline();
-    } else {
-        RecordStep([this] { return QStringLiteral("Switch to %1").arg(ScreenPageName(currentPage_)); }, show);
-    }
+    // Showing another worksheet is no step of its own: the figures the
+    // switch moves between the screens go with the next change, as those a
+    // field only passed through do.  The first page a case shows starts its
+    // history.
+    const int before = currentPage_;
+    StorePage();
+    ShowStartScreen(false);
+    DisplayPage(tag);
+    if (before == -1) ResetBaseline();
+    if (currentPage_ != before) Announce(pnlMainForm_, QStringLiteral("Showing the ") + WorksheetName(currentPage_));
     UpdateMenuItems();
 }
 
@@ -128,6 +123,7 @@ void TfrmMain::DisplayPage(int tag) {
         if (QWidget* first = FindByTag(pnlMainForm_, FirstFieldTag(currentPage_))) first->setFocus(Qt::OtherFocusReason);
     }
     SelectTreeItemOfPage(currentPage_);
+    pnlMainForm_->setAccessibleName(WorksheetName(currentPage_));
     SetModified(wasModified);
     VertScrollBox1_->verticalScrollBar()->setValue(0);
     QApplication::restoreOverrideCursor();
@@ -137,6 +133,7 @@ void TfrmMain::DisplayPage(int tag) {
 void TfrmMain::ClearPage() {
     clearing_ = true;
     lastField_.clear();
+    pnlMainForm_->setAccessibleName(QString());
     for (QWidget* child : pnlMainForm_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
     clearing_ = false;
 }

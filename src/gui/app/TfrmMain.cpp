@@ -123,6 +123,13 @@ void ShowHeadline(QLabel* label, const QString& figure) {
 
 }  // namespace
 
+QString WorksheetName(int page) {
+    for (const ScreenPage& screen : kScreens)
+        if (screen.page == page)
+            return QStringLiteral("%1, %2").arg(QLatin1String(screen.worksheet), QLatin1String(screen.form));
+    return {};
+}
+
 WindowPlacement PlacementForScreenWidth(int w) {
     struct Row {
         int below;
@@ -349,16 +356,31 @@ void TfrmMain::BuildTree() {
     // Out of the Tab order of the worksheet; F6 goes to it and back.
     TreeView1_->setFocusPolicy(Qt::ClickFocus);
     TreeView1_->setAccessibleName(QStringLiteral("Worksheets, printing and the support scheduler"));
+    // A screen reader hears each item with what it stands under (two items
+    // read "Long Form"), and what Enter on it does.
+    auto item = [](QTreeWidgetItem* parent, const QString& caption, const QString& spoken, const QString& does) {
+        auto* added = new QTreeWidgetItem(parent, {caption});
+        added->setData(0, Qt::AccessibleTextRole, spoken);
+        added->setData(0, Qt::AccessibleDescriptionRole, does);
+        return added;
+    };
     auto* display = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Display A Worksheet")});
+    display->setData(0, Qt::AccessibleDescriptionRole,
+                     QStringLiteral("The four worksheets, under it by worksheet and form."));
     QTreeWidgetItem* worksheet = nullptr;
     for (const ScreenPage& screen : kScreens) {
-        if (!worksheet || worksheet->text(0) != QLatin1String(screen.worksheet))
-            worksheet = new QTreeWidgetItem(display, {QString::fromLatin1(screen.worksheet)});
-        auto* item = new QTreeWidgetItem(worksheet, {QString::fromLatin1(screen.form)});
-        item->setData(0, Qt::UserRole, screen.tag);
+        const QString sheet = QLatin1String(screen.worksheet);
+        if (!worksheet || worksheet->text(0) != sheet)
+            worksheet = item(display, sheet, sheet,
+                             QStringLiteral("Under Display A Worksheet; its long and short forms stand under it."));
+        item(worksheet, QLatin1String(screen.form), WorksheetName(screen.page),
+             QStringLiteral("Under Display A Worksheet, %1. Enter shows this worksheet.").arg(sheet))
+            ->setData(0, Qt::UserRole, screen.tag);
     }
     auto* print = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Preview/Print A Worksheet")});
+    print->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Enter opens Select A Form to print pages."));
     auto* scheduler = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Support Scheduler")});
+    scheduler->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Enter opens the support scheduler."));
     // A click, or Enter on the item the keyboard is on.
     for (auto chosen : {&QTreeWidget::itemClicked, &QTreeWidget::itemActivated}) {
         connect(TreeView1_, chosen, this, [this, print, scheduler](QTreeWidgetItem* item) {
@@ -566,8 +588,13 @@ void TfrmMain::UpdateMenuItems() {
     mnuForceWordPad_->setChecked(settings_.forceWordPad);
     mnuFindWord_->setText(settings_.wordPath.empty() ? QStringLiteral("Fi&nd Word") : QStringLiteral("Fi&nd Word: FOUND"));
     ShowProblemCount();
+    // "Smith.q10* - Split Worksheet, Long Form - QUILL10": the case and the worksheet on display.
     const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
-    setWindowTitle((name.isEmpty() ? QString() : name + QStringLiteral("[*] - ")) + QStringLiteral("QUILL10"));
+    QStringList title;
+    if (!name.isEmpty()) title << name + QStringLiteral("[*]");
+    if (caseShown_ && IsScreenPage(currentPage_)) title << WorksheetName(currentPage_);
+    title << QStringLiteral("QUILL10");
+    setWindowTitle(title.join(QStringLiteral(" - ")));
     setWindowModified(modified_);
 }
 
@@ -627,7 +654,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     const bool onPage = !clearing_ && widget && pnlMainForm_->isAncestorOf(widget);
     switch (event->type()) {
         case QEvent::KeyPress:
-            if (widget && widget->window() == this && KeyPress(static_cast<QKeyEvent*>(event))) return true;
+            if (widget && widget->window() == this && KeyPress(widget, static_cast<QKeyEvent*>(event))) return true;
             break;
         case QEvent::ShortcutOverride:
             // Ctrl+Z undoes the typing in an edit box first, as everywhere;
@@ -643,6 +670,11 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::FocusOut: {
             auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // The tree's current item is where its keyboard focus would be:
+            // once the tree is left no item claims the focus beside the
+            // control that has it (F6 starts on the worksheet on display).
+            if (watched == TreeView1_)
+                TreeView1_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
             // Opening a menu or another window does not leave the field.
             if (onPage && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) CalcOnExit(widget);
             break;
@@ -686,7 +718,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TfrmMain::KeyPress(QKeyEvent* key) {
+bool TfrmMain::KeyPress(QWidget* receiver, QKeyEvent* key) {
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
     QScrollBar* bar = VertScrollBox1_->verticalScrollBar();
     switch (key->key()) {
@@ -696,8 +728,10 @@ bool TfrmMain::KeyPress(QKeyEvent* key) {
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (QWidget* focus = QApplication::focusWidget(); focus && pnlMainForm_->isAncestorOf(focus)) {
-                focusNextChild();  // Enter moves on like Tab
+            // Enter moves on like Tab in a field of the page.  An Enter the
+            // tree passed on after showing a page is not one.
+            if (pnlMainForm_->isAncestorOf(receiver)) {
+                focusNextChild();
                 return true;
             }
             return false;

@@ -60,6 +60,10 @@ struct WindowPlacement {
 };
 WindowPlacement PlacementForScreenWidth(int screenWidth);
 
+// The worksheet a screen page shows, as the tree says it: "Sole/Shared
+// Worksheet, Long Form" for page 0; "" for any other page.
+QString WorksheetName(int page);
+
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 
@@ -271,7 +275,8 @@ private:
     QWidget* CalloutButton() const;  // the "?" button of the bubble on show
     void RunCalculate();
     void ScalePage(double factor);
-    bool KeyPress(QKeyEvent* key);
+    // A key on its way to `receiver` (the focused control, then its parents).
+    bool KeyPress(QWidget* receiver, QKeyEvent* key);
     bool Commit();
     bool AskToSaveChanges();
     bool WriteCurrentFile();

@@ -140,9 +140,8 @@ bool TfrmMain::RecordStep(const std::function<QString()>& name, const std::funct
     // they go with the next step.
     const QString text = name();
     if (text.isEmpty()) return result;
-    // A change that left an unchanged case unchanged (the figures a page
-    // switch moves, an entry the program made) can be undone but asks for
-    // no save.
+    // A change that left an unchanged case unchanged (an entry the program
+    // made) can be undone but asks for no save.
     const bool stillClean = undoStack_->isClean() && !modified_;
     undoStack_->push(new CaseStep(*this, text, std::move(changes), std::move(grid), page, field, also));
     if (stillClean) undoStack_->setClean();
@@ -241,16 +240,6 @@ void TfrmMain::ReportHeadlineChange(const QString& before) {
                                       plain(before),
                                       plain(now)),
                              kStatusMilliseconds);
-}
-
-QString ScreenPageName(int page) {
-    switch (page) {
-        case 0: return QStringLiteral("the Sole/Shared Worksheet, Long Form");
-        case 7: return QStringLiteral("the Split Worksheet, Long Form");
-        case 15: return QStringLiteral("the Sole/Shared Worksheet, Short Form");
-        case 16: return QStringLiteral("the Split Worksheet, Short Form");
-        default: return QStringLiteral("another page");
-    }
 }
 
 }  // namespace quill10::gui

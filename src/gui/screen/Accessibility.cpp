@@ -165,12 +165,14 @@ void MarkRefusedEntry(QLineEdit* edit, const QString& why) {
     QString description = edit->accessibleDescription();
     if (!was.isEmpty() && description.startsWith(was)) description = description.mid(was.size()).trimmed();
     SetDescription(edit, refused.isEmpty() ? description : refused + QStringLiteral(" ") + description);
-    if (!refused.isEmpty()) CurrentAnnouncer()(edit, refused);
+    if (!refused.isEmpty()) Announce(edit, refused);
 }
 
 bool EntryRefused(const QWidget* control) { return !control->property(kRefusedProperty).toString().isEmpty(); }
 
 Announcer SetAnnouncer(Announcer announcer) { return std::exchange(CurrentAnnouncer(), std::move(announcer)); }
+
+void Announce(QWidget* control, const QString& text) { CurrentAnnouncer()(control, text); }
 
 void GiveMnemonics(QMenu* menu) {
     QString taken;

@@ -49,6 +49,7 @@ bool EntryRefused(const QWidget* control);
 // tests put in their own to hear it.
 using Announcer = std::function<void(QWidget* control, const QString& text)>;
 Announcer SetAnnouncer(Announcer announcer);
+void Announce(QWidget* control, const QString& text);
 
 // Gives every command of `menu` without a mnemonic one: the first letter of
 // one of its words, else of any letter, that no other command there has.
