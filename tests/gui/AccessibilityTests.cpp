@@ -19,9 +19,11 @@
 #include <QRegularExpression>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "GuiTestSupport.h"
@@ -209,6 +211,7 @@ private slots:
         prompts.reset();
         home.reset();
         QApplication::setPalette(QPalette());
+        QAccessible::setActive(false);
     }
 
     // The names the layouts carry reach the screen reader, one of each a page.
@@ -368,6 +371,80 @@ private slots:
             lastName = name;
         }
         QVERIFY2(lastRank == static_cast<int>(lines.size()) - 1, qPrintable("Tab went no further than " + lastName));
+    }
+
+    // The controls Tab stops at on page 0, from its first field on.
+    QStringList TabStops() {
+        window->DisplayAPage(0);
+        QStringList stops;
+        for (QWidget* at = QApplication::focusWidget(); at && Page()->isAncestorOf(at) && !stops.contains(at->objectName());
+             at = QApplication::focusWidget()) {
+            stops << at->objectName();
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        return stops;
+    }
+
+    // With "Keyboard reaches computed figures" on, Tab stops at every
+    // read-only computed figure and at the boxes the calculation ticks, in
+    // paper order, and F1, Ctrl+Alt+D and the menu key work there.  Until
+    // the user chooses, the option is on while an assistive technology runs.
+    void computedFiguresReachableWithTheOption() {
+        QAction* option = window->ReachComputedAction();
+        QStringList computed;  // in the page's (paper) order
+        for (QWidget* widget : Page()->findChildren<QWidget*>())
+            if ((StyleOf(widget) == kEditReadOnly && widget->isVisibleTo(Page())) || IsComputedBox(widget))
+                computed << widget->objectName();
+        QVERIFY(computed.size() > 40);
+        QVERIFY(!option->isChecked());  // no assistive technology runs here
+        for (const QString& stop : TabStops()) QVERIFY2(!computed.contains(stop), qPrintable(stop));
+
+        QAccessible::setActive(true);  // a screen reader starts
+        QVERIFY(option->isChecked());
+        const QStringList stops = TabStops();
+        qsizetype last = -1;
+        for (const QString& figure : computed) {
+            const qsizetype at = stops.indexOf(figure);
+            QVERIFY2(at > last, qPrintable(figure + " is not reached in paper order"));
+            last = at;
+        }
+        QVERIFY(!window->CurrentSettings().keyboardReachesComputed.has_value());  // not the user's choice
+        option->trigger();  // the user turns it off, and it stays off
+        QCOMPARE(window->CurrentSettings().keyboardReachesComputed, std::optional<bool>(false));
+        QAccessible::setActive(false);
+        QAccessible::setActive(true);
+        QVERIFY(!option->isChecked());
+        QAccessible::setActive(false);
+        option->trigger();
+        QCOMPARE(window->CurrentSettings().keyboardReachesComputed, std::optional<bool>(true));
+
+        QWidget* line17 = window->FindField(QStringLiteral("edt66"));
+        line17->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(line17->hasFocus());
+        QTest::keyClick(line17, Qt::Key_F1);
+        QTRY_VERIFY(window->HelpWindow());
+        QVERIFY(window->HelpWindow()->CurrentFile().endsWith(QStringLiteral("table_lookup.htm")));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        line17->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(line17->hasFocus());
+        prompts->warnings.clear();
+        QTest::keyClick(line17, Qt::Key_D, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(prompts->warnings, QStringList{QString::fromUtf8(DataSourceText(0, 2066).data())});
+
+        auto* obligor = qobject_cast<QCheckBox*>(window->FindField(QStringLiteral("cbx104")));
+        obligor->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(obligor->hasFocus());
+        const bool ticked = obligor->isChecked();
+        QTest::keyClick(obligor, Qt::Key_Space);
+        QCOMPARE(obligor->isChecked(), ticked);  // reached, never ticked by hand
+        QTimer::singleShot(0, this, [this] {
+            window->DataSourceAction()->trigger();
+            window->FieldPopup()->close();
+        });
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), obligor->mapToGlobal(QPoint()));
+        QApplication::sendEvent(obligor, &menuKey);
+        QCOMPARE(prompts->warnings.last(), QString::fromUtf8(DataSourceText(0, 104).data()));
     }
 
     // Line dialogs open from their buttons by Space, name each control once

@@ -173,11 +173,8 @@ void TfrmMain::SetPageProperties(QWidget* container) {
             }
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             box->setFocusPolicy(Qt::StrongFocus);
-            if (box->property("Computed").toBool()) {
-                // A box the calculation ticks (the obligor of line 28): shown, never typed in.
-                box->setFocusPolicy(Qt::NoFocus);
-                box->setAttribute(Qt::WA_TransparentForMouseEvents);
-            }
+            // A box the calculation ticks (the obligor of line 28): shown, never ticked by hand.
+            if (IsComputedBox(box)) box->setAttribute(Qt::WA_TransparentForMouseEvents);
             connect(box, &QCheckBox::stateChanged, this, [this] {
                 if (!filling_) SetModified(true);
             });
@@ -196,7 +193,6 @@ void TfrmMain::SetPageProperties(QWidget* container) {
                 });
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(true); });
-            if (style == kEditReadOnly) edit->setFocusPolicy(Qt::ClickFocus);
             if (style == kEditOverrideable) {
                 edit->setProperty("OverrideOnDoubleClick", true);
                 edit->setReadOnly(true);
@@ -219,6 +215,30 @@ void TfrmMain::SetPageProperties(QWidget* container) {
             });
         }
     });
+    ReachComputedFigures();
+}
+
+bool TfrmMain::KeyboardReachesComputed() const { return settings_.keyboardReachesComputed.value_or(assistiveTechnology_); }
+
+// A click reaches a computed figure either way; Tab and Enter stop at it,
+// and at a box the calculation ticks, only with the option on.  The page
+// holds its controls in paper order, which is the order Tab takes.
+void TfrmMain::ReachComputedFigures() {
+    const bool reach = KeyboardReachesComputed();
+    mnuReachComputed_->setChecked(reach);
+    WalkWidgets(pnlMainForm_, [reach](QWidget* widget) {
+        if (qobject_cast<QLineEdit*>(widget) && StyleOf(widget) == kEditReadOnly)
+            widget->setFocusPolicy(reach ? Qt::StrongFocus : Qt::ClickFocus);
+        else if (IsComputedBox(widget))
+            widget->setFocusPolicy(reach ? Qt::StrongFocus : Qt::NoFocus);
+    });
+}
+
+// Until the user chooses, the option follows whether an assistive
+// technology is running, also one started after the program.
+void TfrmMain::accessibilityActiveChanged(bool active) {
+    assistiveTechnology_ = active;
+    ReachComputedFigures();
 }
 
 void TfrmMain::ScalePage(double factor) {

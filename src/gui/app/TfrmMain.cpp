@@ -245,10 +245,13 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     environment_->clientFolder = settings_.folders.clientFiles;
     RefreshRecentFiles();
     qApp->installEventFilter(this);
+    assistiveTechnology_ = QAccessible::isActive();
+    QAccessible::installActivationObserver(this);
     UpdateMenuItems();
 }
 
 TfrmMain::~TfrmMain() {
+    QAccessible::removeActivationObserver(this);
     qApp->removeEventFilter(this);
     // The stack's steps refer to this window: drop them while it is whole.
     undoStack_->disconnect(this);
@@ -510,6 +513,13 @@ void TfrmMain::BuildMenus() {
     mnuFindWord_ = AddAction(options, QStringLiteral("Fi&nd Word"));
     connect(mnuFindWord_, &QAction::triggered, this, &TfrmMain::FindWordClick);
     connect(AddAction(options, QStringLiteral("Shrink &Font")), &QAction::triggered, this, &TfrmMain::ShowShrinkFontDialog);
+    mnuReachComputed_ = AddAction(options, QStringLiteral("&Keyboard reaches computed figures"));
+    mnuReachComputed_->setObjectName(QStringLiteral("mnuReachComputed"));
+    mnuReachComputed_->setCheckable(true);
+    connect(mnuReachComputed_, &QAction::triggered, this, [this](bool reach) {
+        settings_.keyboardReachesComputed = reach;  // the user's choice, kept in the settings file
+        ReachComputedFigures();
+    });
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
     connect(AddAction(window, QStringLiteral("&Minimize"), QKeySequence(QStringLiteral("Ctrl+M"))), &QAction::triggered, this, &QWidget::showMinimized);
@@ -581,11 +591,15 @@ void TfrmMain::UpdateMenuItems() {
     if (edit) {
         popDataSource_->setVisible(style == kEditReadOnly || IsOverridableEditStyle(style));
         popHelp_->setVisible(HelpContextOf(edit) >= 1000);
+    } else if (IsComputedBox(focused)) {
+        popDataSource_->setVisible(true);
+        popHelp_->setVisible(false);
     }
     SetOverrideCommands(caseShown_ && edit && style == kEditOverrideable, caseShown_ && edit && style == kEditOverridden);
     mnuZoom_->setEnabled(caseShown_ && currentPage_ != -1);
     mnuForceWord_->setChecked(settings_.forceWord);
     mnuForceWordPad_->setChecked(settings_.forceWordPad);
+    mnuReachComputed_->setChecked(KeyboardReachesComputed());
     mnuFindWord_->setText(settings_.wordPath.empty() ? QStringLiteral("Fi&nd Word") : QStringLiteral("Fi&nd Word: FOUND"));
     ShowProblemCount();
     // "Smith.q10* - Split Worksheet, Long Form - QUILL10": the case and the worksheet on display.
@@ -698,11 +712,15 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::ContextMenu:
-            if (onPage && qobject_cast<QLineEdit*>(widget)) {
+            if (onPage && (qobject_cast<QLineEdit*>(widget) || IsComputedBox(widget))) {
                 widget->setFocus();
                 UpdateMenuItems();
                 HelpOnPopup(widget);
-                fieldPopup_->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+                // The keyboard's menu key opens it under the field.
+                auto* menu = static_cast<QContextMenuEvent*>(event);
+                fieldPopup_->exec(menu->reason() == QContextMenuEvent::Keyboard
+                                      ? widget->mapToGlobal(QPoint(0, widget->height()))
+                                      : menu->globalPos());
                 return true;
             }
             // A button with a help topic (the ribbon's, a worksheet's): its pop-up offers "Help".
@@ -720,6 +738,8 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 
 bool TfrmMain::KeyPress(QWidget* receiver, QKeyEvent* key) {
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
+    // The keyboard reaches a box the calculation ticks, but never ticks it.
+    if (IsComputedBox(receiver) && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Select)) return true;
     QScrollBar* bar = VertScrollBox1_->verticalScrollBar();
     switch (key->key()) {
         case Qt::Key_Escape:

@@ -4,6 +4,7 @@
 // left; the scrolling page area with the worksheet on display.  It owns the
 // case (answer store and scheduler table), the settings and the folders,
 // runs the field-edit cycle and the file commands.
+#include <QAccessible>
 #include <QMainWindow>
 #include <QPointer>
 #include <QUrl>
@@ -64,7 +65,7 @@ WindowPlacement PlacementForScreenWidth(int screenWidth);
 // Worksheet, Long Form" for page 0; "" for any other page.
 QString WorksheetName(int page);
 
-class TfrmMain : public QMainWindow {
+class TfrmMain : public QMainWindow, private QAccessible::ActivationObserver {
     Q_OBJECT
 
 public:
@@ -219,6 +220,11 @@ public:
     QAction* ZoomAction() const { return mnuZoom_; }
     QAction* AnnualizerAction() const { return mnuAnnualizer_; }
     QAction* ShowTreeAction() const { return mnuShowTree_; }
+    // Options > Keyboard reaches computed figures: Tab also stops at the
+    // read-only computed figures, in paper order.  Until the user chooses,
+    // it is on while an assistive technology is running.
+    QAction* ReachComputedAction() const { return mnuReachComputed_; }
+    bool KeyboardReachesComputed() const;
     QAction* ForceWordAction() const { return mnuForceWord_; }
     QAction* ForceWordPadAction() const { return mnuForceWordPad_; }
     QAction* FindWordAction() const { return mnuFindWord_; }
@@ -254,6 +260,10 @@ private:
     // An action of the window itself, whose shortcut works from any field.
     QAction* WindowAction(const QString& caption, const QKeySequence& shortcut);
     void SetPageProperties(QWidget* container);
+    // Puts the page's read-only computed figures into the Tab order, or
+    // takes them out, as the option stands.
+    void ReachComputedFigures();
+    void accessibilityActiveChanged(bool active) override;
     void FillPage();
     void StorePage();
     // Destroys the page's controls without leaving (storing) the focused field.
@@ -416,6 +426,8 @@ private:
     QAction* mnuCancelOverride_ = nullptr;
     QAction* mnuZoom_ = nullptr;
     QAction* mnuShowTree_ = nullptr;
+    QAction* mnuReachComputed_ = nullptr;
+    bool assistiveTechnology_ = false;  // a screen reader or the like is running
     QAction* mnuAnnualizer_ = nullptr;
     QAction* mnuCalculator_ = nullptr;
     QAction* mnuForceWord_ = nullptr;
