@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
@@ -228,6 +229,10 @@ private slots:
                      QStringLiteral("Line 1a, Column I (father): Annual gross income from employment"));
             QCOMPARE(NameOf(window->FindField(QStringLiteral("btnIncomeMother"))),
                      QStringLiteral("Income estimator for line 1a, mother"));
+            // A list is named by its line, parent and meaning; the choice is its value.
+            QWidget* period = window->FindField(QStringLiteral("cmbx203"));
+            QCOMPARE(NameOf(period), QStringLiteral("Line 1a, Estimator, father: pay period"));
+            QCOMPARE(QAccessible::queryAccessibleInterface(period)->text(QAccessible::Value), QStringLiteral("Daily"));
         }
     }
 
@@ -257,6 +262,11 @@ private slots:
             }
         }
         QVERIFY(computed > 10);
+        // Memos (the facts of a deviation) and lists say what they take too.
+        for (QPlainTextEdit* memo : Page()->findChildren<QPlainTextEdit*>())
+            QCOMPARE(DescriptionOf(memo), kEnteredWords + QStringLiteral(". ") + kMemoWords);
+        for (QComboBox* list : Page()->findChildren<QComboBox*>())
+            QCOMPARE(DescriptionOf(list), kEnteredWords + QStringLiteral("."));
     }
 
     // An overridden figure is not only red: its description and tool tip say
@@ -338,7 +348,8 @@ private slots:
     }
 
     // Tab walks page 0 as the paper reads: down the lines; within a row
-    // Column I before Column II, a line's fields before its dialog buttons.
+    // Column I before Column II, a line's fields (those of its sub-lines too)
+    // before its dialog buttons and its "?".
     void tabFollowsThePaper() {
         const std::vector<QString> lines = LineNumbersDownThePage(Page());
         auto rank = [&](const QString& line) {
@@ -366,7 +377,7 @@ private slots:
             QVERIFY2(column != QLatin1String("I") || !secondColumns.count(row), qPrintable(name + " after Column II"));
             QVERIFY2(column.isEmpty() || !buttonPassed, qPrintable(name + " comes after its line's button"));
             if (column == QLatin1String("II")) secondColumns.insert(row);
-            if (qobject_cast<QPushButton*>(at) && !at->property("HelpButton").toBool()) buttonPassed = true;
+            if (qobject_cast<QPushButton*>(at)) buttonPassed = true;  // a dialog button or the line's "?"
             lastRank = r;
             lastName = name;
         }

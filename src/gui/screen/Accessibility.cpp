@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVariant>
@@ -111,16 +112,20 @@ void SetDescription(QWidget* control, const QString& description) {
 
 bool IsReadOnly(const QWidget* control) {
     if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->isReadOnly();
-    return control->property("Computed").toBool();
+    if (auto* memo = qobject_cast<const QPlainTextEdit*>(control)) return memo->isReadOnly();
+    return IsComputedBox(control);
 }
 
-// The fields and boxes of a page or dialog whose figures have a state.
+// The fields, boxes, lists and memos of a page or dialog, whose entries or
+// figures have a state.
 template <typename Visit>
 void ForEachField(QWidget* container, Visit&& visit) {
     for (QWidget* control : container->findChildren<QWidget*>()) {
         auto* edit = qobject_cast<QLineEdit*>(control);
         if (edit && edit->parentWidget() && edit->parentWidget()->focusProxy() == edit) continue;  // a list's own
-        if (edit || qobject_cast<QCheckBox*>(control)) visit(control);
+        if (edit || qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control) ||
+            qobject_cast<QPlainTextEdit*>(control))
+            visit(control);
     }
 }
 
@@ -135,6 +140,7 @@ QString FieldDescription(const QString& style, bool readOnly, const QString& dat
 void DescribeField(QWidget* control, const QString& dataSource) {
     const QString style = StyleOf(control);
     QString description = FieldDescription(style, IsReadOnly(control), dataSource);
+    if (qobject_cast<QPlainTextEdit*>(control)) description += QStringLiteral(" ") + kMemoWords;
     const QString refused = control->property(kRefusedProperty).toString();
     if (!refused.isEmpty()) description = refused + QStringLiteral(" ") + description;
     SetDescription(control, description);

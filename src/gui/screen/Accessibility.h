@@ -21,6 +21,9 @@ inline const QString kOverriddenWords =
     QStringLiteral("Overridden: the figure typed here is kept instead of the computed one; Ctrl+Alt+V cancels "
                    "the override");
 
+// What a memo's description adds: how its lines are typed and left.
+inline const QString kMemoWords = QStringLiteral("Lines of text; Tab or Enter moves on.");
+
 // The description of a field by its state (style name and read-only flag)
 // and, for a computed figure, the line's data source text.
 QString FieldDescription(const QString& style, bool readOnly, const QString& dataSource);
