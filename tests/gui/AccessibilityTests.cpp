@@ -236,8 +236,8 @@ private slots:
         }
     }
 
-    // Each field says how its figure comes about; a computed one also says
-    // where from, in the words of the Data Source command.
+    // Each field says how its figure comes about; every computed one also
+    // says where from, in the words of the Data Source command.
     void fieldsDescribeTheirState_data() { worksheetControlsAreNamedOnce_data(); }
     void fieldsDescribeTheirState() {
         QFETCH(int, tag);
@@ -255,13 +255,16 @@ private slots:
             QVERIFY2(description.startsWith(words + QStringLiteral(".")),
                      qPrintable(edit->objectName() + ": " + description));
             const std::string_view source = DataSourceText(page, TagOf(edit));
-            if (!style.isEmpty() && !source.empty()) {
+            QVERIFY2(style.isEmpty() || !source.empty(), qPrintable(edit->objectName() + " explains no figure"));
+            if (!style.isEmpty()) {
                 QVERIFY2(description.endsWith(QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size()))),
                          qPrintable(edit->objectName() + ": " + description));
                 ++computed;
             }
         }
         QVERIFY(computed > 10);
+        for (QCheckBox* box : Page()->findChildren<QCheckBox*>())
+            QVERIFY2(!IsComputedBox(box) || !DataSourceText(page, TagOf(box)).empty(), qPrintable(box->objectName()));
         // Memos (the facts of a deviation) and lists say what they take too.
         for (QPlainTextEdit* memo : Page()->findChildren<QPlainTextEdit*>())
             QCOMPARE(DescriptionOf(memo), kEnteredWords + QStringLiteral(". ") + kMemoWords);
