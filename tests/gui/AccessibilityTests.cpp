@@ -467,8 +467,18 @@ private slots:
     void lineDialogControlsAreNamedOnce() {
         QFETCH(int, tag);
         window->DisplayAPage(tag);
-        ForEachLineDialog([](QDialog& dialog, const QString& button) {
+        ForEachLineDialog([this](QDialog& dialog, const QString& button) {
             CheckNamesOf(&dialog, button);
+            // The title and every entry say the line and parent the dialog is
+            // for, as the worksheet's button does; the "?" what it helps on.
+            const QString subject = window->FindField(button)->accessibleName().section(QStringLiteral(" for "), -1);
+            QVERIFY2(dialog.windowTitle().endsWith(QStringLiteral(" for ") + subject), qPrintable(dialog.windowTitle()));
+            const QString prefix = subject.left(1).toUpper() + subject.mid(1) + QStringLiteral(": ");
+            for (QWidget* entry : FocusableControls(&dialog))
+                if (!qobject_cast<QPushButton*>(entry))
+                    QVERIFY2(NameOf(entry).startsWith(prefix), qPrintable(button + ": " + NameOf(entry)));
+            QVERIFY2(NameOf(dialog.findChild<QPushButton*>(QStringLiteral("btnHelp"))).startsWith(QStringLiteral("Help on ")),
+                     qPrintable(button));
             const QStringList cut = CutLabels(&dialog);
             QVERIFY2(cut.isEmpty(), qPrintable(button + ": " + cut.join(QStringLiteral("; "))));
             SaveRender(&dialog, QStringLiteral("dialog-") + button);

@@ -38,7 +38,6 @@
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Answers.h"
-#include "store/CreateErrorStr.h"
 #include "store/Misc.h"
 
 namespace quill10::gui {
@@ -366,13 +365,8 @@ TfrmMain::EntryOutcome TfrmMain::AcceptEntry(QLineEdit* edit) {
     const QString place = PlaceOf(edit);
     MarkRefusedEntry(edit, {});
     if (check == EntryCheck::Unreadable) {
-        RefuseEntry(edit, QStringLiteral("\"%1\" cannot be read as a number.").arg(typed));
-        const QString text =
-            QStringLiteral("%1\n\n%2: \"%3\" cannot be read as a number.\n"
-                           "Correct It takes you back to the field; Enter 0 enters 0 in it; Cancel puts back what it "
-                           "held before.")
-                .arg(QString::fromStdString(CreateErrorStr(MessageNumberOf(ParserErrorOf(kind)))).trimmed(), place, typed);
-        switch (prompts_->AskUnreadableEntry(text)) {
+        RefuseEntry(edit, UnreadableEntryWhy(typed));
+        switch (prompts_->AskUnreadableEntry(UnreadableEntryText(static_cast<int>(kind), place, typed))) {
             case EntryAnswer::CorrectIt: return EntryOutcome::Correcting;
             case EntryAnswer::EnterZero:
                 edit->setText(QStringLiteral("0"));
@@ -525,6 +519,7 @@ void TfrmMain::DialogDispatch(int code, const QWidget* button) {
                    for (bool again = true; again;) {
                        const std::unique_ptr<TLineDialog> dialog = CreateLineDialog(context, this);
                        if (!dialog) break;
+                       dialog->Introduce(QString::fromStdString(LineDialogSubject(code)), *prompts_);
                        caption = dialog->windowTitle();
                        again = prompts_->RunDialog(*dialog) == TfrmChildCareDlg::Refresh;
                        changed = changed || dialog->CaseChanged();
@@ -563,6 +558,8 @@ void TfrmMain::AnnualizerClick() {
     RecordStep([edit, &accepted] { return accepted ? QStringLiteral("Annualizer: %1").arg(PlaceOf(edit)) : QString(); },
                [&] {
                    TfrmCalculatorDlg dialog(kind, this);
+                   const QString place = PlaceOf(edit);
+                   dialog.Introduce(place.left(1).toLower() + place.mid(1), *prompts_);
                    accepted = prompts_->RunDialog(dialog) == QDialog::Accepted;
                    if (accepted) {
                        answers_->SetText(currentPage_, SlotOfEditTag(tag), AnnualizedSlotText(kind, dialog.Annual()));
