@@ -31,6 +31,8 @@
 #include "app/TfrmCompare.h"
 #include "help/DataSource.h"
 #include "print/TfrmSelectedForms.h"
+#include "scheduler/TfrmArrearsFiller.h"
+#include "scheduler/TfrmInterestSetting.h"
 #include "scheduler/TfrmScheduler.h"
 #include "screen/Accessibility.h"
 #include "screen/ControlBinding.h"
@@ -84,15 +86,31 @@ QList<QWidget*> FocusableControls(QWidget* root) {
     return controls;
 }
 
-// Every control of `root` a keyboard reaches has a name, and no two have
-// the same one; `where` says which window failed.
+// The controls a keyboard reaches in `root` on any of its tabs.
+QList<QWidget*> ControlsOnEveryTab(QWidget* root) {
+    QList<QWidget*> controls = FocusableControls(root);
+    for (QTabWidget* tabs : root->findChildren<QTabWidget*>()) {
+        const int shown = tabs->currentIndex();
+        for (int k = 0; k < tabs->count(); ++k) {
+            tabs->setCurrentIndex(k);
+            for (QWidget* control : FocusableControls(root))
+                if (!controls.contains(control)) controls << control;
+        }
+        tabs->setCurrentIndex(shown);
+    }
+    return controls;
+}
+
+// Every control of `root` a keyboard reaches, on any of its tabs, has a
+// name, and no two have the same one; `where` says which window failed.
 void CheckNamesOf(QWidget* root, const QString& where) {
     std::map<QString, QString> seen;  // name -> object name
-    for (QWidget* control : FocusableControls(root)) {
+    for (QWidget* control : ControlsOnEveryTab(root)) {
         const QString name = NameOf(control).trimmed();
         const QString id = QStringLiteral("%1 %2 (%3)").arg(where, control->objectName(),
                                                              QString::fromLatin1(control->metaObject()->className()));
         QVERIFY2(!name.isEmpty(), qPrintable(id + " has no accessible name"));
+        QVERIFY2(name != QLatin1String("?"), qPrintable(id + " is named \"?\", not what it helps on"));
         const auto [at, fresh] = seen.emplace(name, id);
         QVERIFY2(fresh, qPrintable(id + " is named \"" + name + "\" like " + at->second));
     }
@@ -493,24 +511,26 @@ private slots:
             scheduler.show();
             CheckNamesOf(&scheduler, QStringLiteral("scheduler"));
             SaveRender(&scheduler, QStringLiteral("scheduler"));
+            SchedulerGrid table = window->SchedulerTable();
+            TfrmArrearsFiller filler(SeriesKind::Payments, table, *window, &scheduler);
+            filler.show();
+            CheckNamesOf(&filler, QStringLiteral("series"));
+            double threshold = 1;
+            TfrmInterestThreshold setting(threshold, &scheduler);
+            setting.show();
+            CheckNamesOf(&setting, QStringLiteral("interest threshold"));
         }
         {
             TfrmSelectedForms forms(window.get());
             forms.show();
-            auto* tabs = forms.findChild<QTabWidget*>();
-            for (int k = 0; k < tabs->count(); ++k) {
-                tabs->setCurrentIndex(k);
-                CheckNamesOf(&forms, QStringLiteral("print tab %1").arg(k));
-            }
+            CheckNamesOf(&forms, QStringLiteral("print"));  // both worksheets' boxes at once
+            QCOMPARE(NameOf(forms.findChild<QCheckBox*>(QStringLiteral("cbxSplit_S_3"))),
+                     QStringLiteral("Split Worksheet, Statutory Version (for filing): page 3"));
             SaveRender(&forms, QStringLiteral("print"));
         }
         window->ShowHelpPage("/help/quill10/special_considerations/income_estimator.htm");
         QVERIFY(window->HelpWindow());
-        auto* helpTabs = window->HelpWindow()->findChild<QTabWidget*>();
-        for (int k = 0; k < helpTabs->count(); ++k) {
-            helpTabs->setCurrentIndex(k);
-            CheckNamesOf(window->HelpWindow(), QStringLiteral("help tab %1").arg(k));
-        }
+        CheckNamesOf(window->HelpWindow(), QStringLiteral("help"));
         prompts->fileLists = {{SampleCase(QStringLiteral("split.q10"))}};
         bool compared = false;
         window->ShowCompare = [&](TfrmCompare& compare) {
@@ -636,7 +656,8 @@ private slots:
         for (const Worksheet& sheet : kWorksheets) QVERIFY(names.contains(WorksheetName(sheet.page)));
     }
 
-    // Ctrl+PageDown and Ctrl+PageUp turn the tabs of the print selection.
+    // Ctrl+PageDown and Ctrl+PageUp turn the tabs of the print selection and
+    // say which is shown.
     void keysTurnTheTabsOfDialogs() {
         TfrmSelectedForms forms(window.get());
         forms.show();
@@ -644,8 +665,12 @@ private slots:
         QTRY_VERIFY(forms.isActiveWindow());
         auto* tabs = forms.findChild<QTabWidget*>();
         QCOMPARE(tabs->currentIndex(), 0);
+        QStringList said;
+        const Announcer previous = SetAnnouncer([&said](QWidget*, const QString& text) { said << text; });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        SetAnnouncer(previous);
         QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(said, QStringList{QStringLiteral("Split Worksheet")});  // the tab shown is said
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
         QCOMPARE(tabs->currentIndex(), tabs->count() - 1);

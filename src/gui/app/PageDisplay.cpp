@@ -604,7 +604,7 @@ void TfrmMain::ShowZoomDialog() {
     show(slider->value());
     connect(slider, &QSlider::valueChanged, value, show);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole);
+    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole)->setAccessibleName(QStringLiteral("Help on zoom"));
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelpPage(kZoomHelpPage); });
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -644,7 +644,8 @@ void TfrmMain::ShowShrinkFontDialog() {
     for (int k = 0; k <= 6; ++k) list->addItem(QString::number(k * 0.5, 'f', 1));
     list->setCurrentRow(std::clamp(static_cast<int>(settings_.shrinkAmount / 0.5), 0, 6));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole);
+    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole)
+        ->setAccessibleName(QStringLiteral("Help on shrinking the fonts"));
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelpPage(kShrinkFontsHelpPage); });
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -72,6 +72,7 @@ TfrmArrearsFiller::TfrmArrearsFiller(SeriesKind kind, SchedulerGrid& table, Tfrm
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* help = new QPushButton(QStringLiteral("?"), this);
     help->setObjectName(QStringLiteral("btnHelp"));
+    help->setAccessibleName(QStringLiteral("Help on series of dues and payments"));
     help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this, &TfrmArrearsFiller::HelpOnClick);
     for (QPushButton* button : {ok, cancel, help}) buttons->addWidget(button);

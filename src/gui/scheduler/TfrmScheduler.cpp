@@ -183,6 +183,7 @@ void TfrmScheduler::BuildButtons(QVBoxLayout* layout) {
     tableRow->addStretch();
     auto* help = new QPushButton(QStringLiteral("?"), this);
     help->setObjectName(QStringLiteral("btnHelp"));
+    help->setAccessibleName(QStringLiteral("Help on the support scheduler"));
     connect(help, &QPushButton::clicked, this, &TfrmScheduler::HelpOnClick);
     tableRow->addWidget(help);
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);

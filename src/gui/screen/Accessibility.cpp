@@ -211,7 +211,10 @@ void PageTabsByKeyboard(QTabWidget* tabs) {
         shortcut->setContext(Qt::WindowShortcut);
         QObject::connect(shortcut, &QShortcut::activated, tabs, [tabs, step = step] {
             const int count = tabs->count();
-            if (count > 0) tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+            if (count == 0) return;
+            tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+            QWidget* page = tabs->currentWidget();
+            Announce(page, page->accessibleName().isEmpty() ? tabs->tabText(tabs->currentIndex()) : page->accessibleName());
         });
     }
 }

@@ -59,7 +59,7 @@ void Announce(QWidget* control, const QString& text);
 void GiveMnemonics(QMenu* menu);
 
 // Ctrl+PageDown and Ctrl+PageUp go to the next and the previous tab, from
-// anywhere in the tab widget's window.
+// anywhere in the tab widget's window, and say which tab is shown.
 void PageTabsByKeyboard(QTabWidget* tabs);
 
 }  // namespace quill10::gui
