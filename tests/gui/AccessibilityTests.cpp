@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -510,6 +511,14 @@ private slots:
             TfrmScheduler scheduler(*window);
             scheduler.show();
             CheckNamesOf(&scheduler, QStringLiteral("scheduler"));
+            // The year-by-year summary is reached too, with a title over every column.
+            auto* summary = scheduler.findChild<QTableWidget*>(QStringLiteral("grdSummary"));
+            QVERIFY(FocusableControls(&scheduler).contains(summary));
+            for (int c = 0; c < summary->columnCount(); ++c) {
+                QString title = summary->model()->headerData(c, Qt::Horizontal, Qt::AccessibleTextRole).toString();
+                if (title.isEmpty()) title = summary->model()->headerData(c, Qt::Horizontal).toString();
+                QVERIFY2(!title.isEmpty(), qPrintable(QStringLiteral("summary column %1").arg(c)));
+            }
             SaveRender(&scheduler, QStringLiteral("scheduler"));
             SchedulerGrid table = window->SchedulerTable();
             TfrmArrearsFiller filler(SeriesKind::Payments, table, *window, &scheduler);
@@ -531,6 +540,9 @@ private slots:
         window->ShowHelpPage("/help/quill10/special_considerations/income_estimator.htm");
         QVERIFY(window->HelpWindow());
         CheckNamesOf(window->HelpWindow(), QStringLiteral("help"));
+        prompts->dialogDrivers.push_back([](QDialog& dialog) { CheckNamesOf(&dialog, QStringLiteral("undo history")); });
+        window->UndoHistoryClick();
+        QVERIFY(prompts->dialogDrivers.empty());
         prompts->fileLists = {{SampleCase(QStringLiteral("split.q10"))}};
         bool compared = false;
         window->ShowCompare = [&](TfrmCompare& compare) {

@@ -91,6 +91,7 @@ void TfrmMain::UndoHistoryClick() {
     auto* layout = new QVBoxLayout(&dialog);
     auto* view = new QUndoView(undoStack_, &dialog);
     view->setObjectName(QStringLiteral("lstUndoHistory"));
+    view->setAccessibleName(QStringLiteral("Steps since the case was opened"));
     view->setEmptyLabel(QStringLiteral("<the case as opened>"));
     layout->addWidget(view);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
