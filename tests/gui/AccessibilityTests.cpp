@@ -524,6 +524,7 @@ private slots:
             TfrmArrearsFiller filler(SeriesKind::Payments, table, *window, &scheduler);
             filler.show();
             CheckNamesOf(&filler, QStringLiteral("series"));
+            QCOMPARE(NameOf(filler.findChild<QComboBox*>(QStringLiteral("cmbxFrequency"))), QStringLiteral("Frequency"));
             double threshold = 1;
             TfrmInterestThreshold setting(threshold, &scheduler);
             setting.show();

@@ -116,17 +116,11 @@ private:
     QString held_;  // what the field held when it was entered, put back by Cancel
 };
 
-// The name a control has of itself: its own accessible name, else the
-// label it is the buddy of (a list's, for on Linux a list's name is its
-// choice), else what the toolkit calls it; without a mnemonic marker or a
-// trailing colon.
+// The name a screen reader has for a control (its label's text, for a
+// field of a form), without a mnemonic marker or a trailing colon.
 QString OwnName(QWidget* control) {
-    QString name = control->accessibleName();
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    if (name.isEmpty() && face && qobject_cast<QComboBox*>(control))
-        for (const auto& [label, relation] : face->relations(QAccessible::Label))
-            if (label && name.isEmpty()) name = label->text(QAccessible::Name);
-    if (name.isEmpty() && face) name = face->text(QAccessible::Name);
+    QString name = face ? face->text(QAccessible::Name) : QString();
     name.remove(QLatin1Char('&'));
     while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char('*')) || name.endsWith(QLatin1Char(' ')))
         name.chop(1);

@@ -35,7 +35,8 @@ constexpr const char* kLayoutTipProperty = "LayoutToolTip";
 // Answers for a list as the toolkit's own interface of it does, except for
 // its name: on Linux the toolkit names a list by the choice shown, which is
 // its value, so two lists showing "Daily" sound alike and an unset one is
-// named by its label.  The accessible name the list was given is its name.
+// named by its label.  The accessible name the list was given is its name,
+// else the label it is the buddy of.
 class NamedListInterface final : public QAccessibleInterface {
 public:
     explicit NamedListInterface(QAccessibleInterface* own) : own_(own), ownId_(QAccessible::uniqueId(own)) {}
@@ -64,7 +65,10 @@ public:
 
     QString text(QAccessible::Text t) const override {
         const auto* list = qobject_cast<const QComboBox*>(object());
-        if (t == QAccessible::Name && list && !list->accessibleName().isEmpty()) return list->accessibleName();
+        if (t != QAccessible::Name || !list) return own_->text(t);
+        if (!list->accessibleName().isEmpty()) return list->accessibleName();
+        for (const auto& [label, relation] : own_->relations(QAccessible::Label))
+            if (label && !label->text(QAccessible::Name).isEmpty()) return label->text(QAccessible::Name);
         return own_->text(t);
     }
 
