@@ -413,11 +413,7 @@ class Page:
         row_caption = next((caption for caption, _ in items if caption), "")
         row_subject, _, first_what = row_caption.partition(":") if ":" in row_caption else ("", "", row_caption)
         row_subject = row_subject.strip() or (self.subject if subject is None else subject)
-        for k, (caption, control) in enumerate(items):
-            if caption and caption != row_caption:
-                caption_place = row_caption.rstrip(":") + ": " + caption
-            else:
-                caption_place = caption
+        for caption, control in items:
             if caption:
                 w = max(40, int(len(caption) / CHARS_PER_PIXEL) + 14)  # room for the font's widest short words
                 self.label(caption, x, y + 3, w, 20, wrap=False)
@@ -426,7 +422,8 @@ class Page:
             what = getattr(control, "spoken", None) or what.strip(" *:") or getattr(control, "text", "")
             spoken = self.spoken(row_subject, what)
             if isinstance(control, Field):
-                x += self.field(control, x, y, place=self.place(caption_place), spoken=spoken) + 14
+                # Messages name an entry as a screen reader does.
+                x += self.field(control, x, y, place=spoken, spoken=spoken) + 14
             elif isinstance(control, Box):
                 x += self.box(control, x, y, spoken=spoken) + 10
             elif isinstance(control, Combo):
