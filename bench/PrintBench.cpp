@@ -74,7 +74,7 @@ void FirstPdfOfASession(benchmark::State& state) {
     const std::string target = (std::filesystem::temp_directory_path() / "quill10-bench-first.pdf").string();
     for (auto _ : state) {
         PdfConverter converter(QUILL10_PROGRAM_DIR);
-        const std::string result = converter.Convert({{SendFileBytes(pages.document.text), target}}).front();
+        const std::string result = converter.Convert({{SendFileBytes(pages.document.text), target, {}}}).front();
         if (!result.empty()) state.SkipWithError(result.c_str());
     }
     std::filesystem::remove(target);
@@ -88,12 +88,12 @@ void LaterPdfOfASession(benchmark::State& state) {
     const std::string target = (std::filesystem::temp_directory_path() / "quill10-bench-later.pdf").string();
     PdfConverter converter(QUILL10_PROGRAM_DIR);
     const std::string rtf = SendFileBytes(pages.document.text);
-    if (const std::string first = converter.Convert({{rtf, target}}).front(); !first.empty()) {
+    if (const std::string first = converter.Convert({{rtf, target, {}}}).front(); !first.empty()) {
         state.SkipWithError(first.c_str());
         return;
     }
     for (auto _ : state) {
-        const std::string result = converter.Convert({{rtf, target}}).front();
+        const std::string result = converter.Convert({{rtf, target, {}}}).front();
         if (!result.empty()) state.SkipWithError(result.c_str());
     }
     state.counters["kept running"] = converter.Running() ? 1 : 0;

@@ -31,7 +31,8 @@ bool SameSettings(const Settings& a, const Settings& b) {
            Real23Text(a.interestThreshold) == Real23Text(b.interestThreshold) &&
            Real23Text(a.defaultInterestRate) == Real23Text(b.defaultInterestRate) &&
            Real23Text(a.zoomFactor) == Real23Text(b.zoomFactor) &&
-           Real23Text(a.shrinkAmount) == Real23Text(b.shrinkAmount) && a.recentFiles == b.recentFiles;
+           Real23Text(a.shrinkAmount) == Real23Text(b.shrinkAmount) && a.recentFiles == b.recentFiles &&
+           a.keyboardReachesComputed == b.keyboardReachesComputed;
 }
 
 }  // namespace

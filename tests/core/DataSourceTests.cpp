@@ -106,6 +106,28 @@ TEST(DataSource, EveryListedFieldHasExactlyOneTextAndNoOtherFieldHasOne) {
     }
 }
 
+// The details beside the lines (line 11's wages, line 19's tax figures, a
+// short form's caption and copies) have texts of their own, found through
+// the page like the lines' texts, and never take a line's field from its table.
+TEST(DataSource, DetailsExplainWhatTheLineTablesLeaveOut) {
+    const std::regex start(R"(^(\d{1,2}[a-h]?[.,] |Case\. |Date\. |This field is ))");
+    for (const Screen& screen : kScreens) {
+        SCOPED_TRACE(screen.name);
+        const std::set<int> listed = KeysOf(screen.keys);
+        std::set<int> seen;
+        for (const DataSourceRow& row : DetailDataSourceTable(screen.page)) {
+            EXPECT_FALSE(listed.count(row.tag)) << "Tag " << row.tag << " has a line's text already";
+            EXPECT_TRUE(seen.insert(row.tag).second) << "Tag " << row.tag << " has two rows";
+            EXPECT_EQ(DataSourceText(screen.page, row.tag), row.text) << "Tag " << row.tag;
+            EXPECT_TRUE(std::regex_search(row.text, start)) << "Tag " << row.tag << ": " << row.text;
+        }
+        EXPECT_FALSE(seen.empty());
+    }
+    // The same Tag on another page is another field.
+    EXPECT_NE(DataSourceText(0, 5227), DataSourceText(7, 5227));
+    EXPECT_TRUE(DataSourceText(0, 1000).empty());  // the father's name is typed on a long form
+}
+
 TEST(DataSource, FieldsShowingTheSameFigureShareOneText) {
     for (const Screen& screen : kScreens) {
         SCOPED_TRACE(screen.name);
@@ -180,7 +202,7 @@ TEST(DataSource, TheSameTagExplainsTheFieldOfTheWorksheetShown) {
     EXPECT_EQ(DataSourceText(7, 2041).substr(0, 13), "8, Column I. ");
 }
 
-TEST(DataSource, NoTextOutsideTheFourTables) {
+TEST(DataSource, NoTextOutsideTheTables) {
     const struct {
         int page, tag;
     } cases[] = {

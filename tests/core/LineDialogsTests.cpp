@@ -15,6 +15,16 @@
 namespace quill10 {
 namespace {
 
+// Every code that opens a dialog says the line (and parent) it serves.
+TEST(LineDialogSubject, EveryDialogCodeNamesItsLineAndParent) {
+    for (int code = -1; code <= 60; ++code)
+        EXPECT_EQ(LineDialogSubject(code).empty(), LineDialogOf(code) == LineDialog::None) << code;
+    EXPECT_EQ(LineDialogSubject(1), "line 1a, mother");
+    EXPECT_EQ(LineDialogSubject(27), "line 14b, father");
+    EXPECT_EQ(LineDialogSubject(29), "line 17");
+    EXPECT_EQ(LineDialogSubject(32), "line 27");  // the split worksheet's processing charge
+}
+
 TEST(CurrencyText, ShowsDollarsCentsAndTheSign) {
     const struct {
         double value;

@@ -153,7 +153,7 @@ TEST(AssemblePrintDocument, IsNotMadeWhenAnyTemplateIsMissingOrDamaged) {
     EXPECT_TRUE(document.pages.empty());
     ASSERT_EQ(document.problems.size(), 3u);
     EXPECT_NE(document.problems[0].find("Page1.rtf"), std::string::npos) << document.problems[0];
-    EXPECT_NE(document.problems[1].find("PAGE4.RTF"), std::string::npos) << document.problems[1];
+    EXPECT_NE(document.problems[1].find("Page4.rtf"), std::string::npos) << document.problems[1];
     EXPECT_NE(document.problems[2].find("Page5.rtf is damaged"), std::string::npos) << document.problems[2];
 }
 

@@ -80,7 +80,8 @@ TEST(ScheduleCsv, AMalformedLineIsReportedWithItsNumberAndNothingChanges) {
         {"fields", "Date,Description,Amount Due\r\n1/1/2019,a,5\r\n2/1/2019,b\r\n",
          "line 3: the line has 2 fields and the header 3"},
         {"date", "Date,Amount Due\r\n1/1/2019,5\r\n2/30/2019,5\r\n",
-         "line 3: the date \"2/30/2019\" is not a day of the calendar"},
+         "line 3: the date \"2/30/2019\" is not a day of the calendar: write a day the month has, M/D/YYYY (the "
+         "month first), for example 3/15/2019, or YYYY-MM-DD"},
         {"amount", "Date,Amount Paid\r\n1/1/2019,12..5\r\n",
          "line 2: the amount paid \"12..5\" is not an amount (digits with at most one decimal point, thousands "
          "separators between groups of three, a leading minus or brackets: 1,234.50, -25, (25.00))"},

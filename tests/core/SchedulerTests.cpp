@@ -80,7 +80,8 @@ TEST(ScheduleDates, ARefusalSaysWhatIsWrongAndWhatToWrite) {
                       "two (00-69 for 2000-2069, 70-99 for 1970-1999)"},
         {"0011-06-01", "\"0011-06-01\" has the year 0011: write the year with four digits from 1900 to 2199, or "
                        "with two (00-69 for 2000-2069, 70-99 for 1970-1999)"},
-        {"2/30/2019", "\"2/30/2019\" is not a day of the calendar"},
+        {"2/30/2019", "\"2/30/2019\" is not a day of the calendar: write a day the month has, M/D/YYYY (the month "
+                      "first), for example 3/15/2019, or YYYY-MM-DD"},
         {"March 3", "\"March 3\" is not a date: write it M/D/YYYY, for example 3/15/2019, or YYYY-MM-DD"},
     };
     for (const auto& c : cases) {

@@ -221,6 +221,35 @@ TEST(SettingsFile, FlagsNeedExactlyX) {
     EXPECT_TRUE(settings.forceWordPad);
 }
 
+// The keyboard option is the file's last line, written only once the user
+// chose: a file without it (also one of an earlier version) leaves the
+// choice open, so the window follows whether an assistive technology runs.
+TEST(SettingsFile, KeyboardOptionIsKeptOnlyOnceChosen) {
+    const struct {
+        std::optional<bool> chosen;
+        const char* lastLine;  // after the schedule's fingerprint, which follows the table's address
+    } cases[] = {{std::nullopt, nullptr}, {true, "X"}, {false, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lastLine ? c.lastLine : "not chosen");
+        test::ScratchFolder folder;
+        Settings written = DefaultSettings(folder.Path().string());
+        written.expenditureTableAddress = "https://jfs.example.org/table.pdf";
+        written.schedule = {"/x/ABCD-1234.txt", "Ohio 2024", "2024-01-01", "ABCD-1234"};
+        written.keyboardReachesComputed = c.chosen;
+        std::string error;
+        ASSERT_TRUE(WriteINI(written, error)) << error;
+        const std::string text = test::ReadWholeFile(SettingsFilePath(written));
+        const std::string fingerprint = "table.pdf\r\nABCD-1234\r\n";
+        const std::string tail = c.lastLine ? fingerprint + c.lastLine + "\r\n" : fingerprint;
+        EXPECT_TRUE(text.ends_with(tail)) << text;
+        Settings read = DefaultSettings("/elsewhere");
+        EXPECT_TRUE(ReadINI(SettingsFilePath(written), read).empty());
+        EXPECT_EQ(read.keyboardReachesComputed, c.chosen);
+        EXPECT_EQ(read.expenditureTableAddress, written.expenditureTableAddress);
+        EXPECT_EQ(read.schedule, written.schedule);
+    }
+}
+
 TEST(SettingsFile, DamagedNumbersAreReportedOnceAndKeepTheirDefaults) {
     test::ScratchFolder folder;
     Settings settings = DefaultSettings(folder.Path().string());

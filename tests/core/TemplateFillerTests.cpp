@@ -294,7 +294,7 @@ TEST_F(JoinTest, PagesThatCannotBeJoinedAreReportedAndLeftOut) {
     EXPECT_NE(filler.Problems()[0].find("marker"), std::string::npos) << filler.Problems()[0];
     EXPECT_NE(filler.Problems()[1].find("Page3.rtf is damaged"), std::string::npos) << filler.Problems()[1];
     EXPECT_NE(filler.Problems()[1].find("cut short"), std::string::npos) << filler.Problems()[1];
-    EXPECT_NE(filler.Problems()[2].find("PAGE5.RTF"), std::string::npos) << filler.Problems()[2];
+    EXPECT_NE(filler.Problems()[2].find("Page5.rtf"), std::string::npos) << filler.Problems()[2];
 }
 
 }  // namespace

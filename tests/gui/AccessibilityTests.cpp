@@ -15,19 +15,25 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "GuiTestSupport.h"
 #include "app/TfrmCompare.h"
 #include "help/DataSource.h"
 #include "print/TfrmSelectedForms.h"
+#include "scheduler/TfrmArrearsFiller.h"
+#include "scheduler/TfrmInterestSetting.h"
 #include "scheduler/TfrmScheduler.h"
 #include "screen/Accessibility.h"
 #include "screen/ControlBinding.h"
@@ -41,24 +47,23 @@ using namespace quill10::gui::test;
 
 namespace {
 
-// The four worksheets: display Tag and screen page.
+// The four worksheets in the tree's order: display Tag, screen page and the
+// Tag of the field the focus goes to when the worksheet is shown.
 struct Worksheet {
     const char* label;
     int tag;
     int page;
+    int firstField;
 };
-constexpr Worksheet kWorksheets[] = {
-    {"sole/shared long", 0, 0}, {"sole/shared short", 1500, 15}, {"split long", 700, 7}, {"split short", 1600, 16}};
+constexpr Worksheet kWorksheets[] = {{"sole/shared long", 0, 0, 1000},
+                                     {"sole/shared short", 1500, 15, 1252},
+                                     {"split long", 700, 7, 1000},
+                                     {"split short", 1600, 16, 1250}};
 
-// The name a screen reader says: a list on Linux is named by the label it
-// is labelled by (its own name is the choice shown).
+// The name a screen reader says.
 QString NameOf(QWidget* widget) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
-    if (!face) return {};
-    if (face->role() == QAccessible::ComboBox)
-        for (const auto& [label, relation] : face->relations(QAccessible::Label))
-            if (label && !label->text(QAccessible::Name).isEmpty()) return label->text(QAccessible::Name);
-    return face->text(QAccessible::Name);
+    return face ? face->text(QAccessible::Name) : QString();
 }
 
 QString DescriptionOf(QWidget* widget) {
@@ -82,15 +87,31 @@ QList<QWidget*> FocusableControls(QWidget* root) {
     return controls;
 }
 
-// Every control of `root` a keyboard reaches has a name, and no two have
-// the same one; `where` says which window failed.
+// The controls a keyboard reaches in `root` on any of its tabs.
+QList<QWidget*> ControlsOnEveryTab(QWidget* root) {
+    QList<QWidget*> controls = FocusableControls(root);
+    for (QTabWidget* tabs : root->findChildren<QTabWidget*>()) {
+        const int shown = tabs->currentIndex();
+        for (int k = 0; k < tabs->count(); ++k) {
+            tabs->setCurrentIndex(k);
+            for (QWidget* control : FocusableControls(root))
+                if (!controls.contains(control)) controls << control;
+        }
+        tabs->setCurrentIndex(shown);
+    }
+    return controls;
+}
+
+// Every control of `root` a keyboard reaches, on any of its tabs, has a
+// name, and no two have the same one; `where` says which window failed.
 void CheckNamesOf(QWidget* root, const QString& where) {
     std::map<QString, QString> seen;  // name -> object name
-    for (QWidget* control : FocusableControls(root)) {
+    for (QWidget* control : ControlsOnEveryTab(root)) {
         const QString name = NameOf(control).trimmed();
         const QString id = QStringLiteral("%1 %2 (%3)").arg(where, control->objectName(),
                                                              QString::fromLatin1(control->metaObject()->className()));
         QVERIFY2(!name.isEmpty(), qPrintable(id + " has no accessible name"));
+        QVERIFY2(name != QLatin1String("?"), qPrintable(id + " is named \"?\", not what it helps on"));
         const auto [at, fresh] = seen.emplace(name, id);
         QVERIFY2(fresh, qPrintable(id + " is named \"" + name + "\" like " + at->second));
     }
@@ -210,6 +231,7 @@ private slots:
         prompts.reset();
         home.reset();
         QApplication::setPalette(QPalette());
+        QAccessible::setActive(false);
     }
 
     // The names the layouts carry reach the screen reader, one of each a page.
@@ -226,11 +248,15 @@ private slots:
                      QStringLiteral("Line 1a, Column I (father): Annual gross income from employment"));
             QCOMPARE(NameOf(window->FindField(QStringLiteral("btnIncomeMother"))),
                      QStringLiteral("Income estimator for line 1a, mother"));
+            // A list is named by its line, parent and meaning; the choice is its value.
+            QWidget* period = window->FindField(QStringLiteral("cmbx203"));
+            QCOMPARE(NameOf(period), QStringLiteral("Line 1a, Estimator, father: pay period"));
+            QCOMPARE(QAccessible::queryAccessibleInterface(period)->text(QAccessible::Value), QStringLiteral("Daily"));
         }
     }
 
-    // Each field says how its figure comes about; a computed one also says
-    // where from, in the words of the Data Source command.
+    // Each field says how its figure comes about; every computed one also
+    // says where from, in the words of the Data Source command.
     void fieldsDescribeTheirState_data() { worksheetControlsAreNamedOnce_data(); }
     void fieldsDescribeTheirState() {
         QFETCH(int, tag);
@@ -248,13 +274,21 @@ private slots:
             QVERIFY2(description.startsWith(words + QStringLiteral(".")),
                      qPrintable(edit->objectName() + ": " + description));
             const std::string_view source = DataSourceText(page, TagOf(edit));
-            if (!style.isEmpty() && !source.empty()) {
+            QVERIFY2(style.isEmpty() || !source.empty(), qPrintable(edit->objectName() + " explains no figure"));
+            if (!style.isEmpty()) {
                 QVERIFY2(description.endsWith(QString::fromUtf8(source.data(), static_cast<qsizetype>(source.size()))),
                          qPrintable(edit->objectName() + ": " + description));
                 ++computed;
             }
         }
         QVERIFY(computed > 10);
+        for (QCheckBox* box : Page()->findChildren<QCheckBox*>())
+            QVERIFY2(!IsComputedBox(box) || !DataSourceText(page, TagOf(box)).empty(), qPrintable(box->objectName()));
+        // Memos (the facts of a deviation) and lists say what they take too.
+        for (QPlainTextEdit* memo : Page()->findChildren<QPlainTextEdit*>())
+            QCOMPARE(DescriptionOf(memo), kEnteredWords + QStringLiteral(". ") + kMemoWords);
+        for (QComboBox* list : Page()->findChildren<QComboBox*>())
+            QCOMPARE(DescriptionOf(list), kEnteredWords + QStringLiteral("."));
     }
 
     // An overridden figure is not only red: its description and tool tip say
@@ -275,24 +309,49 @@ private slots:
     }
 
     // A refused entry is said on the status bar and in the field's
-    // description, with an alert for the screen reader; the next entry
-    // taken clears it.
-    void refusedEntryIsAnnounced() {
+    // description, with an alert and the invalid-entry state, while the user
+    // corrects it; putting the figure back, entering 0 or a good entry ends
+    // both.
+    void refusedEntryStandsUntilPutRight_data() {
+        QTest::addColumn<int>("answer");      // what the second leaving answers
+        QTest::addColumn<QString>("retyped");  // typed before it ("" for none)
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Cancel") << int(EntryAnswer::PutBack) << QString() << QStringLiteral("1,200.00");
+        QTest::newRow("Enter 0") << int(EntryAnswer::EnterZero) << QString() << QStringLiteral("0.00");
+        QTest::newRow("good entry") << int(EntryAnswer::CorrectIt) << QStringLiteral("1500") << QStringLiteral("1,500.00");
+    }
+    void refusedEntryStandsUntilPutRight() {
+        QFETCH(int, answer);
+        QFETCH(QString, retyped);
+        QFETCH(QString, shown);
+        TypeInto(*window, 10, QStringLiteral("1200"));
         std::vector<std::pair<QWidget*, QString>> said;
         const Announcer previous =
             SetAnnouncer([&said](QWidget* control, const QString& text) { said.emplace_back(control, text); });
-        prompts->entryAnswers = {EntryAnswer::PutBack};
-        TypeInto(*window, 10, QStringLiteral("12x4"));
         QLineEdit* field = FieldOf(*window, 10);
+        auto invalid = [field] { return EntryRefused(field); };
+        prompts->entryAnswers = {EntryAnswer::CorrectIt};
+        TypeInto(*window, 10, QStringLiteral("12x4"));
+        QTRY_VERIFY(field->hasFocus());
         QVERIFY2(DescriptionOf(field).startsWith(QStringLiteral("Entry refused: \"12x4\" cannot be read")),
                  qPrintable(DescriptionOf(field)));
+        QVERIFY(invalid());
         QVERIFY(window->statusBar()->currentMessage().contains(QStringLiteral("\"12x4\" cannot be read")));
-        SetAnnouncer(previous);
         QCOMPARE(said.size(), size_t{1});
         QCOMPARE(said.front().first, static_cast<QWidget*>(field));
         QVERIFY(said.front().second.contains(QStringLiteral("\"12x4\" cannot be read")));
-        TypeInto(*window, 10, QStringLiteral("1200"));
+
+        prompts->entryAnswers = {static_cast<EntryAnswer>(answer)};
+        if (!retyped.isEmpty()) {
+            field->selectAll();
+            QTest::keyClicks(field, retyped);
+        }
+        QTest::keyClick(field, Qt::Key_Tab);
+        SetAnnouncer(previous);
+        QCOMPARE(field->text(), shown);
         QCOMPARE(DescriptionOf(field), kEnteredWords + QStringLiteral("."));
+        QVERIFY(!invalid());
+        QCOMPARE(said.size(), retyped.isEmpty() ? size_t{2} : size_t{1});  // the same entry left again is refused again
     }
 
     // The headline figures carry their titles and follow every recalculation.
@@ -311,7 +370,8 @@ private slots:
     }
 
     // Tab walks page 0 as the paper reads: down the lines; within a row
-    // Column I before Column II, a line's fields before its dialog buttons.
+    // Column I before Column II, a line's fields (those of its sub-lines too)
+    // before its dialog buttons and its "?".
     void tabFollowsThePaper() {
         const std::vector<QString> lines = LineNumbersDownThePage(Page());
         auto rank = [&](const QString& line) {
@@ -339,11 +399,85 @@ private slots:
             QVERIFY2(column != QLatin1String("I") || !secondColumns.count(row), qPrintable(name + " after Column II"));
             QVERIFY2(column.isEmpty() || !buttonPassed, qPrintable(name + " comes after its line's button"));
             if (column == QLatin1String("II")) secondColumns.insert(row);
-            if (qobject_cast<QPushButton*>(at) && !at->property("HelpButton").toBool()) buttonPassed = true;
+            if (qobject_cast<QPushButton*>(at)) buttonPassed = true;  // a dialog button or the line's "?"
             lastRank = r;
             lastName = name;
         }
         QVERIFY2(lastRank == static_cast<int>(lines.size()) - 1, qPrintable("Tab went no further than " + lastName));
+    }
+
+    // The controls Tab stops at on page 0, from its first field on.
+    QStringList TabStops() {
+        window->DisplayAPage(0);
+        QStringList stops;
+        for (QWidget* at = QApplication::focusWidget(); at && Page()->isAncestorOf(at) && !stops.contains(at->objectName());
+             at = QApplication::focusWidget()) {
+            stops << at->objectName();
+            QTest::keyClick(at, Qt::Key_Tab);
+        }
+        return stops;
+    }
+
+    // With "Keyboard reaches computed figures" on, Tab stops at every
+    // read-only computed figure and at the boxes the calculation ticks, in
+    // paper order, and F1, Ctrl+Alt+D and the menu key work there.  Until
+    // the user chooses, the option is on while an assistive technology runs.
+    void computedFiguresReachableWithTheOption() {
+        QAction* option = window->ReachComputedAction();
+        QStringList computed;  // in the page's (paper) order
+        for (QWidget* widget : Page()->findChildren<QWidget*>())
+            if ((StyleOf(widget) == kEditReadOnly && widget->isVisibleTo(Page())) || IsComputedBox(widget))
+                computed << widget->objectName();
+        QVERIFY(computed.size() > 40);
+        QVERIFY(!option->isChecked());  // no assistive technology runs here
+        for (const QString& stop : TabStops()) QVERIFY2(!computed.contains(stop), qPrintable(stop));
+
+        QAccessible::setActive(true);  // a screen reader starts
+        QVERIFY(option->isChecked());
+        const QStringList stops = TabStops();
+        qsizetype last = -1;
+        for (const QString& figure : computed) {
+            const qsizetype at = stops.indexOf(figure);
+            QVERIFY2(at > last, qPrintable(figure + " is not reached in paper order"));
+            last = at;
+        }
+        QVERIFY(!window->CurrentSettings().keyboardReachesComputed.has_value());  // not the user's choice
+        option->trigger();  // the user turns it off, and it stays off
+        QCOMPARE(window->CurrentSettings().keyboardReachesComputed, std::optional<bool>(false));
+        QAccessible::setActive(false);
+        QAccessible::setActive(true);
+        QVERIFY(!option->isChecked());
+        QAccessible::setActive(false);
+        option->trigger();
+        QCOMPARE(window->CurrentSettings().keyboardReachesComputed, std::optional<bool>(true));
+
+        QWidget* line17 = window->FindField(QStringLiteral("edt66"));
+        line17->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(line17->hasFocus());
+        QTest::keyClick(line17, Qt::Key_F1);
+        QTRY_VERIFY(window->HelpWindow());
+        QVERIFY(window->HelpWindow()->CurrentFile().endsWith(QStringLiteral("table_lookup.htm")));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        line17->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(line17->hasFocus());
+        prompts->warnings.clear();
+        QTest::keyClick(line17, Qt::Key_D, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(prompts->warnings, QStringList{QString::fromUtf8(DataSourceText(0, 2066).data())});
+
+        auto* obligor = qobject_cast<QCheckBox*>(window->FindField(QStringLiteral("cbx104")));
+        obligor->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(obligor->hasFocus());
+        const bool ticked = obligor->isChecked();
+        QTest::keyClick(obligor, Qt::Key_Space);
+        QCOMPARE(obligor->isChecked(), ticked);  // reached, never ticked by hand
+        QTimer::singleShot(0, this, [this] {
+            window->DataSourceAction()->trigger();
+            window->FieldPopup()->close();
+        });
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), obligor->mapToGlobal(QPoint()));
+        QApplication::sendEvent(obligor, &menuKey);
+        QCOMPARE(prompts->warnings.last(), QString::fromUtf8(DataSourceText(0, 104).data()));
     }
 
     // Line dialogs open from their buttons by Space, name each control once
@@ -352,8 +486,18 @@ private slots:
     void lineDialogControlsAreNamedOnce() {
         QFETCH(int, tag);
         window->DisplayAPage(tag);
-        ForEachLineDialog([](QDialog& dialog, const QString& button) {
+        ForEachLineDialog([this](QDialog& dialog, const QString& button) {
             CheckNamesOf(&dialog, button);
+            // The title and every entry say the line and parent the dialog is
+            // for, as the worksheet's button does; the "?" what it helps on.
+            const QString subject = window->FindField(button)->accessibleName().section(QStringLiteral(" for "), -1);
+            QVERIFY2(dialog.windowTitle().endsWith(QStringLiteral(" for ") + subject), qPrintable(dialog.windowTitle()));
+            const QString prefix = subject.left(1).toUpper() + subject.mid(1) + QStringLiteral(": ");
+            for (QWidget* entry : FocusableControls(&dialog))
+                if (!qobject_cast<QPushButton*>(entry))
+                    QVERIFY2(NameOf(entry).startsWith(prefix), qPrintable(button + ": " + NameOf(entry)));
+            QVERIFY2(NameOf(dialog.findChild<QPushButton*>(QStringLiteral("btnHelp"))).startsWith(QStringLiteral("Help on ")),
+                     qPrintable(button));
             const QStringList cut = CutLabels(&dialog);
             QVERIFY2(cut.isEmpty(), qPrintable(button + ": " + cut.join(QStringLiteral("; "))));
             SaveRender(&dialog, QStringLiteral("dialog-") + button);
@@ -367,25 +511,39 @@ private slots:
             TfrmScheduler scheduler(*window);
             scheduler.show();
             CheckNamesOf(&scheduler, QStringLiteral("scheduler"));
+            // The year-by-year summary is reached too, with a title over every column.
+            auto* summary = scheduler.findChild<QTableWidget*>(QStringLiteral("grdSummary"));
+            QVERIFY(FocusableControls(&scheduler).contains(summary));
+            for (int c = 0; c < summary->columnCount(); ++c) {
+                QString title = summary->model()->headerData(c, Qt::Horizontal, Qt::AccessibleTextRole).toString();
+                if (title.isEmpty()) title = summary->model()->headerData(c, Qt::Horizontal).toString();
+                QVERIFY2(!title.isEmpty(), qPrintable(QStringLiteral("summary column %1").arg(c)));
+            }
             SaveRender(&scheduler, QStringLiteral("scheduler"));
+            SchedulerGrid table = window->SchedulerTable();
+            TfrmArrearsFiller filler(SeriesKind::Payments, table, *window, &scheduler);
+            filler.show();
+            CheckNamesOf(&filler, QStringLiteral("series"));
+            QCOMPARE(NameOf(filler.findChild<QComboBox*>(QStringLiteral("cmbxFrequency"))), QStringLiteral("Frequency"));
+            double threshold = 1;
+            TfrmInterestThreshold setting(threshold, &scheduler);
+            setting.show();
+            CheckNamesOf(&setting, QStringLiteral("interest threshold"));
         }
         {
             TfrmSelectedForms forms(window.get());
             forms.show();
-            auto* tabs = forms.findChild<QTabWidget*>();
-            for (int k = 0; k < tabs->count(); ++k) {
-                tabs->setCurrentIndex(k);
-                CheckNamesOf(&forms, QStringLiteral("print tab %1").arg(k));
-            }
+            CheckNamesOf(&forms, QStringLiteral("print"));  // both worksheets' boxes at once
+            QCOMPARE(NameOf(forms.findChild<QCheckBox*>(QStringLiteral("cbxSplit_S_3"))),
+                     QStringLiteral("Split Worksheet, Statutory Version (for filing): page 3"));
             SaveRender(&forms, QStringLiteral("print"));
         }
         window->ShowHelpPage("/help/quill10/special_considerations/income_estimator.htm");
         QVERIFY(window->HelpWindow());
-        auto* helpTabs = window->HelpWindow()->findChild<QTabWidget*>();
-        for (int k = 0; k < helpTabs->count(); ++k) {
-            helpTabs->setCurrentIndex(k);
-            CheckNamesOf(window->HelpWindow(), QStringLiteral("help tab %1").arg(k));
-        }
+        CheckNamesOf(window->HelpWindow(), QStringLiteral("help"));
+        prompts->dialogDrivers.push_back([](QDialog& dialog) { CheckNamesOf(&dialog, QStringLiteral("undo history")); });
+        window->UndoHistoryClick();
+        QVERIFY(prompts->dialogDrivers.empty());
         prompts->fileLists = {{SampleCase(QStringLiteral("split.q10"))}};
         bool compared = false;
         window->ShowCompare = [&](TfrmCompare& compare) {
@@ -447,7 +605,72 @@ private slots:
         QTRY_VERIFY(Page()->isAncestorOf(QApplication::focusWidget()));
     }
 
-    // Ctrl+PageDown and Ctrl+PageUp turn the tabs of the print selection.
+    // Enter on a tree item and Ctrl+PageDown show a worksheet with the focus
+    // on its first field, name it in the window title and the page's name
+    // and say so; the tree, left, has no item that claims the focus.
+    void switchingSaysWhichWorksheet_data() {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<bool>("byTree");
+        for (int k = 0; k < 4; ++k)
+            for (bool byTree : {true, false})
+                QTest::newRow(qPrintable(QStringLiteral("%1 by %2")
+                                             .arg(QLatin1String(kWorksheets[k].label),
+                                                  byTree ? QStringLiteral("tree Enter") : QStringLiteral("Ctrl+PageDown"))))
+                    << k << byTree;
+    }
+    void switchingSaysWhichWorksheet() {
+        QFETCH(int, at);
+        QFETCH(bool, byTree);
+        const Worksheet& sheet = kWorksheets[at];
+        window->DisplayAPage(kWorksheets[(at + 3) % 4].tag);  // the one before it
+        auto* tree = window->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        std::vector<std::pair<QWidget*, QString>> said;
+        const Announcer previous =
+            SetAnnouncer([&said](QWidget* control, const QString& text) { said.emplace_back(control, text); });
+        if (byTree) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+            QTRY_VERIFY(tree->hasFocus());
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)  // where the arrow keys take the user
+                if ((*it)->data(0, Qt::UserRole) == QVariant(sheet.tag)) tree->setCurrentItem(*it);
+            QTest::keyClick(tree, Qt::Key_Return);
+        } else {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        }
+        SetAnnouncer(previous);
+        QCOMPARE(window->CurrentPage(), sheet.page);
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus && Page()->isAncestorOf(focus));
+        QCOMPARE(TagOf(focus), sheet.firstField);
+        const QString name = WorksheetName(sheet.page);
+        QVERIFY2(window->windowTitle().contains(QStringLiteral(" - ") + name + QStringLiteral(" - QUILL10")),
+                 qPrintable(window->windowTitle()));
+        QCOMPARE(NameOf(Page()), name);
+        QCOMPARE(said.size(), size_t{1});
+        QCOMPARE(said.front().first, Page());
+        QCOMPARE(said.front().second, QStringLiteral("Showing the ") + name);
+        QAccessibleInterface* items = QAccessible::queryAccessibleInterface(tree);
+        for (int k = 0; k < items->childCount(); ++k)
+            QVERIFY2(!items->child(k)->state().focused, qPrintable(items->child(k)->text(QAccessible::Name)));
+    }
+
+    // Each tree item is named with what it stands under and says what Enter
+    // on it does.
+    void treeItemsSayWhereTheyStand() {
+        auto* tree = window->findChild<QTreeWidget*>(QStringLiteral("TreeView1"));
+        QAccessibleInterface* items = QAccessible::queryAccessibleInterface(tree);
+        QStringList names;
+        for (int k = 0; k < items->childCount(); ++k) {
+            if (items->child(k)->role() != QAccessible::TreeItem) continue;  // the hidden header
+            const QString name = items->child(k)->text(QAccessible::Name);
+            QVERIFY2(!names.contains(name), qPrintable(name + " twice"));
+            QVERIFY2(!items->child(k)->text(QAccessible::Description).isEmpty(), qPrintable(name));
+            names << name;
+        }
+        for (const Worksheet& sheet : kWorksheets) QVERIFY(names.contains(WorksheetName(sheet.page)));
+    }
+
+    // Ctrl+PageDown and Ctrl+PageUp turn the tabs of the print selection and
+    // say which is shown.
     void keysTurnTheTabsOfDialogs() {
         TfrmSelectedForms forms(window.get());
         forms.show();
@@ -455,8 +678,12 @@ private slots:
         QTRY_VERIFY(forms.isActiveWindow());
         auto* tabs = forms.findChild<QTabWidget*>();
         QCOMPARE(tabs->currentIndex(), 0);
+        QStringList said;
+        const Announcer previous = SetAnnouncer([&said](QWidget*, const QString& text) { said << text; });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        SetAnnouncer(previous);
         QCOMPARE(tabs->currentIndex(), 1);
+        QCOMPARE(said, QStringList{QStringLiteral("Split Worksheet")});  // the tab shown is said
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
         QCOMPARE(tabs->currentIndex(), tabs->count() - 1);

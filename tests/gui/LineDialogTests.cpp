@@ -17,6 +17,7 @@
 #include "dialogs/DialogSupport.h"
 #include "screen/ControlBinding.h"
 #include "store/Answers.h"
+#include "screen/Accessibility.h"
 #include "store/Misc.h"
 #include "store/Regional.h"
 
@@ -131,18 +132,18 @@ private slots:
             int page;
             const char *button, *caption, *help;
         } rows[] = {
-            {0, "btnIncomeFather", "Income Estimator", "misc/income_estimator.htm"},
-            {7, "btnIncomeMother", "Income Estimator", "misc/income_estimator.htm"},
-            {0, "btnOtherChildrenMother", "Line 8. Other Resident Children", "special_considerations/other_children.htm"},
-            {7, "btnLocalTaxFather", "Calculate Local Tax", "special_considerations/local_tax.htm"},
-            {0, "btnPovertyFather", "HHS Poverty Guidelines", "special_considerations/cash_medical_support.htm"},
-            {7, "btnPovertyMother", "HHS Poverty Guidelines", "special_considerations/cash_medical_support.htm"},
-            {0, "btnLine17", "Table Lookup Calculation Options", "special_considerations/table_lookup.htm"},
-            {7, "btnChildCareMother", "Child Care Expense", "special_considerations/child_care_expenses.htm"},
-            {0, "btnDeviationFather", "Shared Parenting Deviation Options", "special_considerations/line27b.htm"},
-            {7, "btnProcessingCharge", "Set Processing Fee", "special_considerations/line29.htm"},
-            {15, "btnLookupLimit", "Table Lookup Calculation Options", "special_considerations/table_lookup.htm"},
-            {16, "btnLookupMethodFather", "Table Lookup Calculation Options", "special_considerations/table_lookup.htm"},
+            {0, "btnIncomeFather", "Income Estimator for line 1a, father", "misc/income_estimator.htm"},
+            {7, "btnIncomeMother", "Income Estimator for line 1a, mother", "misc/income_estimator.htm"},
+            {0, "btnOtherChildrenMother", "Line 8. Other Resident Children for line 8, mother", "special_considerations/other_children.htm"},
+            {7, "btnLocalTaxFather", "Calculate Local Tax for line 11, father", "special_considerations/local_tax.htm"},
+            {0, "btnPovertyFather", "HHS Poverty Guidelines for line 14b, father", "special_considerations/cash_medical_support.htm"},
+            {7, "btnPovertyMother", "HHS Poverty Guidelines for line 14b, mother", "special_considerations/cash_medical_support.htm"},
+            {0, "btnLine17", "Table Lookup Calculation Options for line 17", "special_considerations/table_lookup.htm"},
+            {7, "btnChildCareMother", "Child Care Expense for line 19, mother", "special_considerations/child_care_expenses.htm"},
+            {0, "btnDeviationFather", "Shared Parenting Deviation Options for line 27b, father", "special_considerations/line27b.htm"},
+            {7, "btnProcessingCharge", "Set Processing Fee for line 27", "special_considerations/line29.htm"},
+            {15, "btnLookupLimit", "Table Lookup Calculation Options for line 17", "special_considerations/table_lookup.htm"},
+            {16, "btnLookupMethodFather", "Table Lookup Calculation Options for line 17b", "special_considerations/table_lookup.htm"},
         };
         for (const auto& r : rows)
             QTest::newRow(r.button) << r.page << QString::fromLatin1(r.button) << QString::fromLatin1(r.caption)
@@ -279,12 +280,45 @@ private slots:
         QCOMPARE(Edit(10)->text(), QStringLiteral("1,000.11"));
     }
 
+    // An amount the estimator cannot read is refused as on the worksheet,
+    // naming the field and quoting the entry, never made $0.00 in silence:
+    // Correct It goes back to it (Accept takes nothing meanwhile), Enter 0
+    // enters $0.00, Cancel puts back what the field held.
+    void estimatorRefusesAnAmountItCannotRead() {
+        ErrorLog errors;
+        prompts->entryAnswers = {EntryAnswer::CorrectIt, EntryAnswer::CorrectIt, EntryAnswer::PutBack,
+                                 EntryAnswer::EnterZero};
+        Press(QStringLiteral("btnIncomeMother"), [this](QDialog& dialog) {
+            auto* amount = Find<QLineEdit>(dialog, QStringLiteral("edtAmount"));
+            TypeIn(dialog, QStringLiteral("edtAmount"), QStringLiteral("1000"));
+            TypeIn(dialog, QStringLiteral("edtAmount"), QStringLiteral("12x4"));
+            QCOMPARE(prompts->questions.size(), 1);
+            QVERIFY2(prompts->questions.last().contains(
+                         QStringLiteral("Line 1a, mother: Amount: \"12x4\" cannot be read as a number.")),
+                     qPrintable(prompts->questions.last()));
+            QTRY_VERIFY(amount->hasFocus());
+            QCOMPARE(amount->text(), QStringLiteral("12x4"));
+            Click(dialog, QStringLiteral("btnAccept"));  // asked again; the dialog stays open
+            QVERIFY(dialog.isVisible());
+            QTRY_VERIFY(amount->hasFocus());
+            QTest::keyClick(amount, Qt::Key_Tab);  // Cancel
+            QCOMPARE(amount->text(), QStringLiteral("$1,000.00"));
+            TypeIn(dialog, QStringLiteral("edtAmount"), QStringLiteral("abc"));  // Enter 0
+            QCOMPARE(amount->text(), QStringLiteral("$0.00"));
+            QVERIFY(!EntryRefused(amount));
+            Click(dialog, QStringLiteral("btnAccept"));
+        });
+        QCOMPARE(prompts->questions.size(), 4);
+        QCOMPARE(Slot(0, 206), QStringLiteral("$0.00"));
+        QVERIFY(errors.codes.empty());  // no parser's error on top of the question
+    }
+
     void annualizerFillsTheFocusedField() {
         QVERIFY(window->FieldPopup()->actions().contains(window->AnnualizerAction()));
         Edit(10)->setFocus();
         QTRY_VERIFY(Edit(10)->hasFocus());
         prompts->dialogDrivers.push_back([](QDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Annualizer Calculator"));
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("Annualizer Calculator for line 1a, Column I"));
             TypeIn(dialog, QStringLiteral("edtAmount"), QStringLiteral("250.5"));
             QCOMPARE(TextOf(dialog, QStringLiteral("edtAmount")), QStringLiteral("$250.50"));  // line 1a has cents
             Choose(dialog, QStringLiteral("cmbxFrequency"), QStringLiteral("Biweekly"));
@@ -500,7 +534,9 @@ private slots:
         QCOMPARE(Slot(7, 208), QString());
         QCOMPARE(Edit(42)->text(), QStringLiteral("7,100.00"));  // line 8 recalculated
 
-        // An entry that is no number is reported once, when its field is left.
+        // An entry that is no number is asked about once, when its field is
+        // left, naming the field; Enter 0 enters 0.
+        prompts->entryAnswers = {EntryAnswer::EnterZero};
         Press(QStringLiteral("btnOtherChildrenMother"), [](QDialog& dialog) {
             QCOMPARE(TextOf(dialog, QStringLiteral("lblAdjustment")), QStringLiteral("Adjustment = $7,100.00"));
             TypeIn(dialog, QStringLiteral("edtExemption"), QStringLiteral("abc"));
@@ -508,7 +544,10 @@ private slots:
             QCOMPARE(TextOf(dialog, QStringLiteral("lblAdjustment")), QStringLiteral("Adjustment = $0.00"));
             Click(dialog, QStringLiteral("btnCancel"));
         });
-        QCOMPARE(parserErrors(), 1);
+        QCOMPARE(prompts->questions.size(), 1);
+        QVERIFY2(prompts->questions.first().contains(QStringLiteral("Line 8, mother: Federal Tax Exemption: \"abc\"")),
+                 qPrintable(prompts->questions.first()));
+        QCOMPARE(parserErrors(), 0);
         QCOMPARE(Money(7, 214), 4050.0);
     }
 

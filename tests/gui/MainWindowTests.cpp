@@ -163,7 +163,7 @@ private slots:
         QVERIFY(errors.codes.empty());  // no "Unidentified error - 999"
     }
 
-    void anUnreadableAnswerOfAFileIsReportedOncePerRecalculation() {
+    void anUnreadableAnswerOfAFileIsNamedOncePerRecalculation() {
         // A case file whose line 1a holds text the calculation reads several times.
         window->Answers().SetText(0, 10, "abc");
         window->Answers().SetText(1, 19, "abc");
@@ -172,7 +172,9 @@ private slots:
         QVERIFY(WriteClientFile(path.toStdString(), window->Answers(), SchedulerGrid{}, error));
         ErrorLog errors;
         QVERIFY(window->OpenFile(path));
-        QCOMPARE(errors.codes, std::vector<int>{21202});
+        QCOMPARE(errors.codes, std::vector<int>{kErrUnreadableEntry});  // named with its line, once
+        QVERIFY2(errors.texts.first().startsWith(QStringLiteral("Line 1a, Column I: \"abc\"")),
+                 qPrintable(errors.texts.first()));
     }
 
     void hugeAmountIsRefusedAndNeverWidensTheWindow() {
@@ -423,7 +425,7 @@ private slots:
     }
 
     void titleMarksUnsavedChanges() {
-        QCOMPARE(window->windowTitle(), QStringLiteral("Untitled.q10[*] - QUILL10"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Untitled.q10[*] - Sole/Shared Worksheet, Long Form - QUILL10"));
         QVERIFY(!window->isWindowModified());
         TypeInto(10, QStringLiteral("1"));
         QVERIFY(window->isWindowModified());

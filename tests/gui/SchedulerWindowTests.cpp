@@ -601,7 +601,8 @@ private slots:
             const char* putRight;
         } cases[] = {
             {"edtDate", "3/15/0202", "The date \"3/15/0202\" has the year 0202: write the year with four digits", "2/1/2019"},
-            {"edtDate", "2/30/2019", "The date \"2/30/2019\" is not a day of the calendar.", "2/1/19"},
+            {"edtDate", "13/45/2020", "The date \"13/45/2020\" is not a day of the calendar: write a day the month has, "
+             "M/D/YYYY (the month first)", "2/1/19"},
             {"edtDate", "1/1/0000", "The date \"1/1/0000\" has the year 0000", "2019-02-01"},
             {"edtAmountPaid", "12-5", "The amount paid \"12-5\" is not an amount", "250"},
             {"edtAmountPaid", "1e308", "The amount paid \"1e308\" is not an amount", "$250.00"},

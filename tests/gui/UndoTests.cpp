@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QUndoView>
 #include <QtTest>
@@ -323,6 +324,29 @@ private slots:
         });
         window->UndoHistoryClick();
         QCOMPARE(CaseText(), opened);
+    }
+
+    // Showing another worksheet is no step: after six switches, by the tree
+    // and by Ctrl+PageDown, Undo takes back the change made before them, on
+    // the worksheet it was made on.
+    void switchingWorksheetsIsNoStep() {
+        const QString before = SlotText(*window, 0, 10);
+        TypeInto(*window, 10, QStringLiteral("40000"));
+        auto* tree = Find<QTreeWidget>(*window, QStringLiteral("TreeView1"));
+        for (int tag : {700, 1600}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+            QTRY_VERIFY(tree->hasFocus());
+            for (QTreeWidgetItemIterator it(tree); *it; ++it)
+                if ((*it)->data(0, Qt::UserRole) == QVariant(tag)) tree->setCurrentItem(*it);
+            QTest::keyClick(tree, Qt::Key_Return);
+            QCOMPARE(window->CurrentPage(), tag / 100);
+        }
+        for (int k = 0; k < 4; ++k) QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(window->UndoStack().count(), 1);
+        Undo();
+        QCOMPARE(window->CurrentPage(), 0);
+        QCOMPARE(SlotText(*window, 0, 10), before);
+        QCOMPARE(FocusName(), QStringLiteral("edt10"));
     }
 
     // Opening, New and Close start a new history; nothing of the case

@@ -24,9 +24,9 @@ def gross_income_and_adjustments(p, shift, code):
            help=Help("Line 1a. Enter annual gross income from employment. The income estimator works it out from "
                      "year-to-date pay or the full-time minimum wage.", 1000))
     p.entries([("Estimator, father: year-to-date through", text(201, width=100)), ("amount", money(202, width=110)),
-               ("paid", Combo(203, FREQUENCIES, width=110, empty_index=0))])
+               ("paid", Combo(203, FREQUENCIES, width=110, empty_index=0, spoken="pay period"))])
     p.entries([("Estimator, mother: year-to-date through", text(205, width=100)), ("amount", money(206, width=110)),
-               ("paid", Combo(207, FREQUENCIES, width=110, empty_index=0))])
+               ("paid", Combo(207, FREQUENCIES, width=110, empty_index=0, spoken="pay period"))])
     p.line("1b.", "Amount of overtime, bonuses and commissions (year 1 representing the most recent year):", help=Help(
         "Line 1b. Enter three years of overtime, bonuses and commissions. The worksheet uses the lesser of year 1 "
         "and the three-year average; it may be overridden if a lesser amount is reasonably expected.", 1018))

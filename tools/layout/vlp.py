@@ -167,6 +167,7 @@ class Page:
         self.subject = ""      # the parent (or the like) a block of detail rows is about: "Father"
         self.header_rows = []  # the column headers over the rows that follow: rows of (x, width, spoken text)
         self.headers_open = False
+        self.line_buttons = []  # the dialog and help buttons of the numbered line, after its sub-lines
         self.label(title, 8, self.y, PAGE_WIDTH - 16, 34, props={"Title": True}, font=14, bold=True, align="center")
         self.y += 42
 
@@ -242,16 +243,12 @@ class Page:
     def rows_follow(self):
         self.headers_open = False
 
-    def combo_buddy(self, combo, name, label=None):
-        """On Linux a list is named by the label whose buddy it is: the caption
-        beside it, or a hidden label of its own when it has none."""
-        if label is None:
-            self.widgets.append(dict(cls="QLabel", name=self.unique("lbl" + combo["name"]), geo=combo["geo"],
-                                     text=name, props={}, wrap=False, hidden=True))
-            label = self.widgets[-1]
-            self.widgets.insert(self.widgets.index(combo), self.widgets.pop())
-        label["buddy"] = combo["name"]
-        label["spoken"] = name
+    def end_line(self):
+        """The numbered line and its sub-lines are done: its dialog buttons and
+        help button follow their fields in the Tab order ("Help on line 1b"
+        after the three years, the average and the amount used)."""
+        self.widgets += self.line_buttons
+        self.line_buttons = []
 
     # ---- controls ----
     def field(self, f, x, y, w=None, place=None, spoken=None):
@@ -283,16 +280,16 @@ class Page:
         self.speak(self.widgets[-1], spoken)
         return w
 
-    def combo(self, c, x, y, spoken=None, label=None):
+    def combo(self, c, x, y, spoken=None):
+        """A list is named by its accessible name, which the program gives to
+        a screen reader in place of the choice shown (that is its value)."""
         w = c.width or COLUMN_W
         props = {"Tag": c.slot}
         if c.empty_index is not None:
             props["EmptyIndex"] = c.empty_index
         self.widgets.append(dict(cls="QComboBox", name=self.unique(c.name or "cmbx%d" % c.slot), geo=(x, y, w, FIELD_H),
                                  items=c.items, props=props))
-        combo = self.widgets[-1]
-        self.speak(combo, spoken)
-        self.combo_buddy(combo, spoken, label)
+        self.speak(self.widgets[-1], spoken)
         return w
 
     def memo(self, m, x, y, w, spoken=None):
@@ -319,7 +316,7 @@ class Page:
                                               geo=(0, 0, 320, 16 * lines + 16))))
         self.speak(self.widgets[-1], "Help on " + line[:1].lower() + line[1:] if line else "Help")
 
-    def put(self, control, x, y, w=None, spoken=None, label=None):
+    def put(self, control, x, y, w=None, spoken=None):
         """Places any control at (x, y) with its accessible name; returns the
         width it takes."""
         if isinstance(control, Field):
@@ -327,7 +324,7 @@ class Page:
         if isinstance(control, Box):
             return self.box(control, x, y, w, spoken=spoken)
         if isinstance(control, Combo):
-            return self.combo(control, x, y, spoken=spoken, label=label)
+            return self.combo(control, x, y, spoken=spoken)
         if isinstance(control, Button):
             self.button(control, x, y, w)
             return w or control.width
@@ -352,12 +349,14 @@ class Page:
         its topic to what follows it."""
         self.rows_follow()
         if number:
+            self.end_line()
             self.line_number = number
             self.line_help = help.topic if help else 0
         elif help:
             self.line_help = help.topic
 
     def heading(self, caption):
+        self.end_line()
         self.line_help = 0
         self.line_number = ""
         self.section = section_name(caption)
@@ -396,7 +395,10 @@ class Page:
                 self.box(control, COLUMN_X[col] + COLUMN_W // 2 - 12, y, 24, spoken=spoken)
             elif isinstance(control, Combo):
                 self.combo(control, COLUMN_X[col], y, spoken=spoken)
-        self.widgets += trailing
+        if number:
+            self.line_buttons = trailing
+        else:
+            self.widgets += trailing
         self.y += h
 
     def entries(self, items, indent=40, label_w=300, field_x=None, subject=None):
@@ -404,38 +406,35 @@ class Page:
         items are (caption, control) pairs laid out left to right.  A first
         caption "Father: children" makes "Father" the row's subject, which
         every entry's name carries (else `subject`, or the block's)."""
+        self.end_line()
         self.rows_follow()
         x = TEXT_X + indent
         y = self.y
         row_caption = next((caption for caption, _ in items if caption), "")
         row_subject, _, first_what = row_caption.partition(":") if ":" in row_caption else ("", "", row_caption)
         row_subject = row_subject.strip() or (self.subject if subject is None else subject)
-        for k, (caption, control) in enumerate(items):
-            if caption and caption != row_caption:
-                caption_place = row_caption.rstrip(":") + ": " + caption
-            else:
-                caption_place = caption
-            label = None
+        for caption, control in items:
             if caption:
                 w = max(40, int(len(caption) / CHARS_PER_PIXEL) + 14)  # room for the font's widest short words
                 self.label(caption, x, y + 3, w, 20, wrap=False)
-                label = self.widgets[-1]
                 x += w + 4
             what = first_what if caption and caption == row_caption else caption
             what = getattr(control, "spoken", None) or what.strip(" *:") or getattr(control, "text", "")
             spoken = self.spoken(row_subject, what)
             if isinstance(control, Field):
-                x += self.field(control, x, y, place=self.place(caption_place), spoken=spoken) + 14
+                # Messages name an entry as a screen reader does.
+                x += self.field(control, x, y, place=spoken, spoken=spoken) + 14
             elif isinstance(control, Box):
                 x += self.box(control, x, y, spoken=spoken) + 10
             elif isinstance(control, Combo):
-                x += self.combo(control, x, y, spoken=spoken, label=label) + 14
+                x += self.combo(control, x, y, spoken=spoken) + 14
             elif isinstance(control, Button):
                 self.button(control, x, y)
                 x += BUTTON_W + 10
         self.y += ROW_H
 
     def boxes(self, items, indent=0):
+        self.end_line()
         self.rows_follow()
         x = TEXT_X + indent
         for b in items:
@@ -443,6 +442,7 @@ class Page:
         self.y += ROW_H
 
     def memo_row(self, caption, m):
+        self.end_line()
         self.rows_follow()
         self.label(caption, TEXT_X, self.y + 3, 240, 20)
         self.memo(m, TEXT_X + 250, self.y, PAGE_WIDTH - TEXT_X - 250 - 10, spoken=self.spoken(what=caption))
@@ -484,6 +484,7 @@ class Page:
         A cell's name carries the headers over it: the first row of them
         says where, the others join the row's text."""
         y = self.y
+        self.end_line()
         self.start_line(number, help)
         h, trailing = self.lead(number, caption, min(cell[0] for cell in cells), indent, help, buttons)
         for cell in cells:
@@ -507,6 +508,7 @@ class Page:
 
     # ---- output ----
     def xml(self):
+        self.end_line()
         out = ['<?xml version="1.0" encoding="UTF-8"?>', '<ui version="4.0">',
                ' <class>page%d</class>' % self.number,
                ' <widget class="QWidget" name="page%d">' % self.number]
@@ -561,8 +563,6 @@ def widget_xml(w, pad):
         out.append(prop("toolTip", w["tip"], p))
     if w.get("spoken"):
         out.append(prop("accessibleName", w["spoken"], p))
-    if w.get("buddy"):
-        out.append('%s<property name="buddy"><cstring>%s</cstring></property>' % (p, w["buddy"]))
     for name, value in w.get("props", {}).items():
         out.append(prop(name, value, p, dynamic=True))
     for item in w.get("items", []):

@@ -62,6 +62,25 @@ constexpr Line17Code kLine17Codes[] = {
     {52, kSplitLine17}, {53, kSplitLine17}, {54, kSplitLine17},
 };
 
+// The worksheet line and the parent each dialog code serves (the line 17
+// dialog serves the line, and the split short form's lookups its lines 17a
+// and 17b).
+struct DialogSubject {
+    int code;
+    const char* line;
+    const char* parent;  // "" for a line of both parents
+};
+constexpr DialogSubject kDialogSubjects[] = {
+    {0, "1a", "father"},   {1, "1a", "mother"},   {21, "1a", "father"},  {22, "1a", "mother"},
+    {2, "8", "father"},    {3, "8", "mother"},    {23, "8", "father"},   {24, "8", "mother"},
+    {4, "11", "father"},   {5, "11", "mother"},   {25, "11", "father"},  {26, "11", "mother"},
+    {6, "14b", "father"},  {7, "14b", "mother"},  {27, "14b", "father"}, {28, "14b", "mother"},
+    {8, "17", ""},         {29, "17", ""},        {50, "17", ""},        {51, "17", ""},
+    {52, "17a", ""},       {53, "17b", ""},       {54, "17b", ""},       {9, "19", "father"},
+    {10, "19", "mother"},  {30, "19", "father"},  {31, "19", "mother"},  {11, "27b", "father"},
+    {12, "27b", "mother"}, {13, "29", ""},        {32, "27", ""},
+};
+
 bool ValidFrequency(int frequency) { return frequency >= 0 && frequency < kFrequencyCount; }
 
 // Days since 1 March of year 0 of the proleptic Gregorian calendar.
@@ -85,6 +104,13 @@ LineDialog LineDialogOf(int code) {
     for (const CodeRange& range : kDialogCodes)
         if (code >= range.first && code <= range.last) return range.dialog;
     return LineDialog::None;
+}
+
+std::string LineDialogSubject(int code) {
+    for (const DialogSubject& subject : kDialogSubjects)
+        if (subject.code == code)
+            return std::string("line ") + subject.line + (*subject.parent ? std::string(", ") + subject.parent : "");
+    return {};
 }
 
 void PrepareLineDialog(TAnswer& answers, int code) {

@@ -28,6 +28,9 @@ enum class LineDialog {
 };
 
 LineDialog LineDialogOf(int code);
+// What the dialog of `code` is for, as its window and the names of its
+// fields say it: "line 1a, father", "line 17"; "" for no dialog.
+std::string LineDialogSubject(int code);
 
 // A dialog opened from a short form edits the long form's screen page: the
 // short screen goes into the calculation pages and on to the long screen

@@ -255,6 +255,11 @@ std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::st
     if (count && line < lines.Size())
         if (std::optional<std::string> fingerprint = lines.Value(line, "support schedule's fingerprint"))
             settings.schedule.fingerprint = *fingerprint;
+    ++line;
+    // Last, whether the keyboard reaches computed figures, when the user chose.
+    if (count && line < lines.Size())
+        if (const std::optional<std::string> reaches = lines.Value(line, "keyboard reaches computed figures"))
+            settings.keyboardReachesComputed = *reaches == "X";
     return problems;
 }
 
@@ -275,6 +280,7 @@ std::string SettingsText(const Settings& settings) {
     for (const std::string& video : settings.videoAddresses) add(video);
     add(settings.expenditureTableAddress);
     add(settings.schedule.fingerprint);
+    if (settings.keyboardReachesComputed) add(*settings.keyboardReachesComputed ? "X" : "");
     return EncodeTextFile(text);
 }
 

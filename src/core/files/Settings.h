@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,10 @@ struct Settings {
     // Only web addresses are kept (WebAddressProblem).
     std::array<std::string, kInstructionalVideoCount> videoAddresses;
     std::string expenditureTableAddress;
+    // Options > Keyboard reaches computed figures, on the last line ("X" on,
+    // empty off).  No line: the user never chose, and the window follows
+    // whether an assistive technology is running.
+    std::optional<bool> keyboardReachesComputed;
 };
 
 // Where the user's documents and configuration live: on Linux from

@@ -15,9 +15,11 @@ std::span<const DataSourceRow> DataSourceTable(int screenPage) {
 }
 
 std::string_view DataSourceText(int screenPage, int tag) {
-    const auto table = DataSourceTable(screenPage);
-    const auto row = std::find_if(table.begin(), table.end(), [tag](const DataSourceRow& r) { return r.tag == tag; });
-    return row == table.end() ? std::string_view{} : std::string_view{row->text};
+    for (const auto table : {DataSourceTable(screenPage), DetailDataSourceTable(screenPage)}) {
+        const auto row = std::find_if(table.begin(), table.end(), [tag](const DataSourceRow& r) { return r.tag == tag; });
+        if (row != table.end()) return row->text;
+    }
+    return {};
 }
 
 }  // namespace quill10

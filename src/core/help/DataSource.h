@@ -23,7 +23,14 @@ std::span<const DataSourceRow> CreateSplitDataSourceShortStr();       // screen 
 // The table of a screen page; empty for a page without one.
 std::span<const DataSourceRow> DataSourceTable(int screenPage);
 
-// The explanation of the field with `tag` on `screenPage`; "" when it has none.
+// The computed figures of a screen page that its line table leaves out: what
+// a line dialog works out and the page shows beside the line (line 11's
+// wages subject to local tax, line 19's tax figures), a short form's
+// caption, date and details copied from its long form.
+std::span<const DataSourceRow> DetailDataSourceTable(int screenPage);
+
+// The explanation of the field with `tag` on `screenPage`, from the page's
+// line table or its details; "" when it has none.
 std::string_view DataSourceText(int screenPage, int tag);
 
 }  // namespace quill10

@@ -400,6 +400,21 @@ constexpr const char* kDecreeMonthlyPerChildTotal =
     "This field is the total per month per child, i.e., the support obligation per child, plus cash medical "
     "support per child (if any), plus processing charge per child.";
 
+// Column I of the decree table: no cash medical support is due while health
+// insurance is provided.
+constexpr const char* kInsuredCashMedicalWeekPerChild =
+    "This field is the cash medical support per week per child when health insurance is provided, which "
+    "stays empty: cash medical support is due only when health insurance is not provided.";
+constexpr const char* kInsuredCashMedicalWeekAll =
+    "This field is the cash medical support per week for all children when health insurance is provided, "
+    "which stays empty: cash medical support is due only when health insurance is not provided.";
+constexpr const char* kInsuredCashMedicalMonthPerChild =
+    "This field is the cash medical support per month per child when health insurance is provided, which "
+    "stays empty: cash medical support is due only when health insurance is not provided.";
+constexpr const char* kInsuredCashMedicalMonthAll =
+    "This field is the cash medical support per month for all children when health insurance is provided, "
+    "which stays empty: cash medical support is due only when health insurance is not provided.";
+
 // ---- Sole/shared short form only ---------------------------------------------------
 
 constexpr const char* kSoleLookupSummary =
@@ -720,18 +735,10 @@ constexpr DataSourceRow kSoleSharedShort[] = {
     {2204, kOption3Mother},
     {2215, kCreditsFather},
     {2216, kCreditsMother},
-    {2269,
-     "This field is the cash medical support per week per child when health insurance is provided, which "
-     "stays empty: cash medical support is due only when health insurance is not provided."},
-    {2270,
-     "This field is the cash medical support per week for all children when health insurance is provided, "
-     "which stays empty: cash medical support is due only when health insurance is not provided."},
-    {2271,
-     "This field is the cash medical support per month per child when health insurance is provided, which "
-     "stays empty: cash medical support is due only when health insurance is not provided."},
-    {2272,
-     "This field is the cash medical support per month for all children when health insurance is provided, "
-     "which stays empty: cash medical support is due only when health insurance is not provided."},
+    {2269, kInsuredCashMedicalWeekPerChild},
+    {2270, kInsuredCashMedicalWeekAll},
+    {2271, kInsuredCashMedicalMonthPerChild},
+    {2272, kInsuredCashMedicalMonthAll},
     {2273,
      "This field is the cash medical support per week per child which results from dividing line 30 by 52 "
      "and then dividing that amount by the number of children."},
@@ -994,11 +1001,184 @@ constexpr DataSourceRow kSplitShort[] = {
      "by 12."},
 };
 
+
+// ---- Details beside the lines --------------------------------------------------------
+//
+// Figures the line tables above leave out: what a line dialog works out and
+// the page shows under its line (the wages subject to local tax of line 11,
+// the tax figures of the line 19 child care credit), the line 8 details
+// a short form shows from the long form, its caption and date, and the
+// split short form's decree table with health insurance provided.
+
+constexpr const char* kWagesFather =
+    "11, Column I. Father's wages subject to local tax: the sum of lines 1a, 1b and 2d in father's column, "
+    "which the local income tax is figured on (the rate entered beside it). This figure may be overridden.";
+constexpr const char* kWagesMother =
+    "11, Column II. Mother's wages subject to local tax: the sum of lines 1a, 1b and 2d in mother's column, "
+    "which the local income tax is figured on (the rate entered beside it). This figure may be overridden.";
+constexpr const char* kSoleChildrenFather =
+    "19, Column I. Number of children for father's child care credit: the number of minor children subject "
+    "to this order, from the caption. This figure may be overridden.";
+constexpr const char* kSoleChildrenMother =
+    "19, Column II. Number of children for mother's child care credit: the number of minor children subject "
+    "to this order, from the caption. This figure may be overridden.";
+constexpr const char* kSplitChildrenFather =
+    "19, Column I. Number of children for father's child care credit: the number of children living with "
+    "the father, from the caption. This figure may be overridden.";
+constexpr const char* kSplitChildrenMother =
+    "19, Column II. Number of children for mother's child care credit: the number of children living with "
+    "the mother, from the caption. This figure may be overridden.";
+constexpr const char* kDeductionsFather =
+    "19, Column I. Standard or itemized deductions for father's child care credit: the standard deduction of "
+    "the filing status chosen, filled in when the tax calculation (option 3) is performed. Override it to "
+    "use itemized deductions.";
+constexpr const char* kDeductionsMother =
+    "19, Column II. Standard or itemized deductions for mother's child care credit: the standard deduction "
+    "of the filing status chosen, filled in when the tax calculation (option 3) is performed. Override it to "
+    "use itemized deductions.";
+constexpr const char* kExemptionFather =
+    "19, Column I. Exemption amount for father's child care credit: 0.00, as federal income tax allows no "
+    "personal exemption, filled in when the tax calculation (option 3) is performed. This figure may be "
+    "overridden.";
+constexpr const char* kExemptionMother =
+    "19, Column II. Exemption amount for mother's child care credit: 0.00, as federal income tax allows no "
+    "personal exemption, filled in when the tax calculation (option 3) is performed. This figure may be "
+    "overridden.";
+constexpr const char* kShortCase =
+    "Case. The father's and the mother's names from the caption of the long form, joined by \"&\".";
+constexpr const char* kShortDate = "Date. Today's date written out, as the short form prints it.";
+
+// Screen page 0: the sole/shared worksheet, long form.
+constexpr DataSourceRow kSoleSharedLongDetails[] = {
+    {2217, kWagesFather},
+    {2220, kWagesMother},
+    {2224, kEarnedIncomeFather},
+    {2226, kAdjustedGrossIncomeFather},
+    {5227, kSoleChildrenFather},
+    {2229, kDeductionsFather},
+    {2230, kExemptionFather},
+    {2241, kEarnedIncomeMother},
+    {2243, kAdjustedGrossIncomeMother},
+    {5244, kSoleChildrenMother},
+    {2246, kDeductionsMother},
+    {2247, kExemptionMother},
+};
+
+// Screen page 7: the split worksheet, long form.
+constexpr DataSourceRow kSplitLongDetails[] = {
+    {2217, kWagesFather},
+    {2220, kWagesMother},
+    {2224, kEarnedIncomeFather},
+    {2226, kAdjustedGrossIncomeFather},
+    {5227, kSplitChildrenFather},
+    {2229, kDeductionsFather},
+    {2230, kExemptionFather},
+    {2241, kEarnedIncomeMother},
+    {2243, kAdjustedGrossIncomeMother},
+    {5244, kSplitChildrenMother},
+    {2246, kDeductionsMother},
+    {2247, kExemptionMother},
+    {114,
+     "29. Check box of line 29: it shows the check box of line 28 as it is ticked there; tick or untick it on "
+     "line 28."},
+};
+
+// Screen page 15: the sole/shared worksheet, short form.
+constexpr DataSourceRow kSoleSharedShortDetails[] = {
+    {1000, kShortCase},
+    {1154, kShortDate},
+    {126,
+     "19. Checked when either parent's option to subtract the Ohio child care credit from the total child "
+     "care expenses (option 4 of line 19 on the long form) is checked; the credits subtracted are shown "
+     "beside it."},
+    {1203, kOption3Father},
+    {1204, kOption3Mother},
+    {2207, kDeductionsFather},
+    {2208, kDeductionsMother},
+    {2209, kExemptionFather},
+    {2210, kExemptionMother},
+};
+
+// Screen page 16: the split worksheet, short form.  Its line 8 details come
+// from the long form, where they are entered.
+constexpr DataSourceRow kSplitShortDetails[] = {
+    {1000, kShortCase},
+    {1154, kShortDate},
+    {5159,
+     "8, Column I. The number of father's other minor children living with him, as entered under line 8 of "
+     "the split worksheet's long form."},
+    {5160,
+     "8, Column II. The number of mother's other minor children living with her, as entered under line 8 of "
+     "the split worksheet's long form."},
+    {2161,
+     "8, Column I. The federal income tax exemption for each of father's other children, as entered under "
+     "line 8 of the split worksheet's long form."},
+    {2162,
+     "8, Column II. The federal income tax exemption for each of mother's other children, as entered under "
+     "line 8 of the split worksheet's long form."},
+    {2163,
+     "8, Column I. The child support father receives for his other children, as entered under line 8 of the "
+     "split worksheet's long form."},
+    {2164,
+     "8, Column II. The child support mother receives for her other children, as entered under line 8 of "
+     "the split worksheet's long form."},
+    {2207, kDeductionsFather},
+    {2208, kDeductionsMother},
+    {2209, kExemptionFather},
+    {2210, kExemptionMother},
+    {2129,
+     "This field is the amount of child support per week per child which results from dividing line 26 (with "
+     "insurance column) by 52 and then dividing that amount by the number of children the obligor pays for "
+     "(those living with the other parent)."},
+    {2130,
+     "This field is the processing charge per week per child: the annual processing charge on line 26 (with "
+     "insurance column) divided by 52 and then by the number of children the obligor pays for. The annual "
+     "charge is the flat monthly fee times 12 when one is entered, otherwise the processing charge "
+     "percentage of line 26."},
+    {2131, kDecreeTotal},
+    {2132,
+     "This field is the amount of child support per week for all children which results from dividing line "
+     "26 (with insurance column) by 52."},
+    {2133,
+     "This field is the processing charge per week for all children: the annual processing charge on line 26 "
+     "(with insurance column) divided by 52."},
+    {2134, kDecreeTotal},
+    {2135,
+     "This field is the amount of child support per month per child which results from dividing line 26 "
+     "(with insurance column) by 12 and then dividing that amount by the number of children the obligor pays "
+     "for."},
+    {2136,
+     "This field is the processing charge per month per child: the annual processing charge on line 26 (with "
+     "insurance column) divided by 12 and then by the number of children the obligor pays for."},
+    {2137, kDecreeMonthlyPerChildTotal},
+    {2138,
+     "This field is the amount of child support per month for all children which results from dividing line "
+     "26 (with insurance column) by 12."},
+    {2139,
+     "This field is the processing charge per month for all children: the annual processing charge on line "
+     "26 (with insurance column) divided by 12."},
+    {2140, kDecreeTotal},
+    {2269, kInsuredCashMedicalWeekPerChild},
+    {2270, kInsuredCashMedicalWeekAll},
+    {2271, kInsuredCashMedicalMonthPerChild},
+    {2272, kInsuredCashMedicalMonthAll},
+};
+
 }  // namespace
 
 std::span<const DataSourceRow> CreateSoleSharedDataSourceStr() { return kSoleSharedLong; }
 std::span<const DataSourceRow> CreateSoleSharedDataSourceShortStr() { return kSoleSharedShort; }
 std::span<const DataSourceRow> CreateSplitDataSourceStr() { return kSplitLong; }
 std::span<const DataSourceRow> CreateSplitDataSourceShortStr() { return kSplitShort; }
+
+std::span<const DataSourceRow> DetailDataSourceTable(int screenPage) {
+    switch (screenPage) {
+        case 0: return kSoleSharedLongDetails;
+        case 7: return kSplitLongDetails;
+        case 15: return kSoleSharedShortDetails;
+        case 16: return kSplitShortDetails;
+        default: return {};
+    }
+}
 
 }  // namespace quill10

@@ -88,7 +88,9 @@ std::optional<Date> ReadScheduleDate(std::string_view text, std::string& problem
     }
     const Date date{*year, parts->month, parts->day};
     if (!IsValidDate(date)) {
-        problem = QuotedForMessage(text) + " is not a day of the calendar";
+        problem = QuotedForMessage(text) +
+                  " is not a day of the calendar: write a day the month has, M/D/YYYY (the month first), for "
+                  "example 3/15/2019, or YYYY-MM-DD";
         return std::nullopt;
     }
     return date;

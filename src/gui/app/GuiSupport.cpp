@@ -30,9 +30,10 @@ ErrorBatch::~ErrorBatch() {
     // The same message from two places of the calculation is still one message.
     std::vector<std::pair<int, std::string>> shown;
     for (const auto& [code, text, extra] : errors_) {
+        (void)extra;
         if (std::find(shown.begin(), shown.end(), std::make_pair(code, text)) != shown.end()) continue;
         shown.emplace_back(code, text);
-        ErrorMessage(code, extra);
+        ErrorMessageSaying(code, text);  // as gathered: advice and named entries included
     }
 }
 

@@ -148,7 +148,8 @@ void TfrmMain::PlayVideo(int tag) {
 
 void TfrmMain::DataSourceClick() {
     QWidget* focused = QApplication::focusWidget();
-    const int tag = qobject_cast<QLineEdit*>(focused) || qobject_cast<QLabel*>(focused) ? TagOf(focused) : -1;
+    const bool explained = qobject_cast<QLineEdit*>(focused) || qobject_cast<QLabel*>(focused) || IsComputedBox(focused);
+    const int tag = explained ? TagOf(focused) : -1;
     if (!IsScreenPage(currentPage_)) return;
     prompts_->Inform(Q(DataSourceText(currentPage_, tag)));
 }

@@ -25,7 +25,6 @@
 
 #include "app/GuiSupport.h"
 #include "app/TfrmMain.h"
-#include "app/UndoSteps.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
 #include "calc/LineDialogs.h"
@@ -39,7 +38,6 @@
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
 #include "store/Answers.h"
-#include "store/CreateErrorStr.h"
 #include "store/Misc.h"
 
 namespace quill10::gui {
@@ -88,20 +86,16 @@ void TfrmMain::DisplayAPage(int tag) {
     // The field being edited is left first, so what was typed reaches the
     // calculation pages before the next page is calculated and shown.
     if (!Commit()) return;
-    const auto show = [&] {
-        StorePage();
-        ShowStartScreen(false);
-        DisplayPage(tag);
-        return true;
-    };
-    // A switch that moves figures between the screens is a step of its own;
-    // the first page a case shows moves none: the history starts from it.
-    if (currentPage_ == -1) {
-        show();
-        ResetBaseline();
-    } else {
-        RecordStep([this] { return QStringLiteral("Switch to %1").arg(ScreenPageName(currentPage_)); }, show);
-    }
+    // Showing another worksheet is no step of its own: the figures the
+    // switch moves between the screens go with the next change, as those a
+    // field only passed through do.  The first page a case shows starts its
+    // history.
+    const int before = currentPage_;
+    StorePage();
+    ShowStartScreen(false);
+    DisplayPage(tag);
+    if (before == -1) ResetBaseline();
+    if (currentPage_ != before) Announce(pnlMainForm_, QStringLiteral("Showing the ") + WorksheetName(currentPage_));
     UpdateMenuItems();
 }
 
@@ -128,6 +122,7 @@ void TfrmMain::DisplayPage(int tag) {
         if (QWidget* first = FindByTag(pnlMainForm_, FirstFieldTag(currentPage_))) first->setFocus(Qt::OtherFocusReason);
     }
     SelectTreeItemOfPage(currentPage_);
+    pnlMainForm_->setAccessibleName(WorksheetName(currentPage_));
     SetModified(wasModified);
     VertScrollBox1_->verticalScrollBar()->setValue(0);
     QApplication::restoreOverrideCursor();
@@ -137,6 +132,7 @@ void TfrmMain::DisplayPage(int tag) {
 void TfrmMain::ClearPage() {
     clearing_ = true;
     lastField_.clear();
+    pnlMainForm_->setAccessibleName(QString());
     for (QWidget* child : pnlMainForm_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) delete child;
     clearing_ = false;
 }
@@ -176,11 +172,8 @@ void TfrmMain::SetPageProperties(QWidget* container) {
             }
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             box->setFocusPolicy(Qt::StrongFocus);
-            if (box->property("Computed").toBool()) {
-                // A box the calculation ticks (the obligor of line 28): shown, never typed in.
-                box->setFocusPolicy(Qt::NoFocus);
-                box->setAttribute(Qt::WA_TransparentForMouseEvents);
-            }
+            // A box the calculation ticks (the obligor of line 28): shown, never ticked by hand.
+            if (IsComputedBox(box)) box->setAttribute(Qt::WA_TransparentForMouseEvents);
             connect(box, &QCheckBox::stateChanged, this, [this] {
                 if (!filling_) SetModified(true);
             });
@@ -199,7 +192,6 @@ void TfrmMain::SetPageProperties(QWidget* container) {
                 });
         } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             connect(edit, &QLineEdit::textEdited, this, [this] { SetModified(true); });
-            if (style == kEditReadOnly) edit->setFocusPolicy(Qt::ClickFocus);
             if (style == kEditOverrideable) {
                 edit->setProperty("OverrideOnDoubleClick", true);
                 edit->setReadOnly(true);
@@ -222,6 +214,30 @@ void TfrmMain::SetPageProperties(QWidget* container) {
             });
         }
     });
+    ReachComputedFigures();
+}
+
+bool TfrmMain::KeyboardReachesComputed() const { return settings_.keyboardReachesComputed.value_or(assistiveTechnology_); }
+
+// A click reaches a computed figure either way; Tab and Enter stop at it,
+// and at a box the calculation ticks, only with the option on.  The page
+// holds its controls in paper order, which is the order Tab takes.
+void TfrmMain::ReachComputedFigures() {
+    const bool reach = KeyboardReachesComputed();
+    mnuReachComputed_->setChecked(reach);
+    WalkWidgets(pnlMainForm_, [reach](QWidget* widget) {
+        if (qobject_cast<QLineEdit*>(widget) && StyleOf(widget) == kEditReadOnly)
+            widget->setFocusPolicy(reach ? Qt::StrongFocus : Qt::ClickFocus);
+        else if (IsComputedBox(widget))
+            widget->setFocusPolicy(reach ? Qt::StrongFocus : Qt::NoFocus);
+    });
+}
+
+// Until the user chooses, the option follows whether an assistive
+// technology is running, also one started after the program.
+void TfrmMain::accessibilityActiveChanged(bool active) {
+    assistiveTechnology_ = active;
+    ReachComputedFigures();
 }
 
 void TfrmMain::ScalePage(double factor) {
@@ -341,6 +357,7 @@ bool TfrmMain::LeaveField(QWidget* sender) {
                 ReturnToField(edit);
                 return false;
             }
+            MarkRefusedEntry(edit, {});  // taken, zero entered or put back: no refusal stands
             if (outcome == EntryOutcome::Taken) {
                 const QString normalised = QString::fromStdString(NormalisedText(kind, edit->text().toStdString()));
                 if (normalised != edit->text()) edit->setText(normalised);
@@ -371,13 +388,8 @@ TfrmMain::EntryOutcome TfrmMain::AcceptEntry(QLineEdit* edit) {
     const QString place = PlaceOf(edit);
     MarkRefusedEntry(edit, {});
     if (check == EntryCheck::Unreadable) {
-        RefuseEntry(edit, QStringLiteral("\"%1\" cannot be read as a number.").arg(typed));
-        const QString text =
-            QStringLiteral("%1\n\n%2: \"%3\" cannot be read as a number.\n"
-                           "Correct It takes you back to the field; Enter 0 enters 0 in it; Cancel puts back what it "
-                           "held before.")
-                .arg(QString::fromStdString(CreateErrorStr(MessageNumberOf(ParserErrorOf(kind)))).trimmed(), place, typed);
-        switch (prompts_->AskUnreadableEntry(text)) {
+        RefuseEntry(edit, UnreadableEntryWhy(typed));
+        switch (prompts_->AskUnreadableEntry(UnreadableEntryText(static_cast<int>(kind), place, typed))) {
             case EntryAnswer::CorrectIt: return EntryOutcome::Correcting;
             case EntryAnswer::EnterZero:
                 edit->setText(QStringLiteral("0"));
@@ -530,6 +542,7 @@ void TfrmMain::DialogDispatch(int code, const QWidget* button) {
                    for (bool again = true; again;) {
                        const std::unique_ptr<TLineDialog> dialog = CreateLineDialog(context, this);
                        if (!dialog) break;
+                       dialog->Introduce(QString::fromStdString(LineDialogSubject(code)), *prompts_);
                        caption = dialog->windowTitle();
                        again = prompts_->RunDialog(*dialog) == TfrmChildCareDlg::Refresh;
                        changed = changed || dialog->CaseChanged();
@@ -568,6 +581,8 @@ void TfrmMain::AnnualizerClick() {
     RecordStep([edit, &accepted] { return accepted ? QStringLiteral("Annualizer: %1").arg(PlaceOf(edit)) : QString(); },
                [&] {
                    TfrmCalculatorDlg dialog(kind, this);
+                   const QString place = PlaceOf(edit);
+                   dialog.Introduce(place.left(1).toLower() + place.mid(1), *prompts_);
                    accepted = prompts_->RunDialog(dialog) == QDialog::Accepted;
                    if (accepted) {
                        answers_->SetText(currentPage_, SlotOfEditTag(tag), AnnualizedSlotText(kind, dialog.Annual()));
@@ -612,7 +627,7 @@ void TfrmMain::ShowZoomDialog() {
     show(slider->value());
     connect(slider, &QSlider::valueChanged, value, show);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole);
+    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole)->setAccessibleName(QStringLiteral("Help on zoom"));
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelpPage(kZoomHelpPage); });
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -654,7 +669,8 @@ void TfrmMain::ShowShrinkFontDialog() {
     for (int k = 0; k <= 6; ++k) list->addItem(QString::number(k * 0.5, 'f', 1));
     list->setCurrentRow(std::clamp(static_cast<int>(settings_.shrinkAmount / 0.5), 0, 6));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole);
+    buttons->addButton(QStringLiteral("?"), QDialogButtonBox::HelpRole)
+        ->setAccessibleName(QStringLiteral("Help on shrinking the fonts"));
     connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelpPage(kShrinkFontsHelpPage); });
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

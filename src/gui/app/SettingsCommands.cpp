@@ -68,9 +68,11 @@ void TfrmMain::AdoptSettings(Settings fresh, const FileIdentity& identity) {
     if (!MissingPageLayouts(Q(fresh.folders.vlp)).isEmpty()) fresh.folders.vlp = settings_.folders.vlp;
     const bool scheduleChanged = !(fresh.schedule == settings_.schedule);
     const bool recentChanged = fresh.recentFiles != settings_.recentFiles;
+    const bool reachChanged = fresh.keyboardReachesComputed != settings_.keyboardReachesComputed;
     settings_ = std::move(fresh);
     environment_->clientFolder = settings_.folders.clientFiles;
     if (recentChanged) RefreshRecentFiles();
+    if (reachChanged) ReachComputedFigures();
     if (!scheduleChanged) return;
     ApplySchedule();
     settingsNews_ =

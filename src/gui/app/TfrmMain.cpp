@@ -127,6 +127,13 @@ void ShowHeadline(QLabel* label, const QString& figure) {
 
 }  // namespace
 
+QString WorksheetName(int page) {
+    for (const ScreenPage& screen : kScreens)
+        if (screen.page == page)
+            return QStringLiteral("%1, %2").arg(QLatin1String(screen.worksheet), QLatin1String(screen.form));
+    return {};
+}
+
 WindowPlacement PlacementForScreenWidth(int w) {
     struct Row {
         int below;
@@ -147,6 +154,7 @@ WindowPlacement PlacementForScreenWidth(int w) {
 
 TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* parent)
     : QMainWindow(parent), environment_(std::make_shared<CalcEnvironment>()) {
+    NameListsByTheirAccessibleNames();
     setObjectName(QStringLiteral("frmMain"));
     if (!prompts) {
         ownPrompts_ = std::make_unique<DialogPrompts>(this);
@@ -257,11 +265,14 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     environment_->clientFolder = settings_.folders.clientFiles;
     RefreshRecentFiles();
     qApp->installEventFilter(this);
+    assistiveTechnology_ = QAccessible::isActive();
+    QAccessible::installActivationObserver(this);
     UpdateMenuItems();
 }
 
 TfrmMain::~TfrmMain() {
     CancelWordSearch();
+    QAccessible::removeActivationObserver(this);
     qApp->removeEventFilter(this);
     // The stack's steps refer to this window: drop them while it is whole.
     undoStack_->disconnect(this);
@@ -369,16 +380,31 @@ void TfrmMain::BuildTree() {
     // Out of the Tab order of the worksheet; F6 goes to it and back.
     TreeView1_->setFocusPolicy(Qt::ClickFocus);
     TreeView1_->setAccessibleName(QStringLiteral("Worksheets, printing and the support scheduler"));
+    // A screen reader hears each item with what it stands under (two items
+    // read "Long Form"), and what Enter on it does.
+    auto item = [](QTreeWidgetItem* parent, const QString& caption, const QString& spoken, const QString& does) {
+        auto* added = new QTreeWidgetItem(parent, {caption});
+        added->setData(0, Qt::AccessibleTextRole, spoken);
+        added->setData(0, Qt::AccessibleDescriptionRole, does);
+        return added;
+    };
     auto* display = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Display A Worksheet")});
+    display->setData(0, Qt::AccessibleDescriptionRole,
+                     QStringLiteral("The four worksheets, under it by worksheet and form."));
     QTreeWidgetItem* worksheet = nullptr;
     for (const ScreenPage& screen : kScreens) {
-        if (!worksheet || worksheet->text(0) != QLatin1String(screen.worksheet))
-            worksheet = new QTreeWidgetItem(display, {QString::fromLatin1(screen.worksheet)});
-        auto* item = new QTreeWidgetItem(worksheet, {QString::fromLatin1(screen.form)});
-        item->setData(0, Qt::UserRole, screen.tag);
+        const QString sheet = QLatin1String(screen.worksheet);
+        if (!worksheet || worksheet->text(0) != sheet)
+            worksheet = item(display, sheet, sheet,
+                             QStringLiteral("Under Display A Worksheet; its long and short forms stand under it."));
+        item(worksheet, QLatin1String(screen.form), WorksheetName(screen.page),
+             QStringLiteral("Under Display A Worksheet, %1. Enter shows this worksheet.").arg(sheet))
+            ->setData(0, Qt::UserRole, screen.tag);
     }
     auto* print = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Preview/Print A Worksheet")});
+    print->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Enter opens Select A Form to print pages."));
     auto* scheduler = new QTreeWidgetItem(TreeView1_, {QStringLiteral("Support Scheduler")});
+    scheduler->setData(0, Qt::AccessibleDescriptionRole, QStringLiteral("Enter opens the support scheduler."));
     // A click, or Enter on the item the keyboard is on.
     for (auto chosen : {&QTreeWidget::itemClicked, &QTreeWidget::itemActivated}) {
         connect(TreeView1_, chosen, this, [this, print, scheduler](QTreeWidgetItem* item) {
@@ -510,6 +536,15 @@ void TfrmMain::BuildMenus() {
     mnuFindWord_ = AddAction(options, QStringLiteral("Fi&nd Word"));
     connect(mnuFindWord_, &QAction::triggered, this, &TfrmMain::FindWordClick);
     connect(AddAction(options, QStringLiteral("Shrink &Font")), &QAction::triggered, this, &TfrmMain::ShowShrinkFontDialog);
+    mnuReachComputed_ = AddAction(options, QStringLiteral("&Keyboard reaches computed figures"));
+    mnuReachComputed_->setObjectName(QStringLiteral("mnuReachComputed"));
+    mnuReachComputed_->setCheckable(true);
+    connect(mnuReachComputed_, &QAction::triggered, this, [this](bool reach) {
+        // The user's choice, kept in the settings file.
+        ChangeSettings([reach](Settings& s) { s.keyboardReachesComputed = reach; },
+                       QStringLiteral("keyboard option"));
+        ReachComputedFigures();
+    });
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
     connect(AddAction(window, QStringLiteral("&Minimize"), QKeySequence(QStringLiteral("Ctrl+M"))), &QAction::triggered, this, &QWidget::showMinimized);
@@ -586,15 +621,24 @@ void TfrmMain::UpdateMenuItems() {
     if (edit) {
         popDataSource_->setVisible(style == kEditReadOnly || IsOverridableEditStyle(style));
         popHelp_->setVisible(HelpContextOf(edit) >= 1000);
+    } else if (IsComputedBox(focused)) {
+        popDataSource_->setVisible(true);
+        popHelp_->setVisible(false);
     }
     SetOverrideCommands(caseShown_ && edit && style == kEditOverrideable, caseShown_ && edit && style == kEditOverridden);
     mnuZoom_->setEnabled(caseShown_ && currentPage_ != -1);
     mnuForceWord_->setChecked(settings_.forceWord);
     mnuForceWordPad_->setChecked(settings_.forceWordPad);
+    mnuReachComputed_->setChecked(KeyboardReachesComputed());
     mnuFindWord_->setText(settings_.wordPath.empty() ? QStringLiteral("Fi&nd Word") : QStringLiteral("Fi&nd Word: FOUND"));
     ShowProblemCount();
+    // "Smith.q10* - Split Worksheet, Long Form - QUILL10": the case and the worksheet on display.
     const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
-    setWindowTitle((name.isEmpty() ? QString() : name + QStringLiteral("[*] - ")) + QStringLiteral("QUILL10"));
+    QStringList title;
+    if (!name.isEmpty()) title << name + QStringLiteral("[*]");
+    if (caseShown_ && IsScreenPage(currentPage_)) title << WorksheetName(currentPage_);
+    title << QStringLiteral("QUILL10");
+    setWindowTitle(title.join(QStringLiteral(" - ")));
     setWindowModified(modified_);
 }
 
@@ -654,7 +698,7 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     const bool onPage = !clearing_ && widget && pnlMainForm_->isAncestorOf(widget);
     switch (event->type()) {
         case QEvent::KeyPress:
-            if (widget && widget->window() == this && KeyPress(static_cast<QKeyEvent*>(event))) return true;
+            if (widget && widget->window() == this && KeyPress(widget, static_cast<QKeyEvent*>(event))) return true;
             break;
         case QEvent::ShortcutOverride:
             // Ctrl+Z undoes the typing in an edit box first, as everywhere;
@@ -670,6 +714,11 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             break;
         case QEvent::FocusOut: {
             auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // The tree's current item is where its keyboard focus would be:
+            // once the tree is left no item claims the focus beside the
+            // control that has it (F6 starts on the worksheet on display).
+            if (watched == TreeView1_)
+                TreeView1_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
             // Opening a menu or another window does not leave the field.
             if (onPage && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) CalcOnExit(widget);
             break;
@@ -693,11 +742,15 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
             }
             break;
         case QEvent::ContextMenu:
-            if (onPage && qobject_cast<QLineEdit*>(widget)) {
+            if (onPage && (qobject_cast<QLineEdit*>(widget) || IsComputedBox(widget))) {
                 widget->setFocus();
                 UpdateMenuItems();
                 HelpOnPopup(widget);
-                fieldPopup_->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+                // The keyboard's menu key opens it under the field.
+                auto* menu = static_cast<QContextMenuEvent*>(event);
+                fieldPopup_->exec(menu->reason() == QContextMenuEvent::Keyboard
+                                      ? widget->mapToGlobal(QPoint(0, widget->height()))
+                                      : menu->globalPos());
                 return true;
             }
             // A button with a help topic (the ribbon's, a worksheet's): its pop-up offers "Help".
@@ -713,8 +766,10 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool TfrmMain::KeyPress(QKeyEvent* key) {
+bool TfrmMain::KeyPress(QWidget* receiver, QKeyEvent* key) {
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
+    // The keyboard reaches a box the calculation ticks, but never ticks it.
+    if (IsComputedBox(receiver) && (key->key() == Qt::Key_Space || key->key() == Qt::Key_Select)) return true;
     QScrollBar* bar = VertScrollBox1_->verticalScrollBar();
     switch (key->key()) {
         case Qt::Key_Escape:
@@ -723,8 +778,10 @@ bool TfrmMain::KeyPress(QKeyEvent* key) {
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            if (QWidget* focus = QApplication::focusWidget(); focus && pnlMainForm_->isAncestorOf(focus)) {
-                focusNextChild();  // Enter moves on like Tab
+            // Enter moves on like Tab in a field of the page.  An Enter the
+            // tree passed on after showing a page is not one.
+            if (pnlMainForm_->isAncestorOf(receiver)) {
+                focusNextChild();
                 return true;
             }
             return false;

@@ -4,6 +4,7 @@
 // left; the scrolling page area with the worksheet on display.  It owns the
 // case (answer store and scheduler table), the settings and the folders,
 // runs the field-edit cycle and the file commands.
+#include <QAccessible>
 #include <QMainWindow>
 #include <QPointer>
 #include <QUrl>
@@ -63,7 +64,11 @@ struct WindowPlacement {
 };
 WindowPlacement PlacementForScreenWidth(int screenWidth);
 
-class TfrmMain : public QMainWindow {
+// The worksheet a screen page shows, as the tree says it: "Sole/Shared
+// Worksheet, Long Form" for page 0; "" for any other page.
+QString WorksheetName(int page);
+
+class TfrmMain : public QMainWindow, private QAccessible::ActivationObserver {
     Q_OBJECT
 
 public:
@@ -241,6 +246,11 @@ public:
     QAction* ZoomAction() const { return mnuZoom_; }
     QAction* AnnualizerAction() const { return mnuAnnualizer_; }
     QAction* ShowTreeAction() const { return mnuShowTree_; }
+    // Options > Keyboard reaches computed figures: Tab also stops at the
+    // read-only computed figures, in paper order.  Until the user chooses,
+    // it is on while an assistive technology is running.
+    QAction* ReachComputedAction() const { return mnuReachComputed_; }
+    bool KeyboardReachesComputed() const;
     QAction* ForceWordAction() const { return mnuForceWord_; }
     QAction* ForceWordPadAction() const { return mnuForceWordPad_; }
     QAction* FindWordAction() const { return mnuFindWord_; }
@@ -276,6 +286,10 @@ private:
     // An action of the window itself, whose shortcut works from any field.
     QAction* WindowAction(const QString& caption, const QKeySequence& shortcut);
     void SetPageProperties(QWidget* container);
+    // Puts the page's read-only computed figures into the Tab order, or
+    // takes them out, as the option stands.
+    void ReachComputedFigures();
+    void accessibilityActiveChanged(bool active) override;
     void FillPage();
     void StorePage();
     // Destroys the page's controls without leaving (storing) the focused field.
@@ -297,7 +311,8 @@ private:
     QWidget* CalloutButton() const;  // the "?" button of the bubble on show
     void RunCalculate();
     void ScalePage(double factor);
-    bool KeyPress(QKeyEvent* key);
+    // A key on its way to `receiver` (the focused control, then its parents).
+    bool KeyPress(QWidget* receiver, QKeyEvent* key);
     bool Commit();
     bool AskToSaveChanges();
     bool WriteCurrentFile();
@@ -463,6 +478,8 @@ private:
     QAction* mnuCancelOverride_ = nullptr;
     QAction* mnuZoom_ = nullptr;
     QAction* mnuShowTree_ = nullptr;
+    QAction* mnuReachComputed_ = nullptr;
+    bool assistiveTechnology_ = false;  // a screen reader or the like is running
     QAction* mnuAnnualizer_ = nullptr;
     QAction* mnuCalculator_ = nullptr;
     QAction* mnuForceWord_ = nullptr;

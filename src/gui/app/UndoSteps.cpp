@@ -93,6 +93,7 @@ void TfrmMain::UndoHistoryClick() {
     auto* layout = new QVBoxLayout(&dialog);
     auto* view = new QUndoView(undoStack_, &dialog);
     view->setObjectName(QStringLiteral("lstUndoHistory"));
+    view->setAccessibleName(QStringLiteral("Steps since the case was opened"));
     view->setEmptyLabel(QStringLiteral("<the case as opened>"));
     layout->addWidget(view);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
@@ -142,9 +143,8 @@ bool TfrmMain::RecordStep(const std::function<QString()>& name, const std::funct
     // they go with the next step.
     const QString text = name();
     if (text.isEmpty()) return result;
-    // A change that left an unchanged case unchanged (the figures a page
-    // switch moves, an entry the program made) can be undone but asks for
-    // no save.
+    // A change that left an unchanged case unchanged (an entry the program
+    // made) can be undone but asks for no save.
     const bool stillClean = undoStack_->isClean() && !modified_;
     undoStack_->push(new CaseStep(*this, text, std::move(changes), std::move(grid), page, field, also));
     if (stillClean) undoStack_->setClean();
@@ -245,16 +245,6 @@ void TfrmMain::ReportHeadlineChange(const QString& before) {
                              .arg(IsSplitScreenPage(currentPage_) ? QStringLiteral("Line 26") : QStringLiteral("Line 28"),
                                   plain(before), plain(now));
     statusBar()->showMessage(news.isEmpty() ? move : news + QStringLiteral(" ") + move, kStatusMilliseconds);
-}
-
-QString ScreenPageName(int page) {
-    switch (page) {
-        case 0: return QStringLiteral("the Sole/Shared Worksheet, Long Form");
-        case 7: return QStringLiteral("the Split Worksheet, Long Form");
-        case 15: return QStringLiteral("the Sole/Shared Worksheet, Short Form");
-        case 16: return QStringLiteral("the Split Worksheet, Short Form");
-        default: return QStringLiteral("another page");
-    }
 }
 
 }  // namespace quill10::gui

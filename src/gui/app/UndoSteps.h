@@ -1,8 +1,7 @@
 #pragma once
 // Undo and redo of the changes to a case.  Each change the user makes (a
 // field left with a new value, a tick, an override, a line dialog's Accept,
-// the annualizer, a screen switch that moves figures, every scheduler edit)
-// is one step on the case's undo stack.  A step keeps only what it changed:
+// the annualizer, every scheduler edit) is one step on the case's undo stack.  A step keeps only what it changed:
 // the slots with their text and override flag before and after, and the run
 // of scheduler rows that differs, never a copy of the case.
 #include <QString>
@@ -45,8 +44,5 @@ private:
     std::function<void(bool)> also_;
     bool done_ = true;  // pushed after the change was made
 };
-
-// "the Sole/Shared Worksheet, Long Form" for screen page 0, and so on.
-QString ScreenPageName(int page);
 
 }  // namespace quill10::gui

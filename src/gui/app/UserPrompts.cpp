@@ -13,8 +13,20 @@
 #include <cstdio>
 
 #include "platform/FileAccess.h"
+#include "store/CreateErrorStr.h"
+#include "store/FieldText.h"
 
 namespace quill10::gui {
+
+QString UnreadableEntryText(int fieldKind, const QString& place, const QString& typed) {
+    const std::string catalogue = CreateErrorStr(MessageNumberOf(ParserErrorOf(static_cast<FieldKind>(fieldKind))));
+    return QStringLiteral("%1\n\n%2: %3\n"
+                          "Correct It takes you back to the field; Enter 0 enters 0 in it; Cancel puts back what it "
+                          "held before.")
+        .arg(QString::fromStdString(catalogue).trimmed(), place, UnreadableEntryWhy(typed));
+}
+
+QString UnreadableEntryWhy(const QString& typed) { return QStringLiteral("\"%1\" cannot be read as a number.").arg(typed); }
 
 SaveAnswer DialogPrompts::AskSaveChanges() {
     switch (QMessageBox::warning(parent_, QStringLiteral("QUILL10"), QStringLiteral("Do You Want To Save Your Changes"),

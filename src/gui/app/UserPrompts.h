@@ -59,6 +59,14 @@ public:
     virtual int RunDialog(QDialog& dialog);
 };
 
+// The question about an entry that cannot be read, naming the field
+// (`place`, "Line 1a, Column I") and quoting the entry: the parser's
+// catalogue message, what was typed, and what Correct It, Enter 0 and Cancel
+// do.  The worksheet's fields and the line dialogs' ask it alike.
+QString UnreadableEntryText(int fieldKind, const QString& place, const QString& typed);
+// What a field's description and the status bar say about it.
+QString UnreadableEntryWhy(const QString& typed);
+
 // The real dialogs, parented to `parent`.
 class DialogPrompts : public UserPrompts {
 public:

@@ -15,7 +15,7 @@ namespace quill10::gui {
 
 namespace {
 
-constexpr HelpPage kHelp{0, "/help/quill10/misc/annualizer.htm"};
+constexpr HelpPage kHelp{0, "/help/quill10/misc/annualizer.htm", "the annualizer"};
 
 // The amount last calculated, shown again when the annualizer next opens.
 double lastAnnual = 0;

@@ -19,7 +19,7 @@ namespace quill10::gui {
 
 namespace {
 
-constexpr HelpPage kHelp{1006, "/help/quill10/special_considerations/child_care_expenses.htm"};
+constexpr HelpPage kHelp{1006, "/help/quill10/special_considerations/child_care_expenses.htm", "child care expenses"};
 
 enum class FieldType { Money, Count, FilingStatus, Repealed, Box };
 enum Place { FirstColumn, SecondColumn, Options };

@@ -14,7 +14,7 @@ namespace quill10::gui {
 
 namespace {
 
-constexpr HelpPage kHelp{1008, "/help/quill10/special_considerations/line27b.htm"};
+constexpr HelpPage kHelp{1008, "/help/quill10/special_considerations/line27b.htm", "the shared parenting deviation"};
 constexpr int kPage = 0;
 constexpr int kMotherCode = 12;
 

@@ -1,5 +1,6 @@
 #include "dialogs/DialogSupport.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QAbstractButton>
@@ -14,15 +15,20 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/UserPrompts.h"
 #include "calc/LineDialogs.h"
 #include "screen/Accessibility.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
+#include "store/FieldText.h"
 #include "store/Misc.h"
 
 namespace quill10::gui {
@@ -56,6 +62,78 @@ protected:
 private:
     std::function<void()> leave_;
 };
+
+// Reads a number field's entry each time it is left, as the worksheet
+// does, and shows it through `format`.  The dialog's prompts ask about an
+// entry that cannot be read; a dialog not introduced to them formats what
+// it has.
+class NumberEntry : public QObject {
+public:
+    using Format = std::function<std::string(const std::string&)>;
+    NumberEntry(QLineEdit* edit, FieldKind kind, Format format)
+        : QObject(edit), edit_(edit), kind_(kind), format_(std::move(format)) {
+        edit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn && !EntryRefused(edit_)) held_ = edit_->text();
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) Leave();
+        }
+        return false;
+    }
+
+private:
+    void Leave() {
+        if (edit_->isReadOnly()) return;
+        const QString typed = edit_->text().trimmed();
+        const auto* dialog = qobject_cast<const TLineDialog*>(edit_->window());
+        UserPrompts* prompts = dialog ? dialog->Prompts() : nullptr;
+        if (prompts && CheckNumberEntry(StdOf(typed)) == EntryCheck::Unreadable) {
+            MarkRefusedEntry(edit_, UnreadableEntryWhy(typed));
+            const QString place = edit_->accessibleName().isEmpty() ? edit_->objectName() : edit_->accessibleName();
+            switch (prompts->AskUnreadableEntry(UnreadableEntryText(static_cast<int>(kind_), place, typed))) {
+                case EntryAnswer::CorrectIt:
+                    QTimer::singleShot(0, edit_, [edit = edit_] {
+                        edit->setFocus(Qt::OtherFocusReason);
+                        edit->selectAll();
+                    });
+                    return;
+                case EntryAnswer::EnterZero: edit_->setText(QStringLiteral("0")); break;
+                case EntryAnswer::PutBack: edit_->setText(held_); break;
+            }
+        }
+        MarkRefusedEntry(edit_, {});
+        const QString shown = QOf(format_(StdOf(edit_->text())));
+        if (shown != edit_->text()) edit_->setText(shown);
+    }
+
+    QLineEdit* edit_;
+    FieldKind kind_;
+    Format format_;
+    QString held_;  // what the field held when it was entered, put back by Cancel
+};
+
+// The name a screen reader has for a control (its label's text, for a
+// field of a form), without a mnemonic marker or a trailing colon.
+QString OwnName(QWidget* control) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
+    QString name = face ? face->text(QAccessible::Name) : QString();
+    name.remove(QLatin1Char('&'));
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char('*')) || name.endsWith(QLatin1Char(' ')))
+        name.chop(1);
+    return name.isEmpty() ? control->objectName() : name;
+}
+
+// The controls of a dialog the user enters something in.
+bool IsEntry(QWidget* control) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        return !(edit->parentWidget() && edit->parentWidget()->focusProxy() == edit);  // a list's own
+    return qobject_cast<QComboBox*>(control) || qobject_cast<QCheckBox*>(control) ||
+           qobject_cast<QRadioButton*>(control) || qobject_cast<QPlainTextEdit*>(control);
+}
 
 // A click on a check box's text ticks or unticks the box.
 class TextClick : public QObject {
@@ -111,9 +189,19 @@ TLineDialog::TLineDialog(const QString& name, const QString& caption, HelpPage h
     outer->addLayout(row);
     QPushButton* helpButton = NewButton(QStringLiteral("?"), QStringLiteral("btnHelp"));
     helpButton->setProperty("HelpButton", true);
+    helpButton->setAccessibleName(QStringLiteral("Help on ") + QString::fromLatin1(help.about));
     helpButton->setFixedWidth(helpButton->sizeHint().height() + 8);
     connect(helpButton, &QPushButton::clicked, this, [this] { OpenHelpPage(help_.path); });
     row->addWidget(helpButton);
+}
+
+void TLineDialog::Introduce(const QString& subject, UserPrompts& prompts) {
+    prompts_ = &prompts;
+    if (subject.isEmpty()) return;
+    setWindowTitle(windowTitle() + QStringLiteral(" for ") + subject);
+    const QString prefix = subject.left(1).toUpper() + subject.mid(1) + QStringLiteral(": ");
+    for (QWidget* control : findChildren<QWidget*>())
+        if (IsEntry(control)) control->setAccessibleName(prefix + OwnName(control));
 }
 
 void TLineDialog::keyPressEvent(QKeyEvent* event) {
@@ -171,6 +259,9 @@ QPushButton* TLineDialog::AddButton(const QString& caption, const QString& name,
 
 void TLineDialog::AddAccept(std::function<void()> write, const QString& acceptCaption) {
     AddButton(acceptCaption, QStringLiteral("btnAccept"), [this, write = std::move(write)] {
+        // An entry being corrected is not taken: the user goes back to it.
+        for (QLineEdit* edit : findChildren<QLineEdit*>())
+            if (EntryRefused(edit)) return edit->setFocus(Qt::OtherFocusReason);
         write();
         MarkCaseChanged();
         accept();
@@ -252,10 +343,10 @@ void FormatOnLeaving(QLineEdit* edit, std::function<std::string(const std::strin
 
 std::string MoneyFieldText(const std::string& slotText) { return CurrencyText(Str2Float_2(slotText)); }
 
-void MakeMoneyField(QLineEdit* edit) { FormatOnLeaving(edit, MoneyFieldText); }
+void MakeMoneyField(QLineEdit* edit) { new NumberEntry(edit, FieldKind::Money, MoneyFieldText); }
 
 void MakePercentField(QLineEdit* edit) {
-    FormatOnLeaving(edit, [](const std::string& text) { return PercentFieldText(Str2Float_P(text)); });
+    new NumberEntry(edit, FieldKind::Percent, [](const std::string& text) { return PercentFieldText(Str2Float_P(text)); });
 }
 
 void ShowOverrideState(QLineEdit* edit, bool overridden) {

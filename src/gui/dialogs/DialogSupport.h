@@ -34,10 +34,12 @@ struct DialogContext {
 };
 
 // The help page a dialog's "?" opens, with its help topic number (0 when
-// the page has none).
+// the page has none) and what it is about, as the "?" is named ("Help on
+// the income estimator").
 struct HelpPage {
     int topic;
     const char* path;
+    const char* about;
 };
 
 // Shows a help page, named by its path on the help site
@@ -57,6 +59,12 @@ class TLineDialog : public QDialog {
 
 public:
     TLineDialog(const QString& name, const QString& caption, HelpPage help, QWidget* parent);
+    // What the dialog is for ("line 1a, father", from the dialog code): the
+    // title says it after the caption, and the names of the entries begin
+    // with it ("Line 1a, father: Amount").  `prompts` asks the user about an
+    // entry that cannot be read.
+    void Introduce(const QString& subject, UserPrompts& prompts);
+    UserPrompts* Prompts() const { return prompts_; }
     // True once the dialog has changed the case: accepted, or an override
     // flag flipped (which stays flipped even when the dialog is cancelled).
     bool CaseChanged() const { return caseChanged_; }
@@ -85,6 +93,7 @@ protected:
 
 private:
     HelpPage help_;
+    UserPrompts* prompts_ = nullptr;
     QVBoxLayout* body_;
     QBoxLayout* buttons_;
     bool caseChanged_ = false;
@@ -105,7 +114,10 @@ QWidget* NewWrappedCheckBox(const QString& name, const QString& text, QCheckBox*
 // Rewrites the field through `format` each time the user leaves it.
 void FormatOnLeaving(QLineEdit* edit, std::function<std::string(const std::string&)> format);
 // Money fields show the currency text of their amount; percentage fields
-// their number with two decimals and "%".
+// their number with two decimals and "%".  An entry that cannot be read is
+// refused as on the worksheet, naming the field and quoting the entry:
+// Correct It goes back to it (the dialog is not accepted meanwhile), Enter 0
+// enters 0, Cancel puts back what the field held.
 void MakeMoneyField(QLineEdit* edit);
 void MakePercentField(QLineEdit* edit);
 std::string MoneyFieldText(const std::string& slotText);

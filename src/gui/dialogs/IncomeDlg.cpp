@@ -10,13 +10,14 @@
 
 #include "app/UserPrompts.h"
 #include "calc/LineDialogs.h"
+#include "screen/Accessibility.h"
 #include "store/Answers.h"
 #include "store/Misc.h"
 
 namespace quill10::gui {
 
 namespace {
-constexpr HelpPage kHelp{1000, "/help/quill10/misc/income_estimator.htm"};
+constexpr HelpPage kHelp{1000, "/help/quill10/misc/income_estimator.htm", "the income estimator"};
 }
 
 TfrmIncomeDlg::TfrmIncomeDlg(const DialogContext& context, QWidget* parent)
@@ -68,6 +69,7 @@ void TfrmIncomeDlg::showEvent(QShowEvent* event) {
 }
 
 void TfrmIncomeDlg::EstimateIncome() {
+    if (EntryRefused(edtAmount_)) return;  // the amount is being corrected
     Date date = Today();
     const std::string typed = TrimStr(StdOf(edtDate_->text()));
     if (!typed.empty()) {

@@ -11,7 +11,7 @@
 namespace quill10::gui {
 
 namespace {
-constexpr HelpPage kHelp{1005, "/help/quill10/special_considerations/table_lookup.htm"};
+constexpr HelpPage kHelp{1005, "/help/quill10/special_considerations/table_lookup.htm", "the support table lookup"};
 }
 
 // A dialog opened from a short form works on the long form's slots: the

@@ -14,7 +14,7 @@
 namespace quill10::gui {
 
 namespace {
-constexpr HelpPage kHelp{1003, "/help/quill10/special_considerations/local_tax.htm"};
+constexpr HelpPage kHelp{1003, "/help/quill10/special_considerations/local_tax.htm", "local income tax"};
 }
 
 TfrmLocalTaxDlg::TfrmLocalTaxDlg(const DialogContext& context, QWidget* parent)

@@ -13,7 +13,7 @@
 namespace quill10::gui {
 
 namespace {
-constexpr HelpPage kHelp{1002, "/help/quill10/special_considerations/other_children.htm"};
+constexpr HelpPage kHelp{1002, "/help/quill10/special_considerations/other_children.htm", "other resident children"};
 }
 
 TfrmOtherChildrenDlg::TfrmOtherChildrenDlg(const DialogContext& context, QWidget* parent)

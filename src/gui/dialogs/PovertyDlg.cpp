@@ -12,7 +12,7 @@ namespace quill10::gui {
 
 namespace {
 
-constexpr HelpPage kHelp{1004, "/help/quill10/special_considerations/cash_medical_support.htm"};
+constexpr HelpPage kHelp{1004, "/help/quill10/special_considerations/cash_medical_support.htm", "the poverty guidelines"};
 
 // The figures are right-aligned in their text, so they line up in a
 // fixed-pitch font.

@@ -12,7 +12,7 @@
 namespace quill10::gui {
 
 namespace {
-constexpr HelpPage kHelp{0, "/help/quill10/special_considerations/line29.htm"};
+constexpr HelpPage kHelp{0, "/help/quill10/special_considerations/line29.htm", "the processing charge"};
 }
 
 TfrmProcessingFeeDlg::TfrmProcessingFeeDlg(const DialogContext& context, QWidget* parent)

@@ -25,8 +25,11 @@ TfrmSelectedForms::TfrmSelectedForms(QWidget* parent) : QDialog(parent) {
     tabs_ = new QTabWidget;
     PageTabsByKeyboard(tabs_);
     tabs_->setObjectName(QStringLiteral("tabForms"));
-    tabs_->addTab(BuildWorksheetTab(sole_, QStringLiteral("cbxSole"), kSoleSharedPages), QStringLiteral("Sole/Shared"));
-    tabs_->addTab(BuildWorksheetTab(split_, QStringLiteral("cbxSplit"), kSplitPages), QStringLiteral("Split"));
+    tabs_->addTab(BuildWorksheetTab(sole_, QStringLiteral("Sole/Shared Worksheet"), QStringLiteral("cbxSole"),
+                                    kSoleSharedPages),
+                  QStringLiteral("Sole/Shared"));
+    tabs_->addTab(BuildWorksheetTab(split_, QStringLiteral("Split Worksheet"), QStringLiteral("cbxSplit"), kSplitPages),
+                  QStringLiteral("Split"));
     auto* schedulerTab = new QWidget;
     auto* schedulerLayout = new QVBoxLayout(schedulerTab);
     scheduler_ = NewBox(QStringLiteral("cbxScheduler"), QStringLiteral("Support Scheduler"));
@@ -55,6 +58,7 @@ TfrmSelectedForms::TfrmSelectedForms(QWidget* parent) : QDialog(parent) {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* help = new QPushButton(QStringLiteral("?"));
     help->setObjectName(QStringLiteral("btnHelp"));
+    help->setAccessibleName(QStringLiteral("Help on printing"));
     help->setFixedWidth(help->sizeHint().height() + 8);
     connect(help, &QPushButton::clicked, this, [this] {
         if (helpRequested) helpRequested();
@@ -69,19 +73,25 @@ QCheckBox* TfrmSelectedForms::NewBox(const QString& name, const QString& caption
     return box;
 }
 
-QWidget* TfrmSelectedForms::BuildWorksheetTab(WorksheetTab& tab, const QString& prefix, int pageCount) {
+QWidget* TfrmSelectedForms::BuildWorksheetTab(WorksheetTab& tab, const QString& worksheet, const QString& prefix,
+                                              int pageCount) {
     auto* page = new QWidget;
+    page->setAccessibleName(worksheet);
     auto* columns = new QHBoxLayout(page);
-    columns->addWidget(BuildPageGroup(tab.annotated, tab, QStringLiteral("Annotated Office Version"),
+    const QString annotated = QStringLiteral("Annotated Office Version");
+    const QString statutory = QStringLiteral("Statutory Version (for filing)");
+    columns->addWidget(BuildPageGroup(tab.annotated, tab, annotated, worksheet + QStringLiteral(", ") + annotated,
                                       prefix + QStringLiteral("_A"), pageCount));
-    columns->addWidget(BuildPageGroup(tab.statutory, tab, QStringLiteral("Statutory Version (for filing)"),
+    columns->addWidget(BuildPageGroup(tab.statutory, tab, statutory, worksheet + QStringLiteral(", ") + statutory,
                                       prefix + QStringLiteral("_S"), pageCount));
     auto* lastColumn = new QVBoxLayout;
     lastColumn->addWidget(BuildSingleBoxGroup(tab.single, QStringLiteral("Short Form"),
-                                              prefix + QStringLiteral("_Short"), QStringLiteral("Single Page")));
+                                              prefix + QStringLiteral("_Short"), QStringLiteral("Single Page"),
+                                              worksheet + QStringLiteral(", Short Form: single page")));
     connect(tab.single, &QCheckBox::clicked, this, [this, &tab] { SingleClicked(tab); });
     lastColumn->addWidget(BuildSingleBoxGroup(tab.audit, QStringLiteral("Audit Appendix"),
-                                              prefix + QStringLiteral("_Audit"), QStringLiteral("Audit Appendix")));
+                                              prefix + QStringLiteral("_Audit"), QStringLiteral("Audit Appendix"),
+                                              worksheet + QStringLiteral(": audit appendix")));
     connect(tab.audit, &QCheckBox::clicked, this, &TfrmSelectedForms::AuditClicked);
     lastColumn->addStretch();
     columns->addLayout(lastColumn);
@@ -89,26 +99,28 @@ QWidget* TfrmSelectedForms::BuildWorksheetTab(WorksheetTab& tab, const QString& 
 }
 
 QGroupBox* TfrmSelectedForms::BuildSingleBoxGroup(QCheckBox*& box, const QString& title, const QString& name,
-                                                  const QString& caption) {
+                                                  const QString& caption, const QString& spoken) {
     auto* group = new QGroupBox(title);
     auto* layout = new QVBoxLayout(group);
     box = NewBox(name, caption);
+    box->setAccessibleName(spoken);
     layout->addWidget(box);
     return group;
 }
 
 QGroupBox* TfrmSelectedForms::BuildPageGroup(GroupBoxes& group, WorksheetTab& tab, const QString& title,
-                                             const QString& prefix, int pageCount) {
+                                             const QString& spoken, const QString& prefix, int pageCount) {
     auto* box = new QGroupBox(title);
     auto* layout = new QVBoxLayout(box);
     group.all = NewBox(prefix + QStringLiteral("_All"), QStringLiteral("All Pages"));
-    // Both versions have the same boxes: a screen reader says which version each is of.
-    group.all->setAccessibleName(title + QStringLiteral(": all pages"));
+    // Both versions of both worksheets have the same boxes: a screen reader
+    // says which worksheet and version each is of.
+    group.all->setAccessibleName(spoken + QStringLiteral(": all pages"));
     connect(group.all, &QCheckBox::clicked, this, [this, &tab, &group](bool ticked) { AllClicked(tab, group, ticked); });
     layout->addWidget(group.all);
     for (int k = 1; k <= pageCount; ++k) {
         QCheckBox* page = NewBox(prefix + QStringLiteral("_%1").arg(k), QStringLiteral("Page %1").arg(k));
-        page->setAccessibleName(title + QStringLiteral(": page %1").arg(k));
+        page->setAccessibleName(spoken + QStringLiteral(": page %1").arg(k));
         connect(page, &QCheckBox::clicked, this, [this, &tab] { PageClicked(tab); });
         group.pages.push_back(page);
         layout->addWidget(page);

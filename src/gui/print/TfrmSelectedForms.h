@@ -46,10 +46,13 @@ private:
         QCheckBox* single = nullptr;
         QCheckBox* audit = nullptr;
     };
-    QWidget* BuildWorksheetTab(WorksheetTab& tab, const QString& prefix, int pageCount);
-    QGroupBox* BuildSingleBoxGroup(QCheckBox*& box, const QString& title, const QString& name, const QString& caption);
-    QGroupBox* BuildPageGroup(GroupBoxes& group, WorksheetTab& tab, const QString& title, const QString& prefix,
-                              int pageCount);
+    // `worksheet` begins the name of every box of the tab, so a screen
+    // reader says which worksheet each prints.
+    QWidget* BuildWorksheetTab(WorksheetTab& tab, const QString& worksheet, const QString& prefix, int pageCount);
+    QGroupBox* BuildSingleBoxGroup(QCheckBox*& box, const QString& title, const QString& name, const QString& caption,
+                                   const QString& spoken);
+    QGroupBox* BuildPageGroup(GroupBoxes& group, WorksheetTab& tab, const QString& title, const QString& spoken,
+                              const QString& prefix, int pageCount);
     QCheckBox* NewBox(const QString& name, const QString& caption);
     void PageClicked(WorksheetTab& tab);
     void AllClicked(WorksheetTab& tab, GroupBoxes& group, bool ticked);

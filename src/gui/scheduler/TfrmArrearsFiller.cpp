@@ -47,8 +47,8 @@ TfrmArrearsFiller::TfrmArrearsFiller(SeriesKind kind, SchedulerGrid& table, Tfrm
     auto* form = new QFormLayout;
     edtDescription_ = AddField(form, "edtDescription", "Short description of payment due or payment made:", this);
     edtAmount_ = AddField(form, "edtAmount", "Amount", this);
-    edtStartingDate_ = AddField(form, "edtStartingDate", "Starting date (MM/DD/YY)", this);
-    edtEndingDate_ = AddField(form, "edtEndingDate", "Ending date (MM/DD/YY)", this);
+    edtStartingDate_ = AddField(form, "edtStartingDate", "Starting date (M/D/YYYY)", this);
+    edtEndingDate_ = AddField(form, "edtEndingDate", "Ending date (M/D/YYYY)", this);
     cmbxFrequency_ = new QComboBox(this);
     cmbxFrequency_->setObjectName(QStringLiteral("cmbxFrequency"));
     for (const char* name : kFrequencyNames) cmbxFrequency_->addItem(QString::fromLatin1(name));
@@ -72,6 +72,7 @@ TfrmArrearsFiller::TfrmArrearsFiller(SeriesKind kind, SchedulerGrid& table, Tfrm
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* help = new QPushButton(QStringLiteral("?"), this);
     help->setObjectName(QStringLiteral("btnHelp"));
+    help->setAccessibleName(QStringLiteral("Help on series of dues and payments"));
     help->setAutoDefault(false);
     connect(help, &QPushButton::clicked, this, &TfrmArrearsFiller::HelpOnClick);
     for (QPushButton* button : {ok, cancel, help}) buttons->addWidget(button);

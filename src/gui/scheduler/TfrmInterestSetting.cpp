@@ -23,6 +23,7 @@ constexpr InterestSettingTexts kRateTexts = {
     "Enter the default interest rate below. This is the rate of interest charged to child support arrearages. The "
     "statutory interest rate on judgments is set by the Ohio Tax Commissioner annually.",
     "/help/quill10/display_menu/set_default_rate.htm",
+    "the default interest rate",
 };
 
 constexpr InterestSettingTexts kThresholdTexts = {
@@ -35,6 +36,7 @@ constexpr InterestSettingTexts kThresholdTexts = {
     "generates a few cents in interest. In order to make the computation more realistic and avoid working with "
     "insignificant amounts, you can set a threshold below which interest will not be added. The default is $1.00.",
     "/help/quill10/options_menu/set_interest_threshold.htm",
+    "the interest threshold",
 };
 
 }  // namespace
@@ -76,6 +78,8 @@ TfrmInterestSetting::TfrmInterestSetting(const InterestSettingTexts& texts, doub
         button->setObjectName(QString::fromLatin1(command.name));
         button->setAutoDefault(command.run == &TfrmInterestSetting::OkClick);
         button->setDefault(command.run == &TfrmInterestSetting::OkClick);
+        if (command.run == &TfrmInterestSetting::HelpOnClick)
+            button->setAccessibleName(QStringLiteral("Help on ") + QString::fromLatin1(texts.helpOn));
         if (command.run) connect(button, &QPushButton::clicked, this, [this, run = command.run] { (this->*run)(); });
         else connect(button, &QPushButton::clicked, this, &QDialog::reject);
         buttons->addWidget(button);

@@ -22,6 +22,7 @@ struct InterestSettingTexts {
     const char* fieldLabel;
     const char* explanation;
     const char* helpPage;
+    const char* helpOn;  // what its "?" helps on, as the button is named
 };
 
 inline constexpr int kErrInterestSetting = 29040;

@@ -54,7 +54,7 @@ struct PanelField {
     const char* placeholder;
 };
 constexpr PanelField kPanelFields[] = {
-    {"edtDate", "Date (MM/DD/YY)", "MM/DD/YY"}, {"edtDescription", "Description", ""},
+    {"edtDate", "Date (M/D/YYYY)", "M/D/YYYY"}, {"edtDescription", "Description", ""},
     {"edtAmountDue", "Amount Due", ""},         {"edtAmountPaid", "Amount Paid", ""},
     {"edtRate", "Interest Rate", ""},
 };
@@ -183,6 +183,7 @@ void TfrmScheduler::BuildButtons(QVBoxLayout* layout) {
     tableRow->addStretch();
     auto* help = new QPushButton(QStringLiteral("?"), this);
     help->setObjectName(QStringLiteral("btnHelp"));
+    help->setAccessibleName(QStringLiteral("Help on the support scheduler"));
     connect(help, &QPushButton::clicked, this, &TfrmScheduler::HelpOnClick);
     tableRow->addWidget(help);
     for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
@@ -217,11 +218,18 @@ void TfrmScheduler::BuildTable(QVBoxLayout* layout) {
     grdSummary_->setObjectName(QStringLiteral("grdSummary"));
     grdSummary_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdSummary_->setSelectionMode(QAbstractItemView::NoSelection);
-    grdSummary_->setFocusPolicy(Qt::NoFocus);
+    // The keyboard reaches the summary too, and a screen reader hears its
+    // name and a title over every column (those the years leave empty say so).
+    grdSummary_->setAccessibleName(QStringLiteral("Year-by-year summary"));
     grdSummary_->verticalHeader()->hide();
     QStringList titles;
     for (const char* text : kSummaryColumnTitles) titles << QString::fromLatin1(text);
     grdSummary_->setHorizontalHeaderLabels(titles);
+    for (int c = 0; c < kSchedulerColumnCount; ++c)
+        if (titles[c].isEmpty())
+            grdSummary_->horizontalHeaderItem(c)->setData(
+                Qt::AccessibleTextRole,
+                QString::fromLatin1(kSchedulerColumnTitles[static_cast<size_t>(c)]) + QStringLiteral(" (none by year)"));
     grdSummary_->setMaximumHeight(6 * grdSummary_->verticalHeader()->defaultSectionSize());
     layout->addWidget(grdSummary_);
 }

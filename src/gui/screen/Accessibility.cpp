@@ -2,9 +2,11 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVariant>
@@ -30,6 +32,61 @@ Announcer& CurrentAnnouncer() {
 
 constexpr const char* kRefusedProperty = "RefusedEntry";
 constexpr const char* kLayoutTipProperty = "LayoutToolTip";
+// Answers for a list as the toolkit's own interface of it does, except for
+// its name: on Linux the toolkit names a list by the choice shown, which is
+// its value, so two lists showing "Daily" sound alike and an unset one is
+// named by its label.  The accessible name the list was given is its name,
+// else the label it is the buddy of.
+class NamedListInterface final : public QAccessibleInterface {
+public:
+    explicit NamedListInterface(QAccessibleInterface* own) : own_(own), ownId_(QAccessible::uniqueId(own)) {}
+    ~NamedListInterface() override { QAccessible::deleteAccessibleInterface(ownId_); }
+
+    bool isValid() const override { return own_->isValid(); }
+    QObject* object() const override { return own_->object(); }
+    QWindow* window() const override { return own_->window(); }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(QAccessible::Relation match) const override {
+        return own_->relations(match);
+    }
+    QAccessibleInterface* focusChild() const override { return own_->focusChild(); }
+    QAccessibleInterface* childAt(int x, int y) const override { return own_->childAt(x, y); }
+    QAccessibleInterface* parent() const override { return own_->parent(); }
+    QAccessibleInterface* child(int index) const override { return own_->child(index); }
+    int childCount() const override { return own_->childCount(); }
+    int indexOfChild(const QAccessibleInterface* child) const override { return own_->indexOfChild(child); }
+    void setText(QAccessible::Text t, const QString& text) override { own_->setText(t, text); }
+    QRect rect() const override { return own_->rect(); }
+    QAccessible::Role role() const override { return own_->role(); }
+    QAccessible::State state() const override { return own_->state(); }
+    QColor foregroundColor() const override { return own_->foregroundColor(); }
+    QColor backgroundColor() const override { return own_->backgroundColor(); }
+    void* interface_cast(QAccessible::InterfaceType type) override { return own_->interface_cast(type); }
+    void virtual_hook(int id, void* data) override { own_->virtual_hook(id, data); }
+
+    QString text(QAccessible::Text t) const override {
+        const auto* list = qobject_cast<const QComboBox*>(object());
+        if (t != QAccessible::Name || !list) return own_->text(t);
+        if (!list->accessibleName().isEmpty()) return list->accessibleName();
+        for (const auto& [label, relation] : own_->relations(QAccessible::Label))
+            if (label && !label->text(QAccessible::Name).isEmpty()) return label->text(QAccessible::Name);
+        return own_->text(t);
+    }
+
+private:
+    QAccessibleInterface* own_;
+    QAccessible::Id ownId_;  // the toolkit keeps its own interface; this one gives it back
+};
+
+// The toolkit makes its own interface of a list first (this factory stands
+// aside for the list meanwhile); the named one answers for it from then on.
+QAccessibleInterface* NamedLists(const QString& className, QObject* object) {
+    static QObject* making = nullptr;
+    if (object == making || className != QLatin1String("QComboBox")) return nullptr;
+    making = object;
+    QAccessibleInterface* own = QAccessible::queryAccessibleInterface(object);
+    making = nullptr;
+    return own ? new NamedListInterface(own) : nullptr;
+}
 
 QString StateWords(const QString& style, bool readOnly) {
     if (style == kEditOverridden || style == kCheckBoxOverridden) return kOverriddenWords;
@@ -59,16 +116,20 @@ void SetDescription(QWidget* control, const QString& description) {
 
 bool IsReadOnly(const QWidget* control) {
     if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->isReadOnly();
-    return control->property("Computed").toBool();
+    if (auto* memo = qobject_cast<const QPlainTextEdit*>(control)) return memo->isReadOnly();
+    return IsComputedBox(control);
 }
 
-// The fields and boxes of a page or dialog whose figures have a state.
+// The fields, boxes, lists and memos of a page or dialog, whose entries or
+// figures have a state.
 template <typename Visit>
 void ForEachField(QWidget* container, Visit&& visit) {
     for (QWidget* control : container->findChildren<QWidget*>()) {
         auto* edit = qobject_cast<QLineEdit*>(control);
         if (edit && edit->parentWidget() && edit->parentWidget()->focusProxy() == edit) continue;  // a list's own
-        if (edit || qobject_cast<QCheckBox*>(control)) visit(control);
+        if (edit || qobject_cast<QCheckBox*>(control) || qobject_cast<QComboBox*>(control) ||
+            qobject_cast<QPlainTextEdit*>(control))
+            visit(control);
     }
 }
 
@@ -83,6 +144,7 @@ QString FieldDescription(const QString& style, bool readOnly, const QString& dat
 void DescribeField(QWidget* control, const QString& dataSource) {
     const QString style = StyleOf(control);
     QString description = FieldDescription(style, IsReadOnly(control), dataSource);
+    if (qobject_cast<QPlainTextEdit*>(control)) description += QStringLiteral(" ") + kMemoWords;
     const QString refused = control->property(kRefusedProperty).toString();
     if (!refused.isEmpty()) description = refused + QStringLiteral(" ") + description;
     SetDescription(control, description);
@@ -97,6 +159,14 @@ void DescribeFields(QWidget* page, int screenPage) {
     });
 }
 
+void NameListsByTheirAccessibleNames() {
+    static const bool installed = [] {
+        QAccessible::installFactory(NamedLists);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
 void MarkRefusedEntry(QLineEdit* edit, const QString& why) {
     const QString was = edit->property(kRefusedProperty).toString();
     const QString refused = why.isEmpty() ? QString() : QStringLiteral("Entry refused: ") + why;
@@ -105,10 +175,14 @@ void MarkRefusedEntry(QLineEdit* edit, const QString& why) {
     QString description = edit->accessibleDescription();
     if (!was.isEmpty() && description.startsWith(was)) description = description.mid(was.size()).trimmed();
     SetDescription(edit, refused.isEmpty() ? description : refused + QStringLiteral(" ") + description);
-    if (!refused.isEmpty()) CurrentAnnouncer()(edit, refused);
+    if (!refused.isEmpty()) Announce(edit, refused);
 }
 
+bool EntryRefused(const QWidget* control) { return !control->property(kRefusedProperty).toString().isEmpty(); }
+
 Announcer SetAnnouncer(Announcer announcer) { return std::exchange(CurrentAnnouncer(), std::move(announcer)); }
+
+void Announce(QWidget* control, const QString& text) { CurrentAnnouncer()(control, text); }
 
 void GiveMnemonics(QMenu* menu) {
     QString taken;
@@ -141,7 +215,10 @@ void PageTabsByKeyboard(QTabWidget* tabs) {
         shortcut->setContext(Qt::WindowShortcut);
         QObject::connect(shortcut, &QShortcut::activated, tabs, [tabs, step = step] {
             const int count = tabs->count();
-            if (count > 0) tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+            if (count == 0) return;
+            tabs->setCurrentIndex((tabs->currentIndex() + step + count) % count);
+            QWidget* page = tabs->currentWidget();
+            Announce(page, page->accessibleName().isEmpty() ? tabs->tabText(tabs->currentIndex()) : page->accessibleName());
         });
     }
 }

@@ -21,6 +21,9 @@ inline const QString kOverriddenWords =
     QStringLiteral("Overridden: the figure typed here is kept instead of the computed one; Ctrl+Alt+V cancels "
                    "the override");
 
+// What a memo's description adds: how its lines are typed and left.
+inline const QString kMemoWords = QStringLiteral("Lines of text; Tab or Enter moves on.");
+
 // The description of a field by its state (style name and read-only flag)
 // and, for a computed figure, the line's data source text.
 QString FieldDescription(const QString& style, bool readOnly, const QString& dataSource);
@@ -32,22 +35,31 @@ void DescribeFields(QWidget* page, int screenPage);
 // Describes one field of a line dialog by its state.
 void DescribeField(QWidget* control, const QString& dataSource = {});
 
+// A list is named to a screen reader by its accessible name, not by the
+// choice it shows (which stays its value).  Called once, before the windows
+// are built.
+void NameListsByTheirAccessibleNames();
+
 // A field's entry was refused (`why`, in the words of the message the user
-// was shown): its description says so first and the refusal is announced.
-// An empty `why` clears it once an entry is taken.
+// was shown): the field is marked invalid, its description says why first
+// and the refusal is announced.  An empty `why` clears the mark once the
+// entry is put right (taken, zero entered or put back).
 void MarkRefusedEntry(QLineEdit* edit, const QString& why);
+// Whether the field's entry stands refused.
+bool EntryRefused(const QWidget* control);
 
 // Says `text` about `control` to a screen reader at once (an alert event);
 // tests put in their own to hear it.
 using Announcer = std::function<void(QWidget* control, const QString& text)>;
 Announcer SetAnnouncer(Announcer announcer);
+void Announce(QWidget* control, const QString& text);
 
 // Gives every command of `menu` without a mnemonic one: the first letter of
 // one of its words, else of any letter, that no other command there has.
 void GiveMnemonics(QMenu* menu);
 
 // Ctrl+PageDown and Ctrl+PageUp go to the next and the previous tab, from
-// anywhere in the tab widget's window.
+// anywhere in the tab widget's window, and say which tab is shown.
 void PageTabsByKeyboard(QTabWidget* tabs);
 
 }  // namespace quill10::gui

@@ -88,6 +88,10 @@ void SetStyle(QWidget* widget, const QString& style) {
 
 bool IsOverridableEditStyle(const QString& style) { return style == kEditOverrideable || style == kEditOverridden; }
 
+bool IsComputedBox(const QWidget* widget) {
+    return qobject_cast<const QCheckBox*>(widget) && widget->property("Computed").toBool();
+}
+
 QString PlaceOf(const QWidget* widget) {
     const QString place = widget->property(kPlaceProperty).toString();
     return place.isEmpty() ? widget->objectName() : place;

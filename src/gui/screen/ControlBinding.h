@@ -40,6 +40,8 @@ QString StyleOf(const QWidget* widget);
 // Sets the style name and re-polishes the widget so the style sheet applies.
 void SetStyle(QWidget* widget, const QString& style);
 bool IsOverridableEditStyle(const QString& style);
+// A check box the calculation ticks (the obligor boxes of the final line).
+bool IsComputedBox(const QWidget* widget);
 
 // Where a control sits on the worksheet, for messages ("Line 1a, Column I");
 // its object name when the layout gives no place.
