@@ -17,6 +17,7 @@
 #include "app/ProgramLauncher.h"
 #include "print/TfrmSelectedForms.h"
 #include "print/SendSched.h"
+#include "files/ClientFile.h"
 #include "files/Settings.h"
 #include "store/Answers.h"
 
@@ -410,6 +411,42 @@ private slots:
             window->SaveAsPdfClick();
         }
         QCOMPARE(launcher->urls, (QList<QUrl>{QUrl::fromLocalFile(pdf), QUrl::fromLocalFile(home->Path())}));
+    }
+
+    // A PDF the window wrote carries the case as it stood: opened, it gives
+    // that case back, titled after the PDF and saved only with Save As, so
+    // neither the PDF nor the client file beside it is written over.
+    void aFiledPdfOpensAsTheCaseItCarries() {
+        OpenSample(QStringLiteral("sole-short-form.q10"));
+        test::TypeInto(*window, 10, QStringLiteral("61000"));  // not yet saved: the PDF carries it all the same
+        const std::string printed = ClientFileText(window->Answers(), window->SchedulerTable());
+        ChooseInDialog({QStringLiteral("cbxSole_Short")});
+        const QString pdf = home->Path() + "/filed.pdf";
+        prompts->filesToSave = {pdf};
+        window->SaveAsPdfClick();
+        QCOMPARE(prompts->warnings, QStringList());
+        window->SetModified(false);
+
+        QVERIFY(window->OpenFile(pdf));
+        QCOMPARE(ClientFileText(window->Answers(), window->SchedulerTable()), printed);
+        QCOMPARE(window->CasePdf(), pdf);
+        QVERIFY2(window->windowTitle().startsWith(QStringLiteral("case.q10[*] (from filed.pdf)")),
+                 qPrintable(window->windowTitle()));
+        const QByteArray original = ReadFile(home->Path() + "/case.q10");
+        prompts->filesToSave = {};  // Save asks for a name, and Cancel saves nothing
+        QVERIFY(!window->SaveClick());
+        QVERIFY(prompts->questionsAsked.contains(QStringLiteral("File|Save As Dialog")));
+        QCOMPARE(ReadFile(home->Path() + "/case.q10"), original);
+
+        // A PDF without a case is refused, and the case on screen stays.
+        QFile plain(home->Path() + "/plain.pdf");
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.write("%PDF-1.4\n%%EOF\n");
+        plain.close();
+        QVERIFY(!window->OpenFile(home->Path() + "/plain.pdf"));
+        QVERIFY2(prompts->warnings.last().contains(QStringLiteral("carries no QUILL10 case")),
+                 qPrintable(prompts->warnings.last()));
+        QCOMPARE(window->CasePdf(), pdf);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "print/FiledPdf.h"
 
 #include <charconv>
+#include <filesystem>
 #include <cstdio>
 #include <map>
 
@@ -80,6 +81,27 @@ std::optional<FilingManifest> ParseManifest(std::string_view text, std::string& 
     }
     return manifest;
 }
+
+std::optional<AttachedCase> CaseOfFiledPdf(const std::string& pdf, std::string& error) {
+    const std::optional<std::string> manifestText = AttachmentOf(pdf, kManifestName, error);
+    if (!manifestText) {
+        error = "the PDF \"" + pdf + "\" carries no QUILL10 case (" + error +
+                "): only a PDF QUILL10 printed with its case attached can be opened or verified";
+        return std::nullopt;
+    }
+    std::optional<FilingManifest> manifest = ParseManifest(*manifestText, error);
+    if (!manifest) return std::nullopt;
+    std::optional<std::string> bytes = AttachmentOf(pdf, manifest->caseFile, error);
+    if (!bytes) return std::nullopt;
+    if (const std::string hash = Sha256Hex(*bytes); hash != manifest->caseSha256) {
+        error = "the case attached to \"" + pdf + "\" is not the one the pages were printed from: its SHA-256 is " +
+                hash + ", the manifest records " + manifest->caseSha256;
+        return std::nullopt;
+    }
+    return AttachedCase{std::move(*manifest), std::move(*bytes)};
+}
+
+bool IsPdfName(std::string_view name) { return UpperCase(std::filesystem::path(name).extension().string()) == ".PDF"; }
 
 std::string PageListText(const std::vector<int>& pages) {
     std::string text;

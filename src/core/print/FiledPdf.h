@@ -46,4 +46,18 @@ std::vector<PdfAttachment> FilingAttachments(TAnswer& answers, const std::vector
                                              const std::string& caseName, const std::string& caseBytes,
                                              double interestRate = 3.0, double interestThreshold = 1.0);
 
+// The case a filed PDF carries, with its manifest.
+struct AttachedCase {
+    FilingManifest manifest;
+    std::string bytes;  // the client file as it stood when the pages were printed
+};
+
+// Reads the case and the manifest embedded in the PDF at `pdf`; nothing,
+// with `error` saying why, when it carries none or the case is not the one
+// the manifest names (its SHA-256 differs).
+std::optional<AttachedCase> CaseOfFiledPdf(const std::string& pdf, std::string& error);
+
+// True for a file name that names a PDF (".pdf" in any case).
+bool IsPdfName(std::string_view name);
+
 }  // namespace quill10

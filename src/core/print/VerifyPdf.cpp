@@ -196,17 +196,10 @@ std::optional<std::string> Reprinted(const std::string& caseBytes, const FilingM
 
 Verification VerifyFiledPdf(const std::string& pdf, const VerifyPlaces& places) {
     std::string error;
-    const std::optional<std::string> manifestText = AttachmentOf(pdf, kManifestName, error);
-    if (!manifestText)
-        return Refused("The PDF \"" + pdf + "\" carries no QUILL10 case (" + error +
-                       "), so its figures cannot be checked against one.");
-    const std::optional<FilingManifest> manifest = ParseManifest(*manifestText, error);
-    if (!manifest) return Refused("The PDF \"" + pdf + "\" cannot be verified: " + error + ".");
-    const std::optional<std::string> caseBytes = AttachmentOf(pdf, manifest->caseFile, error);
-    if (!caseBytes) return Refused("The PDF \"" + pdf + "\" cannot be verified: " + error + ".");
-    if (const std::string hash = Sha256Hex(*caseBytes); hash != manifest->caseSha256)
-        return Refused("The case attached to \"" + pdf + "\" is not the one the pages were printed from: its SHA-256 "
-                       "is " + hash + ", the manifest records " + manifest->caseSha256 + ".");
+    const std::optional<AttachedCase> attached = CaseOfFiledPdf(pdf, error);
+    if (!attached) return Refused("Not verified: " + error + ".");
+    const FilingManifest* manifest = &attached->manifest;
+    const std::string* caseBytes = &attached->bytes;
     const std::optional<OfficeSchedule> schedule = ScheduleOf(*manifest, places);
     if (!schedule)
         return {kScheduleNotHere, "The pages were computed with the support schedule " + ScheduleWords(*manifest) +

@@ -12,13 +12,16 @@
 #include <QPlainTextEdit>
 #include <QCheckBox>
 #include <filesystem>
+#include <utility>
 
 #include "app/TfrmAttachment.h"
 #include "app/TfrmCompare.h"
 #include "app/TfrmMain.h"
 #include "calc/CalcEnvironment.h"
 #include "platform/FileAccess.h"
+#include "files/ClientFile.h"
 #include "files/NewCase.h"
+#include "print/FiledPdf.h"
 #include "scenarios/ScenarioComparison.h"
 #include "screen/ControlBinding.h"
 #include "screen/PageLayout.h"
@@ -30,6 +33,8 @@ namespace quill10::gui {
 namespace {
 
 const QString kClientFilter = QStringLiteral("QUILL10 Files (*.q10)");
+// Open also takes a filed PDF, which carries its case.
+const QString kOpenFilter = QStringLiteral("QUILL10 Files (*.q10);;Filed worksheets with their case (*.pdf)");
 const QString kClientExtension = QStringLiteral("q10");
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
@@ -66,6 +71,7 @@ bool TfrmMain::AskToSaveChanges() {
 
 void TfrmMain::CreateNewCase() {
     ClearPage();
+    casePdf_.clear();
     currentPage_ = -1;
     currentSubPage_ = -1;
     try {
@@ -85,7 +91,14 @@ void TfrmMain::CreateNewCase() {
 
 bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool caseOnScreen) {
     std::string error;
-    std::optional<ClientFileContents> read = ReadClientFile(path.toStdString(), environment_, error);
+    // A filed PDF gives the case it carries, named as when it was printed,
+    // beside the PDF.
+    std::optional<AttachedCase> filed;
+    if (IsPdfName(path.toStdString())) filed = CaseOfFiledPdf(path.toStdString(), error);
+    std::optional<ClientFileContents> read =
+        IsPdfName(path.toStdString())
+            ? (filed ? ParseClientFile(filed->bytes, environment_, error) : std::optional<ClientFileContents>())
+            : ReadClientFile(path.toStdString(), environment_, error);
     if (!read) {
         QString message = QStringLiteral("The case \"%1\" could not be opened: %2").arg(path, Q(error));
         if (caseOnScreen) message += QStringLiteral("\nThe case on screen is unchanged.");
@@ -95,7 +108,9 @@ bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool c
     ClearPage();
     answers_ = std::move(read->answers);
     grid_ = std::move(read->grid);
-    environment_->currentFileName = path.toStdString();
+    casePdf_ = filed ? path : QString();
+    environment_->currentFileName =
+        filed ? QFileInfo(path).dir().filePath(Q(filed->manifest.caseFile)).toStdString() : path.toStdString();
     StampCase();
     StartNewHistory();
     return true;
@@ -103,7 +118,9 @@ bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool c
 
 void TfrmMain::StampCase() {
     stampedPath_ = environment_->currentFileName;
-    caseStamp_ = stampedPath_.empty() || IsUntitledName(stampedPath_) ? FileStamp{} : StampOf(stampedPath_);
+    // A case taken from a filed PDF has no file of its own yet.
+    caseStamp_ = stampedPath_.empty() || IsUntitledName(stampedPath_) || !casePdf_.isEmpty() ? FileStamp{}
+                                                                                            : StampOf(stampedPath_);
     reloadDeclined_ = {};
 }
 
@@ -155,7 +172,7 @@ void TfrmMain::OpenClick() {
     if (!Commit()) return;
     if (!AskToSaveChanges()) return;
     const QString path = prompts_->ChooseFileToOpen(QStringLiteral("Open File Dialog"), Q(settings_.folders.clientFiles),
-                                                    kClientFilter);
+                                                    kOpenFilter);
     if (!path.isEmpty()) OpenFile(path);
     UpdateMenuItems();
 }
@@ -214,7 +231,8 @@ bool TfrmMain::WriteCurrentFile() {
 
 bool TfrmMain::SaveClick() {
     if (!Commit()) return false;
-    if (environment_->currentFileName.empty() || IsUntitledName(environment_->currentFileName)) return SaveAsClick();
+    if (environment_->currentFileName.empty() || IsUntitledName(environment_->currentFileName) || !casePdf_.isEmpty())
+        return SaveAsClick();
     const bool saved = WriteCurrentFile();
     UpdateMenuItems();
     return saved;
@@ -237,14 +255,18 @@ bool TfrmMain::SaveAsClick() {
     bool saved = false;
     for (;;) {
         // The case being saved is replaced without the question.
+        // A case taken from a PDF replaces no file without the question.
+        const QString mayReplace = casePdf_.isEmpty() ? CurrentFileName() : QString();
         const QString name = ChooseFileToWrite(*prompts_, {QStringLiteral("File|Save As Dialog"), SaveAsProposal(),
-                                                           kClientFilter, kClientExtension, {}, CurrentFileName()});
+                                                           kClientFilter, kClientExtension, {casePdf_}, mayReplace});
         if (name.isEmpty()) break;
         environment_->currentFileName = name.toStdString();
         StorePage();
         if (IsUntitledName(name.toStdString())) continue;
+        const QString fromPdf = std::exchange(casePdf_, QString());
         saved = WriteCurrentFile();
         if (saved) AddToRecentFiles(name);
+        else casePdf_ = fromPdf;
         break;
     }
     UpdateMenuItems();
@@ -255,6 +277,7 @@ void TfrmMain::CloseClick() {
     if (!Commit()) return;
     if (!AskToSaveChanges()) return;
     environment_->currentFileName.clear();
+    casePdf_.clear();
     StartNewHistory();
     ClearPage();
     ShowStartScreen(true);

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -449,6 +450,9 @@ void TfrmMain::BuildMenus() {
     QAction* pdf = AddAction(file, QStringLiteral("Save as P&DF..."));
     connect(pdf, &QAction::triggered, this, &TfrmMain::SaveAsPdfClick);
     for (QAction* command : {preview, quickPrint, pdf}) caseCommands_.push_back(command);
+    QAction* verify = AddAction(file, QStringLiteral("&Verify a Filed PDF..."));
+    verify->setObjectName(QStringLiteral("mnuVerifyPdf"));
+    connect(verify, &QAction::triggered, this, &TfrmMain::VerifyFiledPdfClick);
     file->addSeparator();
     connect(AddAction(file, QStringLiteral("E&xit"), QKeySequence(QStringLiteral("Ctrl+Q"))), &QAction::triggered, this,
             &QWidget::close);
@@ -635,7 +639,9 @@ void TfrmMain::UpdateMenuItems() {
     // "Smith.q10* - Split Worksheet, Long Form - QUILL10": the case and the worksheet on display.
     const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
     QStringList title;
-    if (!name.isEmpty()) title << name + QStringLiteral("[*]");
+    if (!name.isEmpty())
+        title << name + QStringLiteral("[*]") +
+                     (casePdf_.isEmpty() ? QString() : QStringLiteral(" (from %1)").arg(QFileInfo(casePdf_).fileName()));
     if (caseShown_ && IsScreenPage(currentPage_)) title << WorksheetName(currentPage_);
     title << QStringLiteral("QUILL10");
     setWindowTitle(title.join(QStringLiteral(" - ")));

@@ -178,6 +178,12 @@ public:
     // Print Form on Screen: the worksheet on screen without the dialog.
     void QuickPrintClick();
     void SaveAsPdfClick();
+    // File > Verify a Filed PDF...: whether every figure of a PDF follows
+    // from the case it carries.
+    void VerifyFiledPdfClick();
+    // The filed PDF the open case came from ("" for a client file): such a
+    // case is saved only with Save As.
+    QString CasePdf() const { return casePdf_; }
     void FindWordClick();
     void ForceWordClick();
     void ForceWordPadClick();
@@ -439,6 +445,7 @@ private:
     std::string settingsFile_;  // the settings file read at start-up, shared with other windows and the CLI
     Settings settingsDefaults_;   // what a line missing from the settings file means
     FileIdentity settingsIdentity_;  // the settings file as it was when this window last read it
+    QString casePdf_;          // the filed PDF the open case was taken from, if it was
     QString scheduleFailure_;  // "Not computed: ..." while the support schedule cannot be read
     QString scheduleWarned_;   // the schedule failure last shown in a message box
     QString settingsNews_;     // a change of schedule the next headline change is reported with

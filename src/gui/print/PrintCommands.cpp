@@ -19,6 +19,7 @@
 #include "files/ClientFile.h"
 #include "print/FiledPdf.h"
 #include "print/PdfExport.h"
+#include "print/VerifyPdf.h"
 #include "print/TfrmSelectedForms.h"
 #include "print/SendSched.h"
 #include "store/Answers.h"
@@ -250,6 +251,20 @@ void TfrmMain::SaveAsPdfClick() {
         {QStringLiteral("&Open the PDF"), QStringLiteral("Open the &Folder")});
     if (choice == 0) launcher_->OpenUrl(QUrl::fromLocalFile(path));
     if (choice == 1) launcher_->OpenUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+}
+
+// File > Verify a Filed PDF...: the case a PDF carries is printed again
+// with the schedule it was computed with, and every figure compared.
+void TfrmMain::VerifyFiledPdfClick() {
+    const QString pdf = prompts_->ChooseFileToOpen(QStringLiteral("Verify a Filed PDF"), Q(settings_.folders.clientFiles),
+                                                   QStringLiteral("Filed worksheets (*.pdf)"));
+    if (pdf.isEmpty()) return;
+    const VerifyPlaces places{settings_.folders.program, settingsFile_, settings_};
+    const Verification verification = WhileShowingProgress(
+        this, QStringLiteral("Verifying the PDF: printing its case again..."),
+        [&] { return VerifyFiledPdf(Std(pdf), places); });
+    if (verification.status == kVerified) prompts_->Inform(Q(verification.report));
+    else prompts_->Warn(Q(verification.report));
 }
 
 }  // namespace quill10::gui
