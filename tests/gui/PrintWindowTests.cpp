@@ -426,6 +426,10 @@ private slots:
         window->SaveAsPdfClick();
         QCOMPARE(prompts->warnings, QStringList());
         window->SetModified(false);
+        QProcess check;
+        check.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf});
+        QVERIFY(check.waitForFinished(60000));
+        QCOMPARE(check.exitCode(), 0);
 
         QVERIFY(window->OpenFile(pdf));
         QCOMPARE(ClientFileText(window->Answers(), window->SchedulerTable()), printed);
