@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <thread>
 
@@ -23,18 +24,18 @@ namespace quill10 {
 
 namespace {
 
-// Starts the program with its output going to `log`.  The process id, or
-// -1 with errno set.
-pid_t Start(const std::vector<std::string>& arguments, const std::string& log) {
+// Starts arguments[0] in a process group of its own with the file actions
+// `arrange` adds (where its standard streams go).  The process id, or -1
+// with errno set.
+pid_t SpawnInOwnGroup(const std::vector<std::string>& arguments,
+                      const std::function<void(posix_spawn_file_actions_t&)>& arrange) {
     std::vector<char*> argv;
     for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawnattr_t attributes;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    arrange(actions);
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
     posix_spawnattr_setpgroup(&attributes, 0);
@@ -47,6 +48,16 @@ pid_t Start(const std::vector<std::string>& arguments, const std::string& log) {
         return -1;
     }
     return pid;
+}
+
+// Starts the program with its output going to `log`.  The process id, or
+// -1 with errno set.
+pid_t Start(const std::vector<std::string>& arguments, const std::string& log) {
+    return SpawnInOwnGroup(arguments, [&log](posix_spawn_file_actions_t& actions) {
+        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    });
 }
 
 // Waits for the process until the time limit; then stops its whole group.
@@ -108,25 +119,15 @@ bool PipedProgram::Start(const std::vector<std::string>& arguments, const std::s
         ::close(toChild[1]);
         return false;
     }
-    std::vector<char*> argv;
-    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawnattr_t attributes;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, toChild[0], STDIN_FILENO);
-    posix_spawn_file_actions_adddup2(&actions, fromChild[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawnattr_init(&attributes);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP);
-    posix_spawnattr_setpgroup(&attributes, 0);
     // A program that ends while it is written to makes the write fail
     // (EPIPE) rather than end this process.
     std::signal(SIGPIPE, SIG_IGN);
-    pid_t pid = -1;
-    const int result = ::posix_spawn(&pid, argv[0], &actions, &attributes, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    posix_spawnattr_destroy(&attributes);
+    const pid_t pid = SpawnInOwnGroup(arguments, [&](posix_spawn_file_actions_t& actions) {
+        posix_spawn_file_actions_adddup2(&actions, toChild[0], STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, fromChild[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    });
+    const int result = pid < 0 ? errno : 0;
     ::close(toChild[0]);
     ::close(fromChild[1]);
     if (result != 0) {
