@@ -18,6 +18,8 @@ inline constexpr const char* kSettingsFileName = "quill10.ini";
 // The settings file holds a few hundred bytes; a larger file is not one.
 inline constexpr std::uintmax_t kSettingsFileLimit = 1024 * 1024;
 inline constexpr size_t kMaxRecentFiles = 9;
+inline constexpr int kDefaultRecoveryInterval = 60;
+inline constexpr int kMaxRecoveryInterval = 24 * 60 * 60;
 
 struct Folders {
     std::string program;      // the executable's folder; holds table.txt
@@ -55,6 +57,10 @@ struct Settings {
     // Only web addresses are kept (WebAddressProblem).
     std::array<std::string, kInstructionalVideoCount> videoAddresses;
     std::string expenditureTableAddress;
+    // How often, in seconds of editing, a window writes a recovery copy of
+    // unsaved changes (0: never), on the line after the schedule's
+    // fingerprint; a file without the line means the default.
+    int recoveryInterval = kDefaultRecoveryInterval;
 };
 
 // Where the user's documents and configuration live: on Linux from
