@@ -52,11 +52,18 @@ bool TfrmMain::Commit() {
     return CalcOnExit(focus);
 }
 
+// True when the case on screen may be given up: it has no unsaved changes,
+// they were saved, or the user said No (its recovery copy then goes too).
 bool TfrmMain::AskToSaveChanges() {
-    if (!modified_) return true;
+    if (!modified_) {
+        ForgetRecoveryCopy();
+        return true;
+    }
     switch (prompts_->AskSaveChanges()) {
         case SaveAnswer::Cancel: return false;
-        case SaveAnswer::No: return true;
+        case SaveAnswer::No:
+            ForgetRecoveryCopy();
+            return true;
         case SaveAnswer::Yes:
             StorePage();
             return SaveClick();
@@ -66,6 +73,7 @@ bool TfrmMain::AskToSaveChanges() {
 
 void TfrmMain::CreateNewCase() {
     ClearPage();
+    DropCaseLock();
     currentPage_ = -1;
     currentSubPage_ = -1;
     try {
@@ -83,7 +91,10 @@ void TfrmMain::CreateNewCase() {
     StartNewHistory();
 }
 
-bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool caseOnScreen) {
+bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool caseOnScreen, OpenMode mode) {
+    // The lock first: a case another window holds is opened as the user says.
+    std::optional<Opening> opening = PrepareOpening(path, mode);
+    if (!opening) return false;
     std::string error;
     std::optional<ClientFileContents> read = ReadClientFile(path.toStdString(), environment_, error);
     if (!read) {
@@ -95,7 +106,7 @@ bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool c
     ClearPage();
     answers_ = std::move(read->answers);
     grid_ = std::move(read->grid);
-    environment_->currentFileName = path.toStdString();
+    TakeOpening(std::move(*opening), path);
     StampCase();
     StartNewHistory();
     return true;
@@ -136,7 +147,7 @@ void TfrmMain::CheckCaseOnDisk() {
         QStringLiteral("The case \"%1\" was changed by another program since you opened it.\nDo you want to reload "
                        "it? The case on screen has no unsaved changes.")
             .arg(name));
-    if (reload) OpenFile(CurrentFileName());
+    if (reload) OpenFile(CurrentFileName(), readOnly_ ? OpenMode::kReadOnly : OpenMode::kEditing);
     else reloadDeclined_ = now;
     checkingDisk_ = false;
 }
@@ -160,8 +171,8 @@ void TfrmMain::OpenClick() {
     UpdateMenuItems();
 }
 
-bool TfrmMain::OpenFile(const QString& path) {
-    if (!LoadCaseFile(path, 11213)) return false;
+bool TfrmMain::OpenFile(const QString& path, OpenMode mode) {
+    if (!LoadCaseFile(path, 11213, true, mode)) return false;
     AddToRecentFiles(path);
     ShowStartScreen(false);
     DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
@@ -214,7 +225,9 @@ bool TfrmMain::WriteCurrentFile() {
 
 bool TfrmMain::SaveClick() {
     if (!Commit()) return false;
-    if (environment_->currentFileName.empty() || IsUntitledName(environment_->currentFileName)) return SaveAsClick();
+    // A case opened read-only is saved elsewhere.
+    if (readOnly_ || environment_->currentFileName.empty() || IsUntitledName(environment_->currentFileName))
+        return SaveAsClick();
     const bool saved = WriteCurrentFile();
     UpdateMenuItems();
     return saved;
@@ -236,15 +249,24 @@ bool TfrmMain::SaveAsClick() {
     EnsureFolder(settings_.folders.clientFiles);
     bool saved = false;
     for (;;) {
-        // The case being saved is replaced without the question.
+        // The case being saved is replaced without the question; one opened
+        // read-only never.
+        const QStringList inputs = readOnly_ ? QStringList{CurrentFileName()} : QStringList{};
         const QString name = ChooseFileToWrite(*prompts_, {QStringLiteral("File|Save As Dialog"), SaveAsProposal(),
-                                                           kClientFilter, kClientExtension, {}, CurrentFileName()});
+                                                           kClientFilter, kClientExtension, inputs,
+                                                           readOnly_ ? QString() : CurrentFileName()});
         if (name.isEmpty()) break;
+        const bool untitled = IsUntitledName(name.toStdString());
+        std::optional<Opening> lock = untitled ? std::nullopt : LockForSaving(name);
+        if (!untitled && !lock) continue;  // another window holds that case: asked again
         environment_->currentFileName = name.toStdString();
         StorePage();
-        if (IsUntitledName(name.toStdString())) continue;
+        if (untitled) continue;
         saved = WriteCurrentFile();
-        if (saved) AddToRecentFiles(name);
+        if (saved) {
+            TakeOpening(std::move(*lock), name);
+            AddToRecentFiles(name);
+        }
         break;
     }
     UpdateMenuItems();
@@ -255,6 +277,7 @@ void TfrmMain::CloseClick() {
     if (!Commit()) return;
     if (!AskToSaveChanges()) return;
     environment_->currentFileName.clear();
+    DropCaseLock();
     StartNewHistory();
     ClearPage();
     ShowStartScreen(true);
@@ -298,7 +321,8 @@ void TfrmMain::ImportClick(int tag) {
     EnsureFolder(settings_.folders.clientFiles);
     bool replace = false;
     const QString output = path.isEmpty() ? QString() : ImportTarget(path, replace);
-    if (output.isEmpty()) {
+    std::optional<Opening> lock = output.isEmpty() ? std::nullopt : LockForSaving(output);
+    if (!lock) {
         UpdateMenuItems();
         return;
     }
@@ -314,6 +338,7 @@ void TfrmMain::ImportClick(int tag) {
     ClearPage();
     answers_ = std::move(imported->answers);
     grid_ = std::move(imported->grid);
+    TakeOpening(std::move(*lock), output);
     StampCase();
     StartNewHistory();
     AddToRecentFiles(output);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 
+#include "app/RecoveryKeeper.h"
 #include "app/TfrmMain.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
@@ -70,6 +71,7 @@ void TfrmMain::AdoptSettings(Settings fresh, const FileIdentity& identity) {
     const bool recentChanged = fresh.recentFiles != settings_.recentFiles;
     settings_ = std::move(fresh);
     environment_->clientFolder = settings_.folders.clientFiles;
+    if (recovery_) recovery_->SetInterval(settings_.recoveryInterval);
     if (recentChanged) RefreshRecentFiles();
     if (!scheduleChanged) return;
     ApplySchedule();

@@ -23,7 +23,6 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QUndoStack>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QToolButton>
@@ -31,7 +30,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/CaseHistory.h"
 #include "app/FlowLayout.h"
+#include "app/RecoveryKeeper.h"
 #include "app/ProgramLauncher.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
@@ -150,8 +151,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     }
     prompts_ = prompts;
     launcher_ = std::make_unique<ProgramLauncher>();
-    undoStack_ = new QUndoStack(this);
-    undoStack_->setUndoLimit(0);  // every step of the session is kept: each is small
+    history_ = new CaseHistory(this);  // the steps of the session, within a memory budget
     // The "?" buttons of the dialogs show their pages in this window's help.
     previousHelpOpener_ = SetHelpOpener([this](const QString& path) { ShowHelpPage(path.toStdString()); });
 
@@ -239,6 +239,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     FallBackToInstalledLayouts();
     ChooseWordProcessorAtStartUp();
     environment_->clientFolder = settings_.folders.clientFiles;
+    StartRecoveryCopies();
     RefreshRecentFiles();
     qApp->installEventFilter(this);
     UpdateMenuItems();
@@ -246,10 +247,10 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
 
 TfrmMain::~TfrmMain() {
     qApp->removeEventFilter(this);
-    // The stack's steps refer to this window: drop them while it is whole.
-    undoStack_->disconnect(this);
-    delete undoStack_;
-    undoStack_ = nullptr;
+    // The history's steps refer to this window: drop them while it is whole.
+    history_->disconnect(this);
+    delete history_;
+    history_ = nullptr;
     SetHelpOpener(previousHelpOpener_);
 }
 
@@ -389,6 +390,7 @@ void TfrmMain::BuildMenus() {
     connect(AddAction(file, QStringLiteral("Open WQ&8 Mac File")), &QAction::triggered, this, [this] { ImportClick(1); });
     connect(AddAction(file, QStringLiteral("&Close"), QKeySequence(QStringLiteral("Ctrl+W"))), &QAction::triggered, this, &TfrmMain::CloseClick);
     QAction* save = AddAction(file, QStringLiteral("&Save"), QKeySequence::Save);
+    save->setObjectName(QStringLiteral("mnuSave"));
     connect(save, &QAction::triggered, this, [this] { SaveClick(); });
     // Ctrl+A stays "select all" in a field; Save As takes the platform's Ctrl+Shift+S.
     QAction* saveAs = AddAction(file, QStringLiteral("Save &As"), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
@@ -493,6 +495,7 @@ void TfrmMain::BuildMenus() {
     mnuFindWord_ = AddAction(options, QStringLiteral("Fi&nd Word"));
     connect(mnuFindWord_, &QAction::triggered, this, &TfrmMain::FindWordClick);
     connect(AddAction(options, QStringLiteral("Shrink &Font")), &QAction::triggered, this, &TfrmMain::ShowShrinkFontDialog);
+    AddRecoveryCommands(file, options);
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
     connect(AddAction(window, QStringLiteral("&Minimize"), QKeySequence(QStringLiteral("Ctrl+M"))), &QAction::triggered, this, &QWidget::showMinimized);
@@ -576,9 +579,11 @@ void TfrmMain::UpdateMenuItems() {
     mnuForceWordPad_->setChecked(settings_.forceWordPad);
     mnuFindWord_->setText(settings_.wordPath.empty() ? QStringLiteral("Fi&nd Word") : QStringLiteral("Fi&nd Word: FOUND"));
     ShowProblemCount();
-    const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
+    QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
+    if (readOnly_ && !name.isEmpty()) name += QStringLiteral(" (read-only)");
     setWindowTitle((name.isEmpty() ? QString() : name + QStringLiteral("[*] - ")) + QStringLiteral("QUILL10"));
     setWindowModified(modified_);
+    ShowCaseAccess();
 }
 
 // The ribbon's recent-file box names the case that is open, whatever the
@@ -770,6 +775,7 @@ void TfrmMain::StartUp(const QStringList& arguments, bool placeOnScreen) {
     RefreshRecentFiles();
     DisplayAPage(Str2Int(answers_->Text(1, 100)) * 100);
     UpdateMenuItems();
+    OfferRecoveryCopies(false);
 }
 
 void TfrmMain::PlaceOnScreen(const QRect& screen) {
@@ -799,6 +805,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 bool TfrmMain::CloseSequence() {
     if (!Commit()) return false;
     if (!AskToSaveChanges()) return false;
+    DropCaseLock();
     WriteSettingsAndCleanUp();
     return true;
 }

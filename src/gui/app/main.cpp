@@ -3,8 +3,15 @@
 //   quill10 [CASE.q10]
 //   quill10 --snapshot PAGE OUT.png [CASE.q10]   renders a worksheet screen to a PNG, no window shown
 //   quill10 --version
+//
+// For tests that run the program as a user would: QUILL10_TEST_ENTRIES=
+// "edt10=65000;edt11=30000" types each text into the field of that name on
+// the worksheet shown at start and leaves the field, as a user typing would,
+// once the window is up.  It only ever types into fields.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QTimer>
 #include <QIcon>
 #include <QImage>
 #include <cstdio>
@@ -62,7 +69,8 @@ int Snapshot(const QStringList& args) {
     quill10::gui::TfrmMain::SetStartUpWordPlaces({});  // a snapshot prints nothing: no search for Writer
     quill10::gui::HeadlessPrompts prompts;
     quill10::gui::TfrmMain window(ProgramFolder(), &prompts);
-    if (!caseFile.isEmpty() && !window.OpenFile(caseFile)) return 1;
+    // Read only: the case is only looked at, whoever holds it open.
+    if (!caseFile.isEmpty() && !window.OpenFile(caseFile, quill10::gui::TfrmMain::OpenMode::kReadOnly)) return 1;
     window.DisplayAPage(page * 100);
     const QImage image = window.RenderPage();
     if (!image.save(output, "PNG")) {
@@ -70,6 +78,24 @@ int Snapshot(const QStringList& args) {
         return 1;
     }
     return 0;
+}
+
+// QUILL10_TEST_ENTRIES: "FIELD=TEXT;FIELD=TEXT", typed in that order.
+void TypeTestEntries(quill10::gui::TfrmMain& window) {
+    const QString entries = qEnvironmentVariable("QUILL10_TEST_ENTRIES");
+    for (const QString& entry : entries.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        auto* field = qobject_cast<QLineEdit*>(window.FindField(entry.left(equals)));
+        if (equals < 0 || !field || field->isReadOnly()) {
+            std::fprintf(stderr, "quill10: QUILL10_TEST_ENTRIES: no field to type into for \"%s\"\n", qPrintable(entry));
+            continue;
+        }
+        field->setFocus();
+        field->setText(entry.mid(equals + 1));
+        field->setModified(true);
+        window.SetModified(true);
+        window.CalcOnExit(field);
+    }
 }
 
 }  // namespace
@@ -100,5 +126,7 @@ int main(int argc, char** argv) {
     quill10::gui::TfrmMain window(ProgramFolder());
     window.show();
     window.StartUp(args);
+    if (qEnvironmentVariableIsSet("QUILL10_TEST_ENTRIES"))
+        QTimer::singleShot(0, &window, [&window] { TypeTestEntries(window); });
     return app.exec();
 }
