@@ -151,7 +151,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     }
     prompts_ = prompts;
     launcher_ = std::make_unique<ProgramLauncher>();
-    history_ = new CaseHistory(this);  // the steps of the session, within a memory budget
+    history_ = new CaseHistory(this);  // the steps since the case was opened, within a memory budget
     // The "?" buttons of the dialogs show their pages in this window's help.
     previousHelpOpener_ = SetHelpOpener([this](const QString& path) { ShowHelpPage(path.toStdString()); });
 

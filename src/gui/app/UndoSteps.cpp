@@ -36,25 +36,23 @@ constexpr int kStatusMilliseconds = 10000;
 
 }  // namespace
 
-CaseStep::CaseStep(const QString& name, std::vector<SlotChange> changes, GridChange grid, int page, QString field,
+CaseStep::CaseStep(const QString& name, SlotChanges changes, GridChange grid, int page, QString field,
                    std::function<void(bool)> also)
     : name_(name),
       changes_(std::move(changes)),
       grid_(std::move(grid)),
       page_(page),
       field_(std::move(field)),
-      also_(std::move(also)) {
-    changes_.shrink_to_fit();
-}
+      also_(std::move(also)) {}
 
 void CaseStep::Apply(TAnswer& answers, SchedulerGrid& grid, bool undo) const {
-    ApplyChanges(answers, changes_, undo);
+    changes_.Apply(answers, undo);
     ApplyGridChange(grid, grid_, undo);
     if (also_) also_(undo);
 }
 
 std::size_t CaseStep::Bytes() const {
-    std::size_t bytes = sizeof(*this) + BytesOf(changes_) + static_cast<std::size_t>(name_.capacity()) * 2 +
+    std::size_t bytes = sizeof(*this) + changes_.HeapBytes() + static_cast<std::size_t>(name_.capacity()) * 2 +
                         static_cast<std::size_t>(field_.capacity()) * 2;
     for (const auto* rows : {&grid_.before, &grid_.after})
         for (const SchedulerRow& row : *rows)
@@ -164,9 +162,9 @@ bool TfrmMain::RecordStep(const std::function<QString()>& name, const std::funct
         baseline_.reset();
         return result;
     }
-    std::vector<SlotChange> changes = baseline_->ChangesTo(*answers_);
+    SlotChanges changes = baseline_->ChangesTo(*answers_);
     GridChange grid = ChangeBetween(gridBaseline_, grid_);
-    if (changes.empty() && grid.Empty() && !also) return result;
+    if (changes.Empty() && grid.Empty() && !also) return result;
     // A change that names no step (a field only passed through, a dialog
     // cancelled, the scheduler closed) changed only figures worked out again:
     // they go with the next step.
@@ -216,7 +214,9 @@ void TfrmMain::MoveInHistory(int target) {
     replaying_ = false;
     ResetBaseline();
     UpdateMenuItems();
+    // Back at the state saved, the case needs no recovery copy.
     if (modified_) KeepRecoveryCopy();
+    else ForgetRecoveryCopy();
 }
 
 QString TfrmMain::StepName(QWidget* control, const QString& before, const QString& after) const {

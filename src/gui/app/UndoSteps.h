@@ -18,14 +18,13 @@ class CaseStep {
 public:
     // `also` puts back what the step changed beside the case (an interest
     // setting): called with true on undo, false on redo.
-    CaseStep(const QString& name, std::vector<SlotChange> changes, GridChange grid, int page, QString field,
+    CaseStep(const QString& name, SlotChanges changes, GridChange grid, int page, QString field,
              std::function<void(bool undo)> also = {});
 
     const QString& text() const { return name_; }
     // Puts the case back as it was before the step (`undo`) or as the step
     // left it: its slots, its scheduler rows and what it changed beside.
     void Apply(TAnswer& answers, SchedulerGrid& grid, bool undo) const;
-    const std::vector<SlotChange>& Changes() const { return changes_; }
     const GridChange& Grid() const { return grid_; }
     int Page() const { return page_; }
     const QString& Field() const { return field_; }
@@ -34,7 +33,7 @@ public:
 
 private:
     QString name_;
-    std::vector<SlotChange> changes_;
+    SlotChanges changes_;
     GridChange grid_;
     int page_;        // the screen page the change was made on
     QString field_;   // the object name of the field that changed ("" for none)
