@@ -10,6 +10,11 @@
 //   quill10-cli verify FILED.pdf
 //   quill10-cli table show [--all] | check FILE [--program-table] | install FILE --name TEXT
 //               --effective YYYY-MM-DD | reset
+//   quill10-cli recover list | show N | save N OUT.q10 [--ignore-lock] | discard N
+//
+// A client file written over an existing case (calc -o, import, recover
+// save) is refused while a window holds that case open (its lock file
+// beside it), unless --ignore-lock is given.
 //
 // Every command computes with the support schedule the user's settings name
 // (an office's own, installed with "table install" or in the window), else
@@ -25,22 +30,26 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
 
 #include "PrintCommand.h"
+#include "RecoverCommand.h"
 #include "ScheduleCommand.h"
 #include "TableCommand.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
 #include "calc/Headlines.h"
 #include "calc/SupportTable.h"
+#include "files/CaseLock.h"
 #include "files/ClientFile.h"
 #include "platform/FileAccess.h"
 #include "files/NewCase.h"
 #include "files/ProgramFolder.h"
+#include "files/Recovery.h"
 #include "platform/SafeSave.h"
 #include "files/ScheduleInstall.h"
 #include "scheduler/ScheduleCsv.h"
@@ -60,16 +69,17 @@ using namespace quill10;
 
 constexpr const char* kUsage =
     "usage:\n"
-    "  quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD]\n"
+    "  quill10-cli calc IN.q10 -o OUT.q10 [--screen P] [--check REPORT.txt] [--today YYYY-MM-DD] [--ignore-lock]\n"
     "  quill10-cli print IN.q10 --pages LIST -o OUT.rtf|OUT.pdf [--today YYYY-MM-DD]\n"
     "  quill10-cli print A.q10 B.q10 ... --pages LIST -o OUTDIR/ [--today YYYY-MM-DD]\n"
-    "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD]\n"
+    "  quill10-cli import OLD.WQ7|OLD.WQ8 [-o OUT.q10] [--force] [--today YYYY-MM-DD] [--ignore-lock]\n"
     "  quill10-cli summary IN.q10 [--today YYYY-MM-DD]\n"
     "  quill10-cli schedule IN.q10 [--csv OUT.csv]\n"
     "  quill10-cli compare A.q10 B.q10 ... [--csv] [--today YYYY-MM-DD]\n"
     "  quill10-cli verify FILED.pdf\n"
     "  quill10-cli table show [--all] | check FILE [--program-table] |\n"
     "                    install FILE --name TEXT --effective YYYY-MM-DD | reset\n"
+    "  quill10-cli recover list | show N | save N OUT.q10 [--ignore-lock] | discard N\n"
     "  quill10-cli --version\n"
     "options for every command: --program-dir DIR (the folder holding table.txt, used in place of\n"
     "  the support schedule the settings name)\n";
@@ -95,7 +105,7 @@ public:
 Arguments ParseArguments(int argc, char** argv) {
     static const std::set<std::string> kValued = {"-o",          "--screen", "--check", "--today", "--program-dir",
                                                   "--pages",     "--name",   "--effective"};
-    static const std::set<std::string> kFlags = {"--force", "--csv", "--all", "--program-table"};
+    static const std::set<std::string> kFlags = {"--force", "--csv", "--all", "--program-table", "--ignore-lock"};
     Arguments args;
     if (argc < 2) throw UsageError("no command given");
     args.command = argv[1];
@@ -170,6 +180,16 @@ std::string TheOnlyInput(const Arguments& args) {
     return args.files.front();
 }
 
+// A case a window holds open (its lock file beside it says so) is not
+// written over unless --ignore-lock is given: the window would save its own
+// version over it, or the user there would lose this one.
+void RefuseLockedCase(const Arguments& args, const std::string& output) {
+    if (args.flags.count("--ignore-lock")) return;
+    const LockFinding found = ExamineLock(output);
+    if (found.state == LockState::kHeld || found.state == LockState::kDoubtful)
+        throw FileError(LockMessage(output, found) + "; it was not written (--ignore-lock writes it all the same)");
+}
+
 // The scheduler's interest settings of the user's settings (the window's),
 // so the command line works the table out as the window does.
 InterestSettings InterestOf(const Settings& settings) {
@@ -218,6 +238,7 @@ int RunCalc(const Arguments& args, const Installation& installation) {
     if (report) RefuseOutputOverInput(args, "--check", *report, "the check report");
     if (report && SameFile(*report, *output))
         throw UsageError("--check names the output case " + *report + "; the check report needs a file of its own");
+    RefuseLockedCase(args, *output);
     ClientFileContents contents = ReadCase(input, installation);
     TAnswer& answers = *contents.answers;
     if (screen) TransferScreenToCalc(answers, *screen);
@@ -257,6 +278,7 @@ int RunImport(const Arguments& args, const Installation& installation) {
     if (!replace && PathIsTaken(output))
         throw FileError("cannot import " + input + ": the case " + output +
                         " already exists; name it with -o or give --force to replace it");
+    RefuseLockedCase(args, output);
     auto environment = std::make_shared<CalcEnvironment>();
     environment->SetProgramFolder(installation.programFolder);
     environment->UseSchedule(installation.schedule);
@@ -423,19 +445,40 @@ int RunVerify(const Arguments& args, const Installation& installation) {
     return verification.status;
 }
 
+// The recovery copies of windows that have gone (see RecoverCommand.h).
+int RunRecover(const Arguments& args, const Installation& installation) {
+    const std::string what = args.files.empty() ? std::string() : args.files.front();
+    const size_t files = what == "list" ? 1 : what == "save" ? 3 : 2;
+    if (args.files.size() != files || (what != "list" && what != "show" && what != "save" && what != "discard"))
+        throw UsageError("recover takes list, show N, save N OUT.q10 or discard N");
+    const std::string folder = RecoveryFolder(installation.settingsFile);
+    const std::vector<RecoveryEntry> copies = AbandonedRecoveryCopies(folder);
+    if (what == "list") return ListRecoveryCopies(copies, folder, std::cout);
+    int number = 0;
+    try {
+        size_t used = 0;
+        number = std::stoi(args.files[1], &used);
+        if (used != args.files[1].size()) throw std::invalid_argument("trailing text");
+    } catch (const std::exception&) {
+        throw UsageError("recover " + what + " wants the number of a copy as recover list shows it, not \"" +
+                         args.files[1] + "\"");
+    }
+    std::string error;
+    const RecoveryEntry* copy = NumberedCopy(copies, number, error);
+    if (!copy) throw FileError(error);
+    if (what == "show") return ShowRecoveryCopy(*copy, std::cout, std::cerr);
+    if (what == "discard") return DiscardRecoveryCopy(*copy, std::cout, std::cerr);
+    const std::string& output = args.files[2];
+    if (SameFile(output, copy->path))
+        throw UsageError("the output " + output + " is the recovery copy itself; the case needs a file of its own");
+    RefuseLockedCase(args, output);
+    return SaveRecoveryCopy(*copy, output, std::cout, std::cerr);
+}
+
 int RunSummary(const Arguments& args, const Installation& installation) {
     ClientFileContents contents = ReadCase(TheOnlyInput(args), installation);
     CalculateOrFail(*contents.answers);
-    const struct {
-        const char* worksheet;
-        HeadlineFigures figures;
-    } worksheets[] = {{"Sole/Shared", SoleSharedHeadlines(*contents.answers)},
-                      {"Split", SplitHeadlines(*contents.answers)}};
-    for (const auto& w : worksheets) {
-        std::cout << w.worksheet << " Annual Support (Ins.): " << w.figures.support << '\n';
-        std::cout << w.worksheet << " Annual Support (No Ins.): " << w.figures.supportNoIns << '\n';
-        std::cout << w.worksheet << " Cash Medical Support: " << w.figures.cashMedical << '\n';
-    }
+    std::cout << HeadlinesText(*contents.answers);
     return 0;
 }
 
@@ -462,6 +505,7 @@ int main(int argc, char** argv) {
         if (args.command == "import") return RunImport(args, installation);
         if (args.command == "table") return RunTable(args, installation);
         if (args.command == "verify") return RunVerify(args, installation);
+        if (args.command == "recover") return RunRecover(args, installation);
         throw UsageError("unknown command \"" + args.command + "\"");
     } catch (const UsageError& error) {
         std::cerr << "quill10-cli: " << error.what() << "\n" << kUsage;

@@ -51,6 +51,7 @@ TEST(SettingsFile, RoundTripKeepsEverySetting) {
     written.schedule = {"/cases/schedules/ABCD-1234.txt", "Ohio 2024", "2024-01-01", "ABCD-1234"};
     written.videoAddresses[2] = "https://media.example.org/with-insurance.mp4";
     written.expenditureTableAddress = "https://jfs.example.org/cash-medical.pdf";
+    written.recoveryInterval = 15;
     std::string error;
     ASSERT_TRUE(WriteINI(written, error)) << error;
 
@@ -79,6 +80,7 @@ TEST(SettingsFile, RoundTripKeepsEverySetting) {
     EXPECT_EQ(read.schedule, written.schedule);
     EXPECT_EQ(read.videoAddresses, written.videoAddresses);
     EXPECT_EQ(read.expenditureTableAddress, written.expenditureTableAddress);
+    EXPECT_EQ(read.recoveryInterval, 15);
 
     // A video address that is no web address is ignored with a warning.
     std::string damaged = test::ReadWholeFile(path);
@@ -211,6 +213,32 @@ TEST(SettingsFile, HelpSiteMustBeAWebAddress) {
     }
 }
 
+// The recovery copy interval stands after the schedule's fingerprint; files written
+// before it was kept do not have: a missing line is the default of 60 s.
+TEST(SettingsFile, RecoveryIntervalLineIsOptional) {
+    const struct {
+        const char* line;  // the last line; nullptr: none
+        int interval;
+        bool problem;
+    } cases[] = {
+        {nullptr, 60, false}, {"0", 0, false}, {"300", 300, false}, {"", 60, false},
+        {"-5", 60, true},     {"soon", 60, true}, {"999999999", kMaxRecoveryInterval, false},
+    };
+    test::ScratchFolder folder;
+    Settings written = DefaultSettings(folder.Path().string());
+    written.recentFiles = {"/cases/a.q10"};
+    const std::string text = SettingsText(written);
+    const std::string withoutLast = text.substr(0, text.rfind("60\r\n"));
+    for (const auto& c : cases) {
+        Settings read = DefaultSettings(folder.Path().string());
+        const std::string line = c.line ? std::string(c.line) + "\r\n" : std::string();
+        const std::vector<std::string> problems = ParseSettingsText(withoutLast + line, "quill10.ini", read);
+        EXPECT_EQ(read.recoveryInterval, c.interval) << (c.line ? c.line : "(none)");
+        EXPECT_EQ(problems.size(), c.problem ? 1u : 0u) << (c.line ? c.line : "(none)");
+        EXPECT_EQ(read.recentFiles, written.recentFiles);
+    }
+}
+
 TEST(SettingsFile, FlagsNeedExactlyX) {
     test::ScratchFolder folder;
     Settings settings = DefaultSettings(folder.Path().string());
@@ -227,7 +255,7 @@ TEST(SettingsFile, FlagsNeedExactlyX) {
 TEST(SettingsFile, KeyboardOptionIsKeptOnlyOnceChosen) {
     const struct {
         std::optional<bool> chosen;
-        const char* lastLine;  // after the schedule's fingerprint, which follows the table's address
+        const char* lastLine;  // after the recovery interval, which follows the schedule's fingerprint
     } cases[] = {{std::nullopt, nullptr}, {true, "X"}, {false, ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lastLine ? c.lastLine : "not chosen");
@@ -239,8 +267,8 @@ TEST(SettingsFile, KeyboardOptionIsKeptOnlyOnceChosen) {
         std::string error;
         ASSERT_TRUE(WriteINI(written, error)) << error;
         const std::string text = test::ReadWholeFile(SettingsFilePath(written));
-        const std::string fingerprint = "table.pdf\r\nABCD-1234\r\n";
-        const std::string tail = c.lastLine ? fingerprint + c.lastLine + "\r\n" : fingerprint;
+        const std::string interval = "table.pdf\r\nABCD-1234\r\n60\r\n";
+        const std::string tail = c.lastLine ? interval + c.lastLine + "\r\n" : interval;
         EXPECT_TRUE(text.ends_with(tail)) << text;
         Settings read = DefaultSettings("/elsewhere");
         EXPECT_TRUE(ReadINI(SettingsFilePath(written), read).empty());

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "TestSupport.h"
+#include "store/AnswerChanges.h"
 #include "store/Answers.h"
 #include "store/CreateErrorStr.h"
 #include "store/Misc.h"
@@ -59,6 +60,45 @@ TEST(AnswerStore, TextAndFlagAreIndependentAndCopiesCarryBoth) {
     EXPECT_EQ(store.Text(18, 29), "600.00");
     EXPECT_TRUE(store.OvRide(18, 29));
     EXPECT_EQ(store.Text(18, 6), "X");
+}
+
+// The changes between two states of the store, packed, put either state
+// back exactly: texts short and long, emptied and filled, flags set and
+// cleared, on the first and the last page.
+TEST(AnswerStore, ChangesPutEitherStateBack) {
+    const auto original = [](TAnswer& store) {
+        store.SetText(0, 1, "Paul Jones");
+        store.SetText(1, 29, "500.00");
+        store.SetText(59, LastSlot(59), "a text far longer than any string keeps inside itself");
+        store.SetOvRide(6, 23, true);
+    };
+    const auto changed = [&](TAnswer& store) {
+        original(store);
+        store.SetText(0, 1, "");
+        store.SetText(1, 29, "1,234,567.89");
+        store.SetText(59, LastSlot(59), "short");
+        store.SetText(3, 7, std::string(300, 'x'));
+        store.SetOvRide(6, 23, false);
+        store.SetOvRide(1, 29, true);
+    };
+    const auto text = [](const TAnswer& store) {
+        std::string all;
+        for (int page = 0; page < kPageCount; ++page)
+            for (int slot = 0; slot <= LastSlot(page); ++slot)
+                all += store.Text(page, slot) + (store.OvRide(page, slot) ? "*\n" : "\n");
+        return all;
+    };
+    TAnswer before, after, store;
+    original(before);
+    changed(after);
+    changed(store);
+    const SlotChanges changes = AnswersSnapshot(before).ChangesTo(after);
+    EXPECT_EQ(changes.Count(), 5u);
+    changes.Apply(store, true);
+    EXPECT_EQ(text(store), text(before));
+    changes.Apply(store, false);
+    EXPECT_EQ(text(store), text(after));
+    EXPECT_TRUE(AnswersSnapshot(after).ChangesTo(after).Empty());
 }
 
 TEST(AnswerStore, SlotsOutsideAPageAreIgnored) {

@@ -12,16 +12,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QListView>
 #include <QTimer>
 #include <QTreeWidget>
-#include <QUndoStack>
-#include <QUndoView>
 #include <QtTest>
 #include <algorithm>
 #include <functional>
 #include <map>
 
 #include "GuiTestSupport.h"
+#include "app/CaseHistory.h"
 #include "files/ClientFile.h"
 #include "scheduler/TfrmArrearsFiller.h"
 #include "scheduler/TfrmScheduler.h"
@@ -222,7 +222,7 @@ private slots:
         if (inScheduler) OpenScheduler();
         const std::string saved = CaseText();
         const QStringList savedFigures = ComputedFigures();
-        const int steps = window->UndoStack().count();
+        const int steps = window->History().Count();
 
         const std::map<QString, std::function<void()>> changes = {
             {"TypeIncome", [this] { TypeIncome(); }},
@@ -239,7 +239,7 @@ private slots:
         const QStringList changedFigures = ComputedFigures();
         QVERIFY(changed != saved);
         QVERIFY(window->Modified());
-        QCOMPARE(window->UndoStack().count(), steps + 1);
+        QCOMPARE(window->History().Count(), steps + 1);
         QCOMPARE(UndoText(), undoText);
 
         Undo();
@@ -310,7 +310,7 @@ private slots:
         const std::string afterBoth = CaseText();
         TypeInto(*window, 10, QStringLiteral("45000"));
         prompts->dialogDrivers.push_back([](QDialog& dialog) {
-            auto* view = Find<QUndoView>(dialog, QStringLiteral("lstUndoHistory"));
+            auto* view = Find<QListView>(dialog, QStringLiteral("lstUndoHistory"));
             QCOMPARE(view->model()->rowCount(), 4);  // the case as opened and three steps
             QCOMPARE(view->model()->index(2, 0).data().toString(),
                      QStringLiteral("Line 1a, Column II: 0.00 \u2192 30,000.00"));
@@ -319,7 +319,7 @@ private slots:
         window->UndoHistoryClick();
         QCOMPARE(CaseText(), afterBoth);
         prompts->dialogDrivers.push_back([](QDialog& dialog) {
-            auto* view = Find<QUndoView>(dialog, QStringLiteral("lstUndoHistory"));
+            auto* view = Find<QListView>(dialog, QStringLiteral("lstUndoHistory"));
             view->setCurrentIndex(view->model()->index(0, 0));
         });
         window->UndoHistoryClick();
@@ -342,11 +342,42 @@ private slots:
             QCOMPARE(window->CurrentPage(), tag / 100);
         }
         for (int k = 0; k < 4; ++k) QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
-        QCOMPARE(window->UndoStack().count(), 1);
+        QCOMPARE(window->History().Count(), 1);
         Undo();
         QCOMPARE(window->CurrentPage(), 0);
         QCOMPARE(SlotText(*window, 0, 10), before);
         QCOMPARE(FocusName(), QStringLiteral("edt10"));
+    }
+
+    // Over its memory budget the history lets its oldest steps go and says
+    // so in its first line; the steps kept still undo exactly, and a saved
+    // state that was let go is no longer reached by undoing.
+    void theHistoryKeepsWithinItsBudget() {
+        SavedCase();
+        CaseHistory& history = window->History();
+        std::vector<std::string> states{CaseText()};
+        constexpr int kEdits = 9;
+        for (int k = 1; k <= kEdits; ++k) {
+            if (k == kEdits)  // room for about three steps
+                history.SetBudget(history.Step(history.Count() - 1).Bytes() +
+                                  history.Step(history.Count() - 2).Bytes() +
+                                  history.Step(history.Count() - 3).Bytes());
+            TypeInto(*window, 10, QString::number(40000 + k * 1000));
+            states.push_back(CaseText());
+        }
+        const int kept = history.Count();
+        QVERIFY2(kept >= 1 && kept <= 3, qPrintable(QString::number(kept)));
+        QVERIFY(history.Bytes() <= history.Budget());
+        const QString first = history.data(history.index(0, 0), Qt::DisplayRole).toString();
+        QVERIFY2(first.contains(QStringLiteral("older steps dropped to keep the history within")), qPrintable(first));
+
+        window->MoveInHistory(0);
+        QCOMPARE(CaseText(), states[static_cast<size_t>(kEdits - kept)]);
+        QVERIFY(window->Modified());  // the saved state went with the steps let go
+        QVERIFY(!window->UndoAction()->isEnabled());
+        window->MoveInHistory(kept);
+        QCOMPARE(CaseText(), states.back());
+        QCOMPARE(UndoText(), QStringLiteral("Undo Line 1a, Column I: 48,000.00 \u2192 49,000.00"));
     }
 
     // Opening, New and Close start a new history; nothing of the case
@@ -363,7 +394,7 @@ private slots:
             QVERIFY(window->UndoAction()->isEnabled());
             prompts->saveAnswers = {SaveAnswer::No};
             start();
-            QCOMPARE(window->UndoStack().count(), 0);
+            QCOMPARE(window->History().Count(), 0);
             QVERIFY(!window->UndoAction()->isEnabled());
             QVERIFY(!window->Modified());
         }

@@ -21,4 +21,8 @@ struct HeadlineFigures {
 HeadlineFigures SoleSharedHeadlines(const TAnswer& answers);
 HeadlineFigures SplitHeadlines(const TAnswer& answers);
 
+// Both worksheets' figures, one "name: value" line each
+// ("Sole/Shared Annual Support (Ins.): $9,697.20").
+std::string HeadlinesText(const TAnswer& answers);
+
 }  // namespace quill10

@@ -255,6 +255,11 @@ std::vector<std::string> ParseSettingsText(std::string_view bytes, const std::st
     if (count && line < lines.Size())
         if (std::optional<std::string> fingerprint = lines.Value(line, "support schedule's fingerprint"))
             settings.schedule.fingerprint = *fingerprint;
+    // How often recovery copies are written, after the fingerprint.
+    ++line;
+    if (count && line < lines.Size())
+        if (const std::optional<int> interval = lines.Count(line, "recovery copy interval"))
+            settings.recoveryInterval = std::min(*interval, kMaxRecoveryInterval);
     ++line;
     // Last, whether the keyboard reaches computed figures, when the user chose.
     if (count && line < lines.Size())
@@ -280,6 +285,7 @@ std::string SettingsText(const Settings& settings) {
     for (const std::string& video : settings.videoAddresses) add(video);
     add(settings.expenditureTableAddress);
     add(settings.schedule.fingerprint);
+    add(std::to_string(settings.recoveryInterval));
     if (settings.keyboardReachesComputed) add(*settings.keyboardReachesComputed ? "X" : "");
     return EncodeTextFile(text);
 }

@@ -19,6 +19,8 @@ inline constexpr const char* kSettingsFileName = "quill10.ini";
 // The settings file holds a few hundred bytes; a larger file is not one.
 inline constexpr std::uintmax_t kSettingsFileLimit = 1024 * 1024;
 inline constexpr size_t kMaxRecentFiles = 9;
+inline constexpr int kDefaultRecoveryInterval = 60;
+inline constexpr int kMaxRecoveryInterval = 24 * 60 * 60;
 
 struct Folders {
     std::string program;      // the executable's folder; holds table.txt
@@ -56,7 +58,11 @@ struct Settings {
     // Only web addresses are kept (WebAddressProblem).
     std::array<std::string, kInstructionalVideoCount> videoAddresses;
     std::string expenditureTableAddress;
-    // Options > Keyboard reaches computed figures, on the last line ("X" on,
+    // How often, in seconds of editing, a window writes a recovery copy of
+    // unsaved changes (0: never), on the line after the schedule's
+    // fingerprint; a file without the line means the default.
+    int recoveryInterval = kDefaultRecoveryInterval;
+    // Options > Keyboard reaches computed figures, on the last line, after the recovery interval ("X" on,
     // empty off).  No line: the user never chose, and the window follows
     // whether an assistive technology is running.
     std::optional<bool> keyboardReachesComputed;

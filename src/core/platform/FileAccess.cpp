@@ -195,6 +195,15 @@ bool PathIsTaken(const std::string& path) {
     return fs::exists(fs::symlink_status(path, ec));
 }
 
+bool MayCreateFilesIn(const std::string& folder) {
+#if !defined(_WIN32)
+    return ::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) == 0;
+#else
+    std::error_code ec;
+    return std::filesystem::is_directory(folder, ec);
+#endif
+}
+
 bool IsExecutableFile(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec) && ::access(path.c_str(), X_OK) == 0;

@@ -66,6 +66,10 @@ FileIdentity IdentityOf(const std::string& path);
 // True when something, even a link that leads nowhere, stands at `path`.
 bool PathIsTaken(const std::string& path);
 
+// True when this user may make new files in `folder` (false for a folder
+// without write access and for one on a read-only file system).
+bool MayCreateFilesIn(const std::string& folder);
+
 // True when `path` leads (through links) to a regular file this user may run.
 bool IsExecutableFile(const std::string& path);
 

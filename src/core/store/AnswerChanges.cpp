@@ -4,6 +4,41 @@
 
 namespace quill10 {
 
+void SlotChanges::Add(int page, int slot, bool flagBefore, bool flagAfter, std::string_view before,
+                      std::string_view after) {
+    Entry entry;
+    entry.before = static_cast<std::uint32_t>(before.size());
+    entry.after = static_cast<std::uint32_t>(after.size());
+    entry.slot = static_cast<std::uint16_t>(slot);
+    entry.page = static_cast<std::uint8_t>(page);
+    entry.flags = static_cast<std::uint8_t>((flagBefore ? kFlagBefore : 0) | (flagAfter ? kFlagAfter : 0));
+    entries_.push_back(entry);
+    texts_.append(before);
+    texts_.append(after);
+}
+
+void SlotChanges::Apply(TAnswer& answers, bool undo) const {
+    std::string_view texts = texts_;
+    for (const Entry& entry : entries_) {
+        const std::string_view before = texts.substr(0, entry.before);
+        const std::string_view after = texts.substr(entry.before, entry.after);
+        texts.remove_prefix(entry.before + entry.after);
+        answers.SetText(entry.page, entry.slot, std::string(undo ? before : after));
+        answers.SetOvRide(entry.page, entry.slot, (entry.flags & (undo ? kFlagBefore : kFlagAfter)) != 0);
+    }
+}
+
+void SlotChanges::Pack() {
+    entries_.shrink_to_fit();
+    texts_.shrink_to_fit();
+}
+
+std::size_t SlotChanges::HeapBytes() const {
+    // A short buffer lives inside the string itself; a longer one on the heap.
+    const std::size_t texts = texts_.capacity() > std::string().capacity() ? texts_.capacity() + 1 : 0;
+    return entries_.capacity() * sizeof(Entry) + texts;
+}
+
 AnswersSnapshot::AnswersSnapshot(const TAnswer& answers) {
     for (int page = 0; page < kPageCount; ++page)
         for (int slot = 0; slot < SlotCountOf(page); ++slot) {
@@ -12,35 +47,18 @@ AnswersSnapshot::AnswersSnapshot(const TAnswer& answers) {
         }
 }
 
-std::vector<SlotChange> AnswersSnapshot::ChangesTo(const TAnswer& now) const {
-    std::vector<SlotChange> changes;
+SlotChanges AnswersSnapshot::ChangesTo(const TAnswer& now) const {
+    SlotChanges changes;
     size_t k = 0;
     for (int page = 0; page < kPageCount; ++page)
         for (int slot = 0; slot < SlotCountOf(page); ++slot, ++k) {
             const std::string& text = now.Text(page, slot);
             const bool flag = now.OvRide(page, slot);
             if (text == texts_[k] && flag == flags_[k]) continue;
-            changes.push_back({static_cast<std::uint8_t>(page), static_cast<std::uint16_t>(slot), flags_[k], flag,
-                               texts_[k], text});
+            changes.Add(page, slot, flags_[k], flag, texts_[k], text);
         }
+    changes.Pack();
     return changes;
-}
-
-void ApplyChanges(TAnswer& answers, const std::vector<SlotChange>& changes, bool undo) {
-    for (const SlotChange& change : changes) {
-        answers.SetText(change.page, change.slot, undo ? change.before : change.after);
-        answers.SetOvRide(change.page, change.slot, undo ? change.flagBefore : change.flagAfter);
-    }
-}
-
-std::size_t BytesOf(const std::vector<SlotChange>& changes) {
-    std::size_t bytes = changes.capacity() * sizeof(SlotChange);
-    for (const SlotChange& change : changes) {
-        // Short texts live inside the string itself; longer ones on the heap.
-        for (const std::string* text : {&change.before, &change.after})
-            if (text->capacity() > std::string().capacity()) bytes += text->capacity() + 1;
-    }
-    return bytes;
 }
 
 }  // namespace quill10

@@ -82,6 +82,10 @@ Date Today() {
 
 void SetClock(std::function<Date()> clock) { ClockInstance() = std::move(clock); }
 
+std::string FormatShortTime(int hour, int minute) {
+    return std::to_string(hour) + ":" + (minute < 10 ? "0" : "") + std::to_string(minute);
+}
+
 std::string FormatShortDate(const Date& date) {
     std::string text;
     for (const PatternPart& part : SplitPattern(CurrentRegional().shortDateFormat)) {

@@ -37,6 +37,9 @@ void SetClock(std::function<Date()> clock);  // an empty function restores the s
 std::string FormatShortDate(const Date& date);
 std::optional<Date> ParseShortDate(const std::string& text);
 
+// A time of day as the clock shows it: "9:14", "14:05".
+std::string FormatShortTime(int hour, int minute);
+
 // "YYYY-MM-DD" as used on the command line.
 std::optional<Date> ParseIsoDate(const std::string& text);
 

@@ -57,11 +57,18 @@ bool TfrmMain::Commit() {
     return CalcOnExit(focus);
 }
 
+// True when the case on screen may be given up: it has no unsaved changes,
+// they were saved, or the user said No (its recovery copy then goes too).
 bool TfrmMain::AskToSaveChanges() {
-    if (!modified_) return true;
+    if (!modified_) {
+        ForgetRecoveryCopy();
+        return true;
+    }
     switch (prompts_->AskSaveChanges()) {
         case SaveAnswer::Cancel: return false;
-        case SaveAnswer::No: return true;
+        case SaveAnswer::No:
+            ForgetRecoveryCopy();
+            return true;
         case SaveAnswer::Yes:
             StorePage();
             return SaveClick();
@@ -72,6 +79,7 @@ bool TfrmMain::AskToSaveChanges() {
 void TfrmMain::CreateNewCase() {
     ClearPage();
     casePdf_.clear();
+    DropCaseLock();
     currentPage_ = -1;
     currentSubPage_ = -1;
     try {
@@ -89,7 +97,12 @@ void TfrmMain::CreateNewCase() {
     StartNewHistory();
 }
 
-bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool caseOnScreen) {
+bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool caseOnScreen, OpenMode mode) {
+    // The lock first: a case another window holds is opened as the user says.
+    // A case taken from a filed PDF has no file of its own to lock.
+    std::optional<Opening> opening = IsPdfName(path.toStdString()) ? std::optional<Opening>(Opening{})
+                                                                   : PrepareOpening(path, mode);
+    if (!opening) return false;
     std::string error;
     // A filed PDF gives the case it carries, named as when it was printed,
     // beside the PDF.
@@ -108,9 +121,9 @@ bool TfrmMain::LoadCaseFile(const QString& path, int /*createErrorCode*/, bool c
     ClearPage();
     answers_ = std::move(read->answers);
     grid_ = std::move(read->grid);
+    TakeOpening(std::move(*opening), path);
     casePdf_ = filed ? path : QString();
-    environment_->currentFileName =
-        filed ? QFileInfo(path).dir().filePath(Q(filed->manifest.caseFile)).toStdString() : path.toStdString();
+    if (filed) environment_->currentFileName = QFileInfo(path).dir().filePath(Q(filed->manifest.caseFile)).toStdString();
     StampCase();
     StartNewHistory();
     return true;
@@ -153,7 +166,7 @@ void TfrmMain::CheckCaseOnDisk() {
         QStringLiteral("The case \"%1\" was changed by another program since you opened it.\nDo you want to reload "
                        "it? The case on screen has no unsaved changes.")
             .arg(name));
-    if (reload) OpenFile(CurrentFileName());
+    if (reload) OpenFile(CurrentFileName(), readOnly_ ? OpenMode::kReadOnly : OpenMode::kEditing);
     else reloadDeclined_ = now;
     checkingDisk_ = false;
 }
@@ -177,8 +190,8 @@ void TfrmMain::OpenClick() {
     UpdateMenuItems();
 }
 
-bool TfrmMain::OpenFile(const QString& path) {
-    if (!LoadCaseFile(path, 11213)) return false;
+bool TfrmMain::OpenFile(const QString& path, OpenMode mode) {
+    if (!LoadCaseFile(path, 11213, true, mode)) return false;
     AddToRecentFiles(path);
     ShowStartScreen(false);
     DisplayPage(Str2Int(answers_->Text(1, 100)) * 100);
@@ -231,7 +244,9 @@ bool TfrmMain::WriteCurrentFile() {
 
 bool TfrmMain::SaveClick() {
     if (!Commit()) return false;
-    if (environment_->currentFileName.empty() || IsUntitledName(environment_->currentFileName) || !casePdf_.isEmpty())
+    // A case opened read-only, or taken from a filed PDF, is saved elsewhere.
+    if (readOnly_ || !casePdf_.isEmpty() || environment_->currentFileName.empty() ||
+        IsUntitledName(environment_->currentFileName))
         return SaveAsClick();
     const bool saved = WriteCurrentFile();
     UpdateMenuItems();
@@ -254,19 +269,30 @@ bool TfrmMain::SaveAsClick() {
     EnsureFolder(settings_.folders.clientFiles);
     bool saved = false;
     for (;;) {
-        // The case being saved is replaced without the question.
-        // A case taken from a PDF replaces no file without the question.
-        const QString mayReplace = casePdf_.isEmpty() ? CurrentFileName() : QString();
+        // The case being saved is replaced without the question; one opened
+        // read-only, or taken from a filed PDF, never.
+        const bool elsewhere = readOnly_ || !casePdf_.isEmpty();
+        QStringList inputs;
+        if (readOnly_) inputs << CurrentFileName();
+        if (!casePdf_.isEmpty()) inputs << casePdf_;
         const QString name = ChooseFileToWrite(*prompts_, {QStringLiteral("File|Save As Dialog"), SaveAsProposal(),
-                                                           kClientFilter, kClientExtension, {casePdf_}, mayReplace});
+                                                           kClientFilter, kClientExtension, inputs,
+                                                           elsewhere ? QString() : CurrentFileName()});
         if (name.isEmpty()) break;
+        const bool untitled = IsUntitledName(name.toStdString());
+        std::optional<Opening> lock = untitled ? std::nullopt : LockForSaving(name);
+        if (!untitled && !lock) continue;  // another window holds that case: asked again
         environment_->currentFileName = name.toStdString();
         StorePage();
-        if (IsUntitledName(name.toStdString())) continue;
+        if (untitled) continue;
         const QString fromPdf = std::exchange(casePdf_, QString());
         saved = WriteCurrentFile();
-        if (saved) AddToRecentFiles(name);
-        else casePdf_ = fromPdf;
+        if (saved) {
+            TakeOpening(std::move(*lock), name);
+            AddToRecentFiles(name);
+        } else {
+            casePdf_ = fromPdf;
+        }
         break;
     }
     UpdateMenuItems();
@@ -278,6 +304,7 @@ void TfrmMain::CloseClick() {
     if (!AskToSaveChanges()) return;
     environment_->currentFileName.clear();
     casePdf_.clear();
+    DropCaseLock();
     StartNewHistory();
     ClearPage();
     ShowStartScreen(true);
@@ -321,7 +348,8 @@ void TfrmMain::ImportClick(int tag) {
     EnsureFolder(settings_.folders.clientFiles);
     bool replace = false;
     const QString output = path.isEmpty() ? QString() : ImportTarget(path, replace);
-    if (output.isEmpty()) {
+    std::optional<Opening> lock = output.isEmpty() ? std::nullopt : LockForSaving(output);
+    if (!lock) {
         UpdateMenuItems();
         return;
     }
@@ -337,6 +365,7 @@ void TfrmMain::ImportClick(int tag) {
     ClearPage();
     answers_ = std::move(imported->answers);
     grid_ = std::move(imported->grid);
+    TakeOpening(std::move(*lock), output);
     StampCase();
     StartNewHistory();
     AddToRecentFiles(output);

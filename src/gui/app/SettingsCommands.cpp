@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 
+#include "app/RecoveryKeeper.h"
 #include "app/TfrmMain.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
@@ -71,6 +72,7 @@ void TfrmMain::AdoptSettings(Settings fresh, const FileIdentity& identity) {
     const bool reachChanged = fresh.keyboardReachesComputed != settings_.keyboardReachesComputed;
     settings_ = std::move(fresh);
     environment_->clientFolder = settings_.folders.clientFiles;
+    if (recovery_) recovery_->SetInterval(settings_.recoveryInterval);
     if (recentChanged) RefreshRecentFiles();
     if (reachChanged) ReachComputedFigures();
     if (!scheduleChanged) return;

@@ -24,7 +24,6 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QUndoStack>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTimer>
@@ -33,7 +32,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/CaseHistory.h"
 #include "app/FlowLayout.h"
+#include "app/RecoveryKeeper.h"
 #include "app/ProgramLauncher.h"
 #include "calc/CalcEnvironment.h"
 #include "calc/Conversions.h"
@@ -163,8 +164,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     }
     prompts_ = prompts;
     launcher_ = std::make_unique<ProgramLauncher>();
-    undoStack_ = new QUndoStack(this);
-    undoStack_->setUndoLimit(0);  // every step of the session is kept: each is small
+    history_ = new CaseHistory(this);  // the steps since the case was opened, within a memory budget
     // The "?" buttons of the dialogs show their pages in this window's help.
     previousHelpOpener_ = SetHelpOpener([this](const QString& path) { ShowHelpPage(path.toStdString()); });
 
@@ -264,6 +264,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     FallBackToInstalledLayouts();
     ChooseWordProcessorAtStartUp();
     environment_->clientFolder = settings_.folders.clientFiles;
+    StartRecoveryCopies();
     RefreshRecentFiles();
     qApp->installEventFilter(this);
     assistiveTechnology_ = QAccessible::isActive();
@@ -275,10 +276,10 @@ TfrmMain::~TfrmMain() {
     CancelWordSearch();
     QAccessible::removeActivationObserver(this);
     qApp->removeEventFilter(this);
-    // The stack's steps refer to this window: drop them while it is whole.
-    undoStack_->disconnect(this);
-    delete undoStack_;
-    undoStack_ = nullptr;
+    // The history's steps refer to this window: drop them while it is whole.
+    history_->disconnect(this);
+    delete history_;
+    history_ = nullptr;
     SetHelpOpener(previousHelpOpener_);
 }
 
@@ -433,6 +434,7 @@ void TfrmMain::BuildMenus() {
     connect(AddAction(file, QStringLiteral("Open WQ&8 Mac File")), &QAction::triggered, this, [this] { ImportClick(1); });
     connect(AddAction(file, QStringLiteral("&Close"), QKeySequence(QStringLiteral("Ctrl+W"))), &QAction::triggered, this, &TfrmMain::CloseClick);
     QAction* save = AddAction(file, QStringLiteral("&Save"), QKeySequence::Save);
+    save->setObjectName(QStringLiteral("mnuSave"));
     connect(save, &QAction::triggered, this, [this] { SaveClick(); });
     // Ctrl+A stays "select all" in a field; Save As takes the platform's Ctrl+Shift+S.
     QAction* saveAs = AddAction(file, QStringLiteral("Save &As"), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
@@ -549,6 +551,7 @@ void TfrmMain::BuildMenus() {
                        QStringLiteral("keyboard option"));
         ReachComputedFigures();
     });
+    AddRecoveryCommands(file, options);
 
     QMenu* window = menuBar()->addMenu(QStringLiteral("&Window"));
     connect(AddAction(window, QStringLiteral("&Minimize"), QKeySequence(QStringLiteral("Ctrl+M"))), &QAction::triggered, this, &QWidget::showMinimized);
@@ -636,16 +639,18 @@ void TfrmMain::UpdateMenuItems() {
     mnuReachComputed_->setChecked(KeyboardReachesComputed());
     mnuFindWord_->setText(settings_.wordPath.empty() ? QStringLiteral("Fi&nd Word") : QStringLiteral("Fi&nd Word: FOUND"));
     ShowProblemCount();
-    // "Smith.q10* - Split Worksheet, Long Form - QUILL10": the case and the worksheet on display.
+    // "Smith.q10* - Split Worksheet, Long Form - QUILL10": the case, how it is
+    // open, and the worksheet on display.
     const QString name = Q(FileNameOnly(CurrentFileName().toStdString()));
     QStringList title;
     if (!name.isEmpty())
-        title << name + QStringLiteral("[*]") +
+        title << name + QStringLiteral("[*]") + (readOnly_ ? QStringLiteral(" (read-only)") : QString()) +
                      (casePdf_.isEmpty() ? QString() : QStringLiteral(" (from %1)").arg(QFileInfo(casePdf_).fileName()));
     if (caseShown_ && IsScreenPage(currentPage_)) title << WorksheetName(currentPage_);
     title << QStringLiteral("QUILL10");
     setWindowTitle(title.join(QStringLiteral(" - ")));
     setWindowModified(modified_);
+    ShowCaseAccess();
 }
 
 // The ribbon's recent-file box names the case that is open, whatever the
@@ -850,6 +855,7 @@ void TfrmMain::StartUp(const QStringList& arguments, bool placeOnScreen) {
     RefreshRecentFiles();
     DisplayAPage(Str2Int(answers_->Text(1, 100)) * 100);
     UpdateMenuItems();
+    OfferRecoveryCopies(false);
 }
 
 void TfrmMain::PlaceOnScreen(const QRect& screen) {
@@ -879,6 +885,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 bool TfrmMain::CloseSequence() {
     if (!Commit()) return false;
     if (!AskToSaveChanges()) return false;
+    DropCaseLock();
     WriteSettingsAndCleanUp();
     return true;
 }

@@ -19,6 +19,7 @@
 #include "calc/Headlines.h"
 #include "calc/ScheduleImport.h"
 #include "platform/FileAccess.h"
+#include "files/CaseLock.h"
 #include "files/Settings.h"
 #include "print/PdfExport.h"
 #include "print/PrvwSend.h"
@@ -43,15 +44,16 @@ class QLineEdit;
 namespace quill10 {
 class CalcEnvironment;
 class TAnswer;
+struct RecoveryEntry;
 }  // namespace quill10
-
-class QUndoStack;
 
 namespace quill10::gui {
 
 class TfrmCompare;
+class CaseHistory;
 class CaseStep;
 struct WordSearchState;
+class RecoveryKeeper;
 class ProgramLauncher;
 class THelpWindow;
 
@@ -91,8 +93,10 @@ public:
     // undone or redone.  Returns what `change` returns.
     bool RecordStep(const std::function<QString()>& name, const std::function<bool()>& change,
                     const QString& field = {}, const std::function<void(bool undo)>& also = {});
-    void ReplayStep(const CaseStep& step, bool undo);
-    QUndoStack& UndoStack() { return *undoStack_; }
+    // Goes to the case as it stood after `index` steps of the history: Undo
+    // is one back, Redo one forward, a line of Undo History any number at once.
+    void MoveInHistory(int index);
+    CaseHistory& History() { return *history_; }
     QAction* UndoAction() const { return mnuUndo_; }
     QAction* RedoAction() const { return mnuRedo_; }
     void UndoHistoryClick();
@@ -124,7 +128,10 @@ public:
     // ---- File commands ----
     void NewClick();
     void OpenClick();
-    bool OpenFile(const QString& path);
+    // How a case is opened: for editing (its lock taken), read-only, or as a
+    // copy that is a new case of its own.
+    enum class OpenMode { kEditing, kReadOnly, kCopy };
+    bool OpenFile(const QString& path, OpenMode mode = OpenMode::kEditing);
     void ReopenClick(int index);
     bool SaveClick();
     bool SaveAsClick();
@@ -278,6 +285,25 @@ public:
     // another program has changed the open case's file, offers to reload it.
     void CheckCaseOnDisk();
 
+    // ---- Recovery copies and lock files ----
+    // The recovery copies of windows that have gone, each to be recovered,
+    // saved elsewhere, discarded or kept for later (at start-up, and File >
+    // Recover Unsaved Cases, which with `always` also says when there are none).
+    void OfferRecoveryCopies(bool always);
+    // Opens a copy as an unsaved change of its case; false when it cannot
+    // be read or the user cancels (the copy then stays).
+    bool RecoverCopy(const RecoveryEntry& copy);
+    // Saves a copy's case under a name the user chooses, then removes the copy.
+    bool SaveRecoveryCopyAs(const RecoveryEntry& copy);
+    // Removes a copy once the user has said Yes; the case's file stays.
+    bool DiscardRecoveryCopy(const RecoveryEntry& copy);
+    // Options > Recovery Copies: how often unsaved changes are copied.
+    void RecoveryIntervalClick();
+    RecoveryKeeper& Recovery() { return *recovery_; }
+    // The open case was opened read-only (another window holds it, or its
+    // folder takes no lock file): Save is off, Save As saves it elsewhere.
+    bool ReadOnly() const { return readOnly_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -334,7 +360,35 @@ private:
     void FallBackToInstalledLayouts();
     // Reads a client file into a fresh case; on failure the user is told why
     // (and that the case on screen stays, when there is one) and false returned.
-    bool LoadCaseFile(const QString& path, int createErrorCode, bool caseOnScreen = true);
+    bool LoadCaseFile(const QString& path, int createErrorCode, bool caseOnScreen = true,
+                      OpenMode mode = OpenMode::kEditing);
+    // Lock files: what opening a case is to be, its lock taken or the user
+    // asked; nothing when the user cancels.
+    struct Opening {
+        OpenMode mode = OpenMode::kEditing;
+        std::unique_ptr<CaseLock> lock;  // none: this window's lock stays (the same case), or no lock
+        bool keepLock = false;
+        QString note;  // said on the status bar while the case is open ("" for nothing)
+    };
+    std::optional<Opening> PrepareOpening(const QString& path, OpenMode wanted);
+    // The case read for `opening` is the open case now (named `path`).
+    void TakeOpening(Opening opening, const QString& path);
+    // The lock of a file a case is to be written to, taken once it is
+    // written (TakeOpening); nothing (the user told) when another window
+    // holds that case.
+    std::optional<Opening> LockForSaving(const QString& path);
+    // The case has no file (New, Close): no lock, nothing read-only.
+    void DropCaseLock();
+    // Save off and "(read-only)" in the title while the case is read-only;
+    // the status bar's word on the case's access.
+    void ShowCaseAccess();
+    // Recovery copies: one more change, the copy no longer needed, its bytes.
+    void StartRecoveryCopies();
+    void AddRecoveryCommands(QMenu* file, QMenu* options);
+    void KeepRecoveryCopy();
+    void ForgetRecoveryCopy();
+    std::string RecoveryCopyBytes();
+    void ShowUndoCommands();
     void RefreshRecentFiles();
     void AddToRecentFiles(const QString& path);
     void ShowStartScreen(bool show);
@@ -455,7 +509,12 @@ private:
     FileStamp caseStamp_;
     FileStamp reloadDeclined_;
     bool checkingDisk_ = false;
-    QUndoStack* undoStack_ = nullptr;
+    CaseHistory* history_ = nullptr;
+    std::unique_ptr<RecoveryKeeper> recovery_;
+    std::unique_ptr<CaseLock> lock_;  // the lock of the open case, when this window holds one
+    bool readOnly_ = false;
+    QString accessNote_;               // the status bar's word on the case's access
+    QLabel* lblCaseAccess_ = nullptr;
     QAction* mnuUndo_ = nullptr;
     QAction* mnuRedo_ = nullptr;
     // The case as the last step left it, what the next step is measured from.

@@ -12,10 +12,11 @@
 #include <QMenuBar>
 #include <QPropertyAnimation>
 #include <QStatusBar>
-#include <QUndoStack>
-#include <QUndoView>
+#include <QListView>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "app/CaseHistory.h"
 #include "app/TfrmMain.h"
 
 #include <utility>
@@ -35,29 +36,23 @@ constexpr int kStatusMilliseconds = 10000;
 
 }  // namespace
 
-CaseStep::CaseStep(TfrmMain& main, const QString& name, std::vector<SlotChange> changes, GridChange grid, int page,
-                   QString field, std::function<void(bool)> also)
-    : main_(main),
+CaseStep::CaseStep(const QString& name, SlotChanges changes, GridChange grid, int page, QString field,
+                   std::function<void(bool)> also)
+    : name_(name),
       changes_(std::move(changes)),
       grid_(std::move(grid)),
       page_(page),
       field_(std::move(field)),
-      also_(std::move(also)) {
-    setText(name);
-}
+      also_(std::move(also)) {}
 
-void CaseStep::undo() { main_.ReplayStep(*this, true); }
-
-void CaseStep::redo() {
-    if (done_) {  // the change itself has just been made
-        done_ = false;
-        return;
-    }
-    main_.ReplayStep(*this, false);
+void CaseStep::Apply(TAnswer& answers, SchedulerGrid& grid, bool undo) const {
+    changes_.Apply(answers, undo);
+    ApplyGridChange(grid, grid_, undo);
+    if (also_) also_(undo);
 }
 
 std::size_t CaseStep::Bytes() const {
-    std::size_t bytes = sizeof(*this) + BytesOf(changes_) + static_cast<std::size_t>(text().capacity()) * 2 +
+    std::size_t bytes = sizeof(*this) + changes_.HeapBytes() + static_cast<std::size_t>(name_.capacity()) * 2 +
                         static_cast<std::size_t>(field_.capacity()) * 2;
     for (const auto* rows : {&grid_.before, &grid_.after})
         for (const SchedulerRow& row : *rows)
@@ -69,32 +64,65 @@ std::size_t CaseStep::Bytes() const {
 
 void TfrmMain::BuildEditMenu() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuUndo_ = undoStack_->createUndoAction(this, QStringLiteral("&Undo"));
+    mnuUndo_ = new QAction(QStringLiteral("&Undo"), this);
     mnuUndo_->setObjectName(QStringLiteral("mnuUndo"));
     mnuUndo_->setShortcut(QKeySequence::Undo);
-    mnuRedo_ = undoStack_->createRedoAction(this, QStringLiteral("&Redo"));
+    mnuRedo_ = new QAction(QStringLiteral("&Redo"), this);
     mnuRedo_->setObjectName(QStringLiteral("mnuRedo"));
     mnuRedo_->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
     for (QAction* action : {mnuUndo_, mnuRedo_}) {
         action->setShortcutContext(Qt::ApplicationShortcut);  // the scheduler window's changes too
         edit->addAction(action);
     }
+    connect(mnuUndo_, &QAction::triggered, this, [this] { MoveInHistory(history_->Index() - 1); });
+    connect(mnuRedo_, &QAction::triggered, this, [this] { MoveInHistory(history_->Index() + 1); });
     edit->addSeparator();
     QAction* history = edit->addAction(QStringLiteral("Undo &History..."));
     history->setObjectName(QStringLiteral("mnuUndoHistory"));
     connect(history, &QAction::triggered, this, &TfrmMain::UndoHistoryClick);
-    connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
+    connect(history_, &CaseHistory::cleanChanged, this, [this](bool clean) { SetModified(!clean); });
+    connect(history_, &CaseHistory::changed, this, &TfrmMain::ShowUndoCommands);
+    ShowUndoCommands();
 }
 
+// The Undo and Redo items name the step they take back or make again.
+void TfrmMain::ShowUndoCommands() {
+    const struct {
+        QAction* action;
+        QString caption;
+        QString step;
+    } items[] = {{mnuUndo_, QStringLiteral("&Undo"), history_->UndoText()},
+                 {mnuRedo_, QStringLiteral("&Redo"), history_->RedoText()}};
+    for (const auto& item : items) {
+        item.action->setText(item.step.isEmpty() ? item.caption : item.caption + QLatin1Char(' ') + item.step);
+        item.action->setEnabled(!item.step.isEmpty());
+    }
+}
+
+// The history, the case as opened first; choosing a line goes back (or
+// forward) to the case as it stood after that step.
 void TfrmMain::UndoHistoryClick() {
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("frmUndoHistory"));
     dialog.setWindowTitle(QStringLiteral("Undo History"));
     auto* layout = new QVBoxLayout(&dialog);
-    auto* view = new QUndoView(undoStack_, &dialog);
+    auto* view = new QListView(&dialog);
     view->setObjectName(QStringLiteral("lstUndoHistory"));
     view->setAccessibleName(QStringLiteral("Steps since the case was opened"));
-    view->setEmptyLabel(QStringLiteral("<the case as opened>"));
+    view->setModel(history_);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setUniformItemSizes(true);  // a long history lists at once
+    const auto showMarker = [this, view] {
+        const QModelIndex at = history_->index(history_->Index(), 0);
+        if (view->currentIndex() != at) view->setCurrentIndex(at);
+        view->scrollTo(at);
+    };
+    showMarker();
+    connect(view->selectionModel(), &QItemSelectionModel::currentChanged, &dialog,
+            [this](const QModelIndex& chosen) {
+                if (chosen.isValid()) MoveInHistory(chosen.row());
+            });
+    connect(history_, &CaseHistory::changed, view, showMarker);
     layout->addWidget(view);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -104,14 +132,14 @@ void TfrmMain::UndoHistoryClick() {
 }
 
 void TfrmMain::StartNewHistory() {
-    undoStack_->clear();
-    undoStack_->setClean();
+    history_->Clear();
     baseline_.reset();  // taken once the case is shown and worked out
 }
 
 void TfrmMain::MarkSaved() {
-    undoStack_->setClean();
+    history_->SetClean();
     ResetBaseline();
+    ForgetRecoveryCopy();
 }
 
 void TfrmMain::ResetBaseline() {
@@ -135,9 +163,9 @@ bool TfrmMain::RecordStep(const std::function<QString()>& name, const std::funct
         baseline_.reset();
         return result;
     }
-    std::vector<SlotChange> changes = baseline_->ChangesTo(*answers_);
+    SlotChanges changes = baseline_->ChangesTo(*answers_);
     GridChange grid = ChangeBetween(gridBaseline_, grid_);
-    if (changes.empty() && grid.Empty() && !also) return result;
+    if (changes.Empty() && grid.Empty() && !also) return result;
     // A change that names no step (a field only passed through, a dialog
     // cancelled, the scheduler closed) changed only figures worked out again:
     // they go with the next step.
@@ -145,36 +173,50 @@ bool TfrmMain::RecordStep(const std::function<QString()>& name, const std::funct
     if (text.isEmpty()) return result;
     // A change that left an unchanged case unchanged (an entry the program
     // made) can be undone but asks for no save.
-    const bool stillClean = undoStack_->isClean() && !modified_;
-    undoStack_->push(new CaseStep(*this, text, std::move(changes), std::move(grid), page, field, also));
-    if (stillClean) undoStack_->setClean();
+    const bool stillClean = history_->IsClean() && !modified_;
+    history_->Push(std::make_unique<CaseStep>(text, std::move(changes), std::move(grid), page, field, also));
+    if (stillClean) history_->SetClean();
     ResetBaseline();
+    if (!stillClean) KeepRecoveryCopy();
     return result;
 }
 
-void TfrmMain::ReplayStep(const CaseStep& step, bool undo) {
+// Undo, Redo and a jump in the history alike: the steps in between are put
+// back (or made again) one after the other, then the page is shown once, on
+// the screen and at the field of the step the case now stands at.
+void TfrmMain::MoveInHistory(int target) {
+    target = std::clamp(target, 0, history_->Count());
+    const int from = history_->Index();
+    if (target == from || !answers_) return;
+    const bool undo = target < from;
+    const CaseStep& shown = history_->Step(undo ? target : target - 1);
     replaying_ = true;
-    if (IsScreenPage(step.Page()) && step.Page() != currentPage_) {
+    if (IsScreenPage(shown.Page()) && shown.Page() != currentPage_) {
         ShowStartScreen(false);
-        DisplayPage(step.Page() * 100);
+        DisplayPage(shown.Page() * 100);
     }
-    // The step keeps every slot the change and its recalculation wrote, so
-    // putting them back is the case exactly as it was, figures and all: it
-    // is shown, not worked out again (a recalculation would tidy what the
+    // The steps keep every slot the changes and their recalculations wrote,
+    // so putting them back is the case exactly as it was, figures and all:
+    // it is shown, not worked out again (a recalculation would tidy what the
     // case held when it was saved).
     RefillShowingChanges([&] {
-        ApplyChanges(*answers_, step.Changes(), undo);
-        ApplyGridChange(grid_, step.Grid(), undo);
-        step.Also(undo);
+        if (undo)
+            for (int k = from - 1; k >= target; --k) history_->Step(k).Apply(*answers_, grid_, true);
+        else
+            for (int k = from; k < target; ++k) history_->Step(k).Apply(*answers_, grid_, false);
+        history_->SetIndex(target);
     });
     if (onTableReplaced) onTableReplaced();
-    if (QWidget* field = step.Field().isEmpty() ? nullptr : FindField(step.Field())) {
+    if (QWidget* field = shown.Field().isEmpty() ? nullptr : FindField(shown.Field())) {
         field->setFocus(Qt::OtherFocusReason);
         if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
     }
     replaying_ = false;
     ResetBaseline();
     UpdateMenuItems();
+    // Back at the state saved, the case needs no recovery copy.
+    if (modified_) KeepRecoveryCopy();
+    else ForgetRecoveryCopy();
 }
 
 QString TfrmMain::StepName(QWidget* control, const QString& before, const QString& after) const {

@@ -74,6 +74,50 @@ bool DialogPrompts::AskOkCancel(const QString& text) {
 
 int UserPrompts::RunDialog(QDialog& dialog) { return dialog.exec(); }
 
+namespace {
+
+// The answers to a locked case, in the order of their buttons.
+QList<LockedCaseAnswer> LockedCaseAnswers(bool offerRemoval) {
+    QList<LockedCaseAnswer> answers{LockedCaseAnswer::ReadOnly, LockedCaseAnswer::Copy};
+    if (offerRemoval) answers.prepend(LockedCaseAnswer::RemoveLock);
+    return answers;
+}
+
+QString CaptionOf(LockedCaseAnswer answer) {
+    switch (answer) {
+        case LockedCaseAnswer::RemoveLock: return QStringLiteral("Remove the Lock and Open");
+        case LockedCaseAnswer::ReadOnly: return QStringLiteral("Open Read-Only");
+        case LockedCaseAnswer::Copy: return QStringLiteral("Open a Copy");
+        case LockedCaseAnswer::Cancel: break;
+    }
+    return QStringLiteral("Cancel");
+}
+
+}  // namespace
+
+LockedCaseAnswer UserPrompts::AskLockedCase(const QString& text, bool offerRemoval) {
+    const QList<LockedCaseAnswer> answers = LockedCaseAnswers(offerRemoval);
+    QStringList captions;
+    for (LockedCaseAnswer answer : answers) captions << CaptionOf(answer);
+    const int chosen = AskChoice(text, captions);
+    return chosen >= 0 && chosen < answers.size() ? answers[chosen] : LockedCaseAnswer::Cancel;
+}
+
+LockedCaseAnswer DialogPrompts::AskLockedCase(const QString& text, bool offerRemoval) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"), text, QMessageBox::NoButton, parent_);
+    QList<QPair<QPushButton*, LockedCaseAnswer>> buttons;
+    for (LockedCaseAnswer answer : LockedCaseAnswers(offerRemoval)) {
+        buttons.append({box.addButton(CaptionOf(answer), QMessageBox::AcceptRole), answer});
+        // Reading never harms the other window's work: it is the default.
+        if (answer == LockedCaseAnswer::ReadOnly) box.setDefaultButton(buttons.last().first);
+    }
+    box.setEscapeButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    for (const auto& [button, answer] : buttons)
+        if (box.clickedButton() == button) return answer;
+    return LockedCaseAnswer::Cancel;
+}
+
 EntryAnswer DialogPrompts::AskUnreadableEntry(const QString& text) {
     QApplication::beep();
     QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"), text, QMessageBox::NoButton, parent_);

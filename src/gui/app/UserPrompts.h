@@ -17,6 +17,8 @@ enum class ReplaceAnswer { Replace, OtherName, Cancel };
 enum class EntryAnswer { CorrectIt, EnterZero, PutBack };
 // What to do when the case to be saved was changed by another program.
 enum class ChangedCaseAnswer { Overwrite, SaveAs, Cancel };
+// What to do with a case another window holds open.
+enum class LockedCaseAnswer { ReadOnly, Copy, RemoveLock, Cancel };
 
 class UserPrompts {
 public:
@@ -57,6 +59,11 @@ public:
     virtual void PrintDocument(const QString& title, QTextDocument& document) = 0;
     // Shows a modal dialog (a line dialog) and returns its result.
     virtual int RunDialog(QDialog& dialog);
+    // "Case Smith.q10 is open by jdoe on OFFICE-PC3 since 9:14" with Open
+    // Read-Only, Open a Copy and Cancel; with `offerRemoval` (a lock that may
+    // have been left behind) Remove the Lock and Open first.  By default the
+    // buttons of AskChoice.
+    virtual LockedCaseAnswer AskLockedCase(const QString& text, bool offerRemoval);
 };
 
 // The question about an entry that cannot be read, naming the field
@@ -87,6 +94,7 @@ public:
     QString AskText(const QString& title, const QString& label) override;
     QStringList ChooseFilesToOpen(const QString& title, const QString& folder, const QString& filter) override;
     void PrintDocument(const QString& title, QTextDocument& document) override;
+    LockedCaseAnswer AskLockedCase(const QString& text, bool offerRemoval) override;
 
 private:
     QWidget* parent_;

@@ -6,11 +6,17 @@
 //
 // QUILL10_QUIT_WHEN_SHOWN set in the environment ends the program once its
 // first page is on screen (the start-up benchmark times that).
+//
+// For tests that run the program as a user would: QUILL10_TEST_ENTRIES=
+// "edt10=65000;edt11=30000" types each text into the field of that name on
+// the worksheet shown at start and leaves the field, as a user typing would,
+// once the window is up.  It only ever types into fields.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QTimer>
 #include <QIcon>
 #include <QImage>
-#include <QTimer>
 #include <cstdio>
 #include <cstring>
 
@@ -66,7 +72,8 @@ int Snapshot(const QStringList& args) {
     quill10::gui::TfrmMain::SetStartUpWordPlaces({});  // a snapshot prints nothing: no search for Writer
     quill10::gui::HeadlessPrompts prompts;
     quill10::gui::TfrmMain window(ProgramFolder(), &prompts);
-    if (!caseFile.isEmpty() && !window.OpenFile(caseFile)) return 1;
+    // Read only: the case is only looked at, whoever holds it open.
+    if (!caseFile.isEmpty() && !window.OpenFile(caseFile, quill10::gui::TfrmMain::OpenMode::kReadOnly)) return 1;
     window.DisplayAPage(page * 100);
     const QImage image = window.RenderPage();
     if (!image.save(output, "PNG")) {
@@ -74,6 +81,24 @@ int Snapshot(const QStringList& args) {
         return 1;
     }
     return 0;
+}
+
+// QUILL10_TEST_ENTRIES: "FIELD=TEXT;FIELD=TEXT", typed in that order.
+void TypeTestEntries(quill10::gui::TfrmMain& window) {
+    const QString entries = qEnvironmentVariable("QUILL10_TEST_ENTRIES");
+    for (const QString& entry : entries.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype equals = entry.indexOf(QLatin1Char('='));
+        auto* field = qobject_cast<QLineEdit*>(window.FindField(entry.left(equals)));
+        if (equals < 0 || !field || field->isReadOnly()) {
+            std::fprintf(stderr, "quill10: QUILL10_TEST_ENTRIES: no field to type into for \"%s\"\n", qPrintable(entry));
+            continue;
+        }
+        field->setFocus();
+        field->setText(entry.mid(equals + 1));
+        field->setModified(true);
+        window.SetModified(true);
+        window.CalcOnExit(field);
+    }
 }
 
 }  // namespace
@@ -104,6 +129,8 @@ int main(int argc, char** argv) {
     quill10::gui::TfrmMain window(ProgramFolder());
     window.show();
     window.StartUp(args);
+    if (qEnvironmentVariableIsSet("QUILL10_TEST_ENTRIES"))
+        QTimer::singleShot(0, &window, [&window] { TypeTestEntries(window); });
     // For the start-up benchmark (bench/startup.sh): end as soon as the
     // first page has been painted.
     if (qEnvironmentVariableIsSet("QUILL10_QUIT_WHEN_SHOWN"))
