@@ -54,7 +54,7 @@ bool TfrmMain::Commit() {
 
 bool TfrmMain::AskToSaveChanges() {
     if (!modified_) return true;
-    switch (prompts_->AskSaveChanges()) {
+    switch (prompts_->AskSaveChanges(CaseName())) {
         case SaveAnswer::Cancel: return false;
         case SaveAnswer::No: return true;
         case SaveAnswer::Yes:
@@ -105,6 +105,12 @@ void TfrmMain::StampCase() {
     stampedPath_ = environment_->currentFileName;
     caseStamp_ = stampedPath_.empty() || IsUntitledName(stampedPath_) ? FileStamp{} : StampOf(stampedPath_);
     reloadDeclined_ = {};
+    caseWrittenHere_ = false;
+}
+
+QString TfrmMain::CaseName() const {
+    const QString name = QFileInfo(CurrentFileName()).fileName();
+    return name.isEmpty() ? QString::fromLatin1(kUntitledName) : name;
 }
 
 bool TfrmMain::CaseChangedOnDisk() const {
@@ -126,18 +132,30 @@ void TfrmMain::changeEvent(QEvent* event) {
         });
 }
 
+// Asked once for each state of the file on disk.  With nothing unsaved on
+// screen, reloading loses nothing; with unsaved changes, Reload would lose
+// them, so Save As... (keeping both) is offered first.
 void TfrmMain::CheckCaseOnDisk() {
-    if (checkingDisk_ || modified_ || QApplication::activeModalWidget() || !CaseChangedOnDisk()) return;
+    if (checkingDisk_ || QApplication::activeModalWidget() || !CaseChangedOnDisk()) return;
     const FileStamp now = StampOf(environment_->currentFileName);
     if (reloadDeclined_.exists && !now.ContentDiffers(reloadDeclined_)) return;
     checkingDisk_ = true;
-    const QString name = QFileInfo(CurrentFileName()).fileName();
-    const bool reload = prompts_->AskYesNo(
-        QStringLiteral("The case \"%1\" was changed by another program since you opened it.\nDo you want to reload "
-                       "it? The case on screen has no unsaved changes.")
-            .arg(name));
-    if (reload) OpenFile(CurrentFileName());
-    else reloadDeclined_ = now;
+    reloadDeclined_ = now;
+    const QString changed = ChangedElsewhereText(CaseName(), caseWrittenHere_);
+    if (!modified_) {
+        if (prompts_->AskYesNo(changed + QStringLiteral("\nDo you want to reload it? The case on screen has no unsaved "
+                                                         "changes.")))
+            OpenFile(CurrentFileName());
+    } else {
+        enum { kSaveAs, kReload };
+        const int choice = prompts_->AskChoice(
+            changed + QStringLiteral("\nThe case on screen has changes that are not saved. Save As... keeps them in a "
+                                     "file of their own; Reload replaces them with the case as it is on disk, and they "
+                                     "are lost; Close keeps them on screen."),
+            {QStringLiteral("Save As..."), QStringLiteral("Reload")});
+        if (choice == kSaveAs) SaveAsClick();
+        if (choice == kReload) OpenFile(CurrentFileName());
+    }
     checkingDisk_ = false;
 }
 
@@ -190,7 +208,7 @@ void TfrmMain::ReopenClick(int index) {
 
 bool TfrmMain::WriteCurrentFile() {
     if (CaseChangedOnDisk()) {
-        switch (prompts_->AskOverwriteChangedCase(QFileInfo(CurrentFileName()).fileName())) {
+        switch (prompts_->AskOverwriteChangedCase(CaseName(), caseWrittenHere_)) {
             case ChangedCaseAnswer::Overwrite: break;
             case ChangedCaseAnswer::SaveAs: return SaveAsClick();
             case ChangedCaseAnswer::Cancel: return false;
@@ -207,6 +225,7 @@ bool TfrmMain::WriteCurrentFile() {
         return false;
     }
     StampCase();
+    caseWrittenHere_ = true;
     SetModified(false);
     MarkSaved();
     return true;
@@ -237,7 +256,7 @@ bool TfrmMain::SaveAsClick() {
     bool saved = false;
     for (;;) {
         // The case being saved is replaced without the question.
-        const QString name = ChooseFileToWrite(*prompts_, {QStringLiteral("File|Save As Dialog"), SaveAsProposal(),
+        const QString name = ChooseFileToWrite(*prompts_, {QStringLiteral("Save As"), SaveAsProposal(),
                                                            kClientFilter, kClientExtension, {}, CurrentFileName()});
         if (name.isEmpty()) break;
         environment_->currentFileName = name.toStdString();
@@ -279,7 +298,7 @@ QString TfrmMain::ImportTarget(const QString& oldPath, bool& replace) {
         case ReplaceAnswer::OtherName: {
             // The old file itself is never the target.
             const QString chosen = ChooseFileToWrite(
-                *prompts_, {QStringLiteral("File|Save As Dialog"), target, kClientFilter, kClientExtension, {oldPath}, {}});
+                *prompts_, {QStringLiteral("Save As"), target, kClientFilter, kClientExtension, {oldPath}, {}});
             replace = !chosen.isEmpty() && PathIsTaken(chosen.toStdString());  // the user said Yes to replacing it
             return chosen;
         }

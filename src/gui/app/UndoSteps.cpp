@@ -12,11 +12,13 @@
 #include <QMenuBar>
 #include <QPropertyAnimation>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUndoStack>
 #include <QUndoView>
 #include <QVBoxLayout>
 
 #include "app/TfrmMain.h"
+#include "scheduler/TfrmScheduler.h"
 
 #include <utility>
 #include "calc/Conversions.h"
@@ -99,8 +101,44 @@ void TfrmMain::UndoHistoryClick() {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
+    view->setItemDelegate(new HistoryDelegate(*undoStack_, view));
     dialog.resize(480, 360);
     prompts_->RunDialog(dialog);
+    OpenScheduleAtPendingRow();
+}
+
+void TfrmMain::ShowScheduleRow(std::size_t row) {
+    if (onTableReplaced) return onTableReplaced(row);
+    const bool queued = pendingScheduleRow_.has_value();
+    pendingScheduleRow_ = row;
+    if (!queued) QTimer::singleShot(0, this, [this] { OpenScheduleAtPendingRow(); });
+}
+
+void TfrmMain::OpenScheduleAtPendingRow() {
+    if (!pendingScheduleRow_ || QApplication::activeModalWidget()) return;
+    const std::size_t row = *std::exchange(pendingScheduleRow_, std::nullopt);
+    TfrmScheduler scheduler(*this);
+    scheduler.SelectRow(std::min(row, grid_.rows.size() - 1));
+    scheduler.exec();
+    SelectTreeItemOfPage(currentPage_);
+}
+
+HistoryDelegate::HistoryDelegate(const QUndoStack& stack, QObject* parent) : QStyledItemDelegate(parent), stack_(stack) {}
+
+QStyleOptionViewItem HistoryDelegate::OptionFor(const QModelIndex& index) const {
+    QStyleOptionViewItem option;
+    initStyleOption(&option, index);
+    return option;
+}
+
+// Row 0 is the case as opened and row r the state after step r: the rows
+// past the stack's index are steps undone.
+void HistoryDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (index.row() <= stack_.index()) return;
+    option->font.setItalic(true);
+    option->palette.setColor(QPalette::Text, option->palette.color(QPalette::Disabled, QPalette::Text));
+    option->text = QStringLiteral("Undone: ") + option->text;
 }
 
 void TfrmMain::StartNewHistory() {
@@ -154,7 +192,10 @@ bool TfrmMain::RecordStep(const std::function<QString()>& name, const std::funct
 
 void TfrmMain::ReplayStep(const CaseStep& step, bool undo) {
     replaying_ = true;
-    if (IsScreenPage(step.Page()) && step.Page() != currentPage_) {
+    // A change of the scheduler's table alone is shown in the scheduler, not
+    // on the worksheet it was made from.
+    const bool tableOnly = step.Changes().empty() && !step.Grid().Empty();
+    if (!tableOnly && IsScreenPage(step.Page()) && step.Page() != currentPage_) {
         ShowStartScreen(false);
         DisplayPage(step.Page() * 100);
     }
@@ -167,7 +208,7 @@ void TfrmMain::ReplayStep(const CaseStep& step, bool undo) {
         ApplyGridChange(grid_, step.Grid(), undo);
         step.Also(undo);
     });
-    if (onTableReplaced) onTableReplaced();
+    if (!step.Grid().Empty()) ShowScheduleRow(step.Grid().first);
     if (QWidget* field = step.Field().isEmpty() ? nullptr : FindField(step.Field())) {
         field->setFocus(Qt::OtherFocusReason);
         if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();

@@ -5,12 +5,15 @@
 // the slots with their text and override flag before and after, and the run
 // of scheduler rows that differs, never a copy of the case.
 #include <QString>
+#include <QStyledItemDelegate>
 #include <QUndoCommand>
 #include <functional>
 #include <vector>
 
 #include "scheduler/GridChanges.h"
 #include "store/AnswerChanges.h"
+
+class QUndoStack;
 
 namespace quill10::gui {
 
@@ -43,6 +46,22 @@ private:
     QString field_;   // the object name of the field that changed ("" for none)
     std::function<void(bool)> also_;
     bool done_ = true;  // pushed after the change was made
+};
+
+// The Undo History's look of a step: a step undone (by Undo, or by going
+// back in the history) is shown in grey italics after "Undone: ", so it reads
+// apart from the steps done; choosing it makes it again.
+class HistoryDelegate : public QStyledItemDelegate {
+public:
+    HistoryDelegate(const QUndoStack& stack, QObject* parent);
+    // How the row of `index` is drawn.
+    QStyleOptionViewItem OptionFor(const QModelIndex& index) const;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+
+private:
+    const QUndoStack& stack_;
 };
 
 }  // namespace quill10::gui
