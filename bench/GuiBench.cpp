@@ -24,7 +24,7 @@ using namespace quill10::gui;
 
 class SilentPrompts : public UserPrompts {
 public:
-    SaveAnswer AskSaveChanges() override { return SaveAnswer::No; }
+    SaveAnswer AskSaveChanges(const QString&) override { return SaveAnswer::No; }
     QString ChooseFileToOpen(const QString&, const QString&, const QString&) override { return {}; }
     QString ChooseFileToSave(const QString&, const QString&, const QString&, const QString&) override { return {}; }
     QString ChooseFolder(const QString&, const QString&) override { return {}; }
@@ -35,7 +35,7 @@ public:
     EntryAnswer AskUnreadableEntry(const QString&) override { return EntryAnswer::PutBack; }
     int AskChoice(const QString&, const QStringList&) override { return -1; }
     ReplaceAnswer AskReplaceCase(const QString&) override { return ReplaceAnswer::Cancel; }
-    ChangedCaseAnswer AskOverwriteChangedCase(const QString&) override { return ChangedCaseAnswer::Cancel; }
+    ChangedCaseAnswer AskOverwriteChangedCase(const QString&, bool) override { return ChangedCaseAnswer::Cancel; }
     QString AskText(const QString&, const QString&) override { return {}; }
     QStringList ChooseFilesToOpen(const QString&, const QString&, const QString&) override { return {}; }
     void PrintDocument(const QString&, QTextDocument&) override {}

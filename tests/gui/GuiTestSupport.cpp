@@ -20,8 +20,9 @@ T Take(std::deque<T>& queue, T otherwise) {
 }
 }  // namespace
 
-SaveAnswer ScriptedPrompts::AskSaveChanges() {
+SaveAnswer ScriptedPrompts::AskSaveChanges(const QString& caseName) {
     ++saveQuestions;
+    casesToSave << caseName;
     return Take(saveAnswers, SaveAnswer::Cancel);
 }
 
@@ -92,8 +93,9 @@ ReplaceAnswer ScriptedPrompts::AskReplaceCase(const QString& path) {
     return Take(replaceAnswers, ReplaceAnswer::Cancel);
 }
 
-ChangedCaseAnswer ScriptedPrompts::AskOverwriteChangedCase(const QString& name) {
+ChangedCaseAnswer ScriptedPrompts::AskOverwriteChangedCase(const QString& name, bool savedHere) {
     changedCasesAskedAbout << name;
+    changedCaseQuestions << ChangedElsewhereText(name, savedHere);
     return Take(changedCaseAnswers, ChangedCaseAnswer::Cancel);
 }
 

@@ -32,7 +32,8 @@ public:
     QStringList questionsAsked;  // titles of the file and folder dialogs shown
     QStringList proposals;       // what each save dialog proposed, and the folder each multiple choice opened in
 
-    SaveAnswer AskSaveChanges() override;
+    QStringList casesToSave;  // the case each save question named
+    SaveAnswer AskSaveChanges(const QString& caseName) override;
     QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
     QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter,
                              const QString& extension) override;
@@ -68,10 +69,12 @@ public:
     QStringList casesAskedAbout;
     ReplaceAnswer AskReplaceCase(const QString& path) override;
     // The question about a case another program changed: answered from
-    // `changedCaseAnswers` (Cancel when empty); the names asked about are kept.
+    // `changedCaseAnswers` (Cancel when empty); the names asked about are
+    // kept, and the question as the box says it.
     std::deque<ChangedCaseAnswer> changedCaseAnswers;
     QStringList changedCasesAskedAbout;
-    ChangedCaseAnswer AskOverwriteChangedCase(const QString& name) override;
+    QStringList changedCaseQuestions;
+    ChangedCaseAnswer AskOverwriteChangedCase(const QString& name, bool savedHere) override;
     int saveQuestions = 0;
     // Modal dialogs: each is shown and handed to the next driver, which
     // works it as the user does and closes it; with no driver left it is

@@ -259,6 +259,8 @@ private slots:
 
         QVERIFY(!window->SaveClick());
         QCOMPARE(prompts->changedCasesAskedAbout, QStringList{QStringLiteral("shared.q10")});
+        QCOMPARE(prompts->changedCaseQuestions.last(),
+                 QStringLiteral("The case \"shared.q10\" was changed by another program since you opened it."));
         QCOMPARE(SavedSlot(path, 0, 10), QStringLiteral("70,000.00"));
         QVERIFY(window->Modified());
 
@@ -278,12 +280,17 @@ private slots:
         TypeInto(10, QStringLiteral("67000"));
         prompts->changedCaseAnswers = {ChangedCaseAnswer::Overwrite};
         QVERIFY(window->SaveClick());
+        // This window saved it since it was opened: the question says so.
+        QCOMPARE(prompts->changedCaseQuestions.last(),
+                 QStringLiteral("The case \"mine.q10\" was changed by another program since you last saved it."));
         QCOMPARE(SavedSlot(home->Path() + "/mine.q10", 0, 10), QStringLiteral("67,000.00"));
         QVERIFY(!window->Modified());
     }
 
-    // Coming back to the window: a case changed elsewhere while nothing is
-    // unsaved here is offered for reloading, once per change.
+    // Coming back to the window: a case changed elsewhere is said at once,
+    // once per change.  With nothing unsaved here it is offered for
+    // reloading; with unsaved changes Save As... comes first, since Reload
+    // would lose them.
     void aCaseChangedElsewhereIsOfferedForReloading() {
         const QString path = WriteSample("shared.q10", "sole-father-pays.q10");
         QVERIFY(window->OpenFile(path));
@@ -312,11 +319,43 @@ private slots:
         QCOMPARE(prompts->questions.size(), 2);
         QCOMPARE(Edit(10)->text(), QStringLiteral("70,000.00"));
 
-        // Unsaved changes here: no offer (the save will ask instead).
+        // Unsaved changes here: Close keeps them on screen and asks no more
+        // about this change; Save As... keeps both cases.
         ChangeElsewhere(path, "72,000.00");
         TypeInto(11, QStringLiteral("30000"));
+        prompts->choices = {-1};
         comeBack();
-        QCOMPARE(prompts->questions.size(), 2);
+        comeBack();
+        QCOMPARE(prompts->questions.size(), 3);
+        QVERIFY2(prompts->questions.last().startsWith(
+                     QStringLiteral("The case \"shared.q10\" was changed by another program since you opened it.\n"
+                                    "The case on screen has changes that are not saved.")),
+                 qPrintable(prompts->questions.last()));
+        QVERIFY(window->Modified());
+        ChangeElsewhere(path, "73,000.00");
+        prompts->choices = {0};
+        prompts->filesToSave = {home->Path() + "/mine.q10"};
+        comeBack();
+        QCOMPARE(prompts->questions.size(), 4);
+        QVERIFY(!window->Modified());
+        QCOMPARE(window->CurrentFileName(), home->Path() + "/mine.q10");
+        QCOMPARE(SavedSlot(home->Path() + "/mine.q10", 0, 11), QStringLiteral("30,000.00"));
+        QCOMPARE(SavedSlot(path, 0, 10), QStringLiteral("73,000.00"));
+
+        // Saved here since: the question says so, and Reload takes the file.
+        const QString mine = home->Path() + "/mine.q10";
+        TypeInto(11, QStringLiteral("31000"));
+        QVERIFY(window->SaveClick());
+        TypeInto(11, QStringLiteral("32000"));
+        ChangeElsewhere(mine, "74,000.00");
+        prompts->choices = {1};
+        comeBack();
+        QVERIFY2(prompts->questions.last().startsWith(QStringLiteral(
+                     "The case \"mine.q10\" was changed by another program since you last saved it.")),
+                 qPrintable(prompts->questions.last()));
+        QCOMPARE(Edit(10)->text(), QStringLiteral("74,000.00"));
+        QCOMPARE(Edit(11)->text(), QStringLiteral("31,000.00"));
+        QVERIFY(!window->Modified());
     }
 
     // Options > Support Schedule...: Cancel in the install dialog changes
@@ -405,7 +444,7 @@ private slots:
         QCOMPARE(prompts->questions.size(), 1);
         QVERIFY2(prompts->questions.first().contains(QStringLiteral("Smith.q10\" already exists")),
                  qPrintable(prompts->questions.first()));
-        QCOMPARE(prompts->questionsAsked.count(QStringLiteral("File|Save As Dialog")), 3);
+        QCOMPARE(prompts->questionsAsked.count(QStringLiteral("Save As")), 3);
         QFile file(smith);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), original);
@@ -441,7 +480,7 @@ private slots:
         QCOMPARE(edit->selectedText(), QStringLiteral("123"));
         QVERIFY(prompts->questionsAsked.isEmpty());
         QTest::keyClick(edit, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(prompts->questionsAsked, QStringList{QStringLiteral("File|Save As Dialog")});
+        QCOMPARE(prompts->questionsAsked, QStringList{QStringLiteral("Save As")});
         QTest::keyClick(Edit(11), Qt::Key_S, Qt::ControlModifier);  // an untitled case goes to Save As
         QCOMPARE(prompts->questionsAsked.size(), 2);
         QTest::keyClick(Edit(11), Qt::Key_O, Qt::ControlModifier);
@@ -517,7 +556,7 @@ private slots:
         const QString path = home->Path() + "/smith.Q10";
         prompts->filesToSave.push_back(path);
         QVERIFY(window->SaveClick());
-        QCOMPARE(prompts->questionsAsked, QStringList{QStringLiteral("File|Save As Dialog")});
+        QCOMPARE(prompts->questionsAsked, QStringList{QStringLiteral("Save As")});
         QCOMPARE(window->CurrentFileName(), home->Path() + "/smith.q10");
         QVERIFY(QFile::exists(home->Path() + "/smith.q10"));
         QVERIFY(!window->Modified());

@@ -439,7 +439,7 @@ private slots:
         const QByteArray original = ReadFile(home->Path() + "/case.q10");
         prompts->filesToSave = {};  // Save asks for a name, and Cancel saves nothing
         QVERIFY(!window->SaveClick());
-        QVERIFY(prompts->questionsAsked.contains(QStringLiteral("File|Save As Dialog")));
+        QVERIFY(prompts->questionsAsked.contains(QStringLiteral("Save As")));
         QCOMPARE(ReadFile(home->Path() + "/case.q10"), original);
 
         // A PDF without a case is refused, and the case on screen stays.

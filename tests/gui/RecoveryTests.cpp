@@ -244,7 +244,7 @@ private slots:
         QCOMPARE(started->CurrentFileName(), QStringLiteral("Untitled.q10"));
         answers.filesToSave = {home->Path() + "/Named.q10"};
         QVERIFY(started->SaveClick());
-        QCOMPARE(answers.questionsAsked.last(), QStringLiteral("File|Save As Dialog"));
+        QCOMPARE(answers.questionsAsked.last(), QStringLiteral("Save As"));
         started->Recovery().Wait();
         QVERIFY(CopiesIn(RecoveryFolderOf(*started)).isEmpty());
     }

@@ -25,6 +25,7 @@
 #include "files/ClientFile.h"
 #include "scheduler/TfrmArrearsFiller.h"
 #include "scheduler/TfrmScheduler.h"
+#include "app/UndoSteps.h"
 #include "store/Answers.h"
 
 using namespace quill10;
@@ -115,6 +116,11 @@ private:
             if (!text.isEmpty()) TypeOver(Find<QLineEdit>(*scheduler, QString::fromLatin1(name)), text);
     }
 
+    static bool ShowsWorksheet(const QTreeWidget& tree, int tag) {
+        const QList<QTreeWidgetItem*> selected = tree.selectedItems();
+        return selected.size() == 1 && selected.first()->data(0, Qt::UserRole) == QVariant(tag);
+    }
+
     // The window is active again once a dialog has closed.
     void ReturnToWindow() {
         window->activateWindow();
@@ -128,6 +134,7 @@ private:
 
     // ---- The changes a user makes, each one step ----
     void TickFatherResidential() { Tick(QStringLiteral("cbx6")); }
+    void TickLowIncomeLimitsFather() { Tick(QStringLiteral("cbx233")); }
     void TypeIncome() { TypeInto(*window, 10, QStringLiteral("65000")); }
     void OverrideLine20b() {
         QLineEdit* edit = Find<QLineEdit>(*window, QStringLiteral("edt73"));
@@ -208,7 +215,11 @@ private slots:
                                            << "Undo Child care expenses for line 19, mother" << "btnChildCareMother";
         QTest::newRow("processing charge dialog")
             << "AcceptProcessingCharge" << false << "Undo Processing charge for line 29" << "btnProcessingCharge";
-        QTest::newRow("scheduler row") << "PaySchedulerRow" << true << "Undo Scheduler Row 1/1/2019" << "";
+        // A new case has the box ticked: the change unticks it.
+        QTest::newRow("child care box") << "TickLowIncomeLimitsFather" << false
+                                        << "Undo Untick The low/low-mid income limits do not apply, father" << "cbx233";
+        QTest::newRow("scheduler row") << "PaySchedulerRow" << true
+                                       << "Undo Scheduler row 1/1/2019: Support Paid $0.00 \u2192 $400.00" << "";
         QTest::newRow("clear") << "ClearScheduler" << true << "Undo Clear Scheduler Table" << "";
         QTest::newRow("payment series") << "PaymentSeries" << true << "Undo Series of Payments" << "";
         QTest::newRow("CSV import") << "ImportCsv" << true << "Undo Import Payment History" << "";
@@ -227,6 +238,7 @@ private slots:
         const std::map<QString, std::function<void()>> changes = {
             {"TypeIncome", [this] { TypeIncome(); }},
             {"TickFatherResidential", [this] { TickFatherResidential(); }},
+            {"TickLowIncomeLimitsFather", [this] { TickLowIncomeLimitsFather(); }},
             {"OverrideLine20b", [this] { OverrideLine20b(); }},
             {"AcceptChildCare", [this] { AcceptChildCare(); }},
             {"AcceptProcessingCharge", [this] { AcceptProcessingCharge(); }},
@@ -324,6 +336,73 @@ private slots:
         });
         window->UndoHistoryClick();
         QCOMPARE(CaseText(), opened);
+    }
+
+    // Each entry of a new scheduler row is a step of its own, named by what
+    // it changed; undoing one with the scheduler closed shows the scheduler
+    // with that row selected, and the worksheet and the tree stay as they were.
+    void undoingASchedulerEditShowsItsRow() {
+        SavedCase();
+        auto* tree = Find<QTreeWidget>(*window, QStringLiteral("TreeView1"));
+        QTreeWidgetItem* schedulerItem = tree->findItems(QStringLiteral("Support Scheduler"), Qt::MatchExactly).value(0);
+        QVERIFY(schedulerItem);
+        WhenOpened<TfrmScheduler>([this](TfrmScheduler& opened) {
+            Click(opened, QStringLiteral("btnAdd"));
+            TypeOver(Find<QLineEdit>(opened, QStringLiteral("edtDate")), QStringLiteral("1/1/2024"));
+            TypeOver(Find<QLineEdit>(opened, QStringLiteral("edtDescription")), QStringLiteral("Order"));
+            TypeOver(Find<QLineEdit>(opened, QStringLiteral("edtAmountDue")), QStringLiteral("500"));
+            Click(opened, QStringLiteral("btnClose"));
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QTRY_VERIFY(tree->hasFocus());
+        tree->setCurrentItem(schedulerItem);
+        QTest::keyClick(tree, Qt::Key_Return);
+        QVERIFY(ShowsWorksheet(*tree, 0));  // the tree names the worksheet on display again
+        QStringList history;
+        for (int k = 0; k < window->History().Count(); ++k) history << window->History().Step(k).text();
+        QCOMPARE(history.mid(history.size() - 3),
+                 (QStringList{QStringLiteral("Scheduler row 1/1/2024: Date (empty) \u2192 1/1/2024"),
+                              QStringLiteral("Scheduler row 1/1/2024: Description (empty) \u2192 Order"),
+                              QStringLiteral("Scheduler row 1/1/2024: Support Due $0.00 \u2192 $500.00")}));
+
+        ReturnToWindow();
+        QLineEdit* income = FieldOf(*window, 11);
+        income->setFocus();
+        QTRY_VERIFY(income->hasFocus());
+        QString shownRow;
+        QString shownDue;
+        WhenOpened<TfrmScheduler>([&](TfrmScheduler& opened) {
+            shownRow = QString::fromStdString(opened.Table().rows[opened.SelectedRow()][0]);
+            shownDue = Find<QLineEdit>(opened, QStringLiteral("edtAmountDue"))->text();
+            Click(opened, QStringLiteral("btnClose"));
+        });
+        Undo();
+        QTRY_COMPARE(shownRow, QStringLiteral("1/1/2024"));
+        QCOMPARE(shownDue, QStringLiteral("$0.00"));
+        QCOMPARE(window->CurrentPage(), 0);
+        ReturnToWindow();
+        QCOMPARE(FocusName(), QStringLiteral("edt11"));
+        QVERIFY(ShowsWorksheet(*tree, 0));
+    }
+
+    // In the Undo History the steps undone read apart from the steps done.
+    void theHistoryMarksTheStepsUndone() {
+        TypeInto(*window, 10, QStringLiteral("40000"));
+        TypeInto(*window, 11, QStringLiteral("30000"));
+        Undo();
+        prompts->dialogDrivers.push_back([](QDialog& dialog) {
+            auto* view = Find<QListView>(dialog, QStringLiteral("lstUndoHistory"));
+            const QModelIndex done = view->model()->index(1, 0);
+            const QModelIndex undone = view->model()->index(2, 0);
+            QCOMPARE(done.data().toString(), QStringLiteral("Line 1a, Column I: 0.00 \u2192 40,000.00"));
+            QVERIFY(!done.data(Qt::FontRole).value<QFont>().italic());
+            QCOMPARE(undone.data().toString(), QStringLiteral("Undone: Line 1a, Column II: 0.00 \u2192 30,000.00"));
+            QVERIFY(undone.data(Qt::FontRole).value<QFont>().italic());
+            QVERIFY(undone.data(Qt::ForegroundRole).isValid());
+            QVERIFY(!done.data(Qt::ForegroundRole).isValid());
+        });
+        window->UndoHistoryClick();
+        QVERIFY(prompts->dialogDrivers.empty());
     }
 
     // Showing another worksheet is no step: after six switches, by the tree

@@ -268,9 +268,14 @@ class Page:
             self.speak(self.widgets[-1], spoken)
         return w
 
-    def box(self, b, x, y, w=None, spoken=None):
+    def box(self, b, x, y, w=None, spoken=None, subject=""):
+        """A box of a parent's block (`subject` "Father") is named in the
+        program's messages and its Undo History by its text and the parent:
+        "The low/low-mid income limits do not apply, father"."""
         w = w or max(24, int(len(b.text) / CHARS_PER_PIXEL) + 28)
         props = {"Tag": b.slot}
+        if subject and b.text:
+            props["Place"] = "%s, %s" % (b.text.rstrip(" :*"), subject[0].lower() + subject[1:])
         if b.computed:
             props["Computed"] = True
         if b.excludes is not None:
@@ -425,7 +430,7 @@ class Page:
                 # Messages name an entry as a screen reader does.
                 x += self.field(control, x, y, place=spoken, spoken=spoken) + 14
             elif isinstance(control, Box):
-                x += self.box(control, x, y, spoken=spoken) + 10
+                x += self.box(control, x, y, spoken=spoken, subject=row_subject) + 10
             elif isinstance(control, Combo):
                 x += self.combo(control, x, y, spoken=spoken) + 14
             elif isinstance(control, Button):
@@ -438,7 +443,8 @@ class Page:
         self.rows_follow()
         x = TEXT_X + indent
         for b in items:
-            x += self.box(b, x, self.y, spoken=self.spoken(self.subject, b.spoken or b.text.rstrip(":"))) + 16
+            x += self.box(b, x, self.y, spoken=self.spoken(self.subject, b.spoken or b.text.rstrip(":")),
+                          subject=self.subject) + 16
         self.y += ROW_H
 
     def memo_row(self, caption, m):
@@ -462,7 +468,8 @@ class Page:
         if number:
             self.label(number, NUMBER_X, y + 3, NUMBER_W, 20, props={"LineNumber": True}, wrap=False)
         if isinstance(caption, Box):
-            self.box(caption, TEXT_X + indent, y, text_w, spoken=self.spoken(self.subject, caption.spoken or caption.text))
+            self.box(caption, TEXT_X + indent, y, text_w, spoken=self.spoken(self.subject, caption.spoken or caption.text),
+                     subject=self.subject)
         elif caption:
             self.label(caption, TEXT_X + indent, y + 3, text_w, h - 6, align="top")
         x = TEXT_X + indent + text_w + 4

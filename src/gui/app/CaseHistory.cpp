@@ -1,6 +1,9 @@
 #include "app/CaseHistory.h"
 
+#include <QFont>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QPalette>
 #include <algorithm>
 
 namespace quill10::gui {
@@ -52,7 +55,11 @@ void CaseHistory::Clear() {
 
 void CaseHistory::SetIndex(int index) {
     const bool wasClean = IsClean();
+    const int was = index_;
     index_ = std::clamp(index, 0, Count());
+    // The rows between the old and the new marker change from done to undone
+    // (or back) and are drawn again.
+    if (index_ != was) emit dataChanged(this->index(std::min(was, index_) + 1), this->index(std::max(was, index_)));
     Announce(wasClean);
 }
 
@@ -79,9 +86,20 @@ QString CaseHistory::RedoText() const { return index_ < Count() ? Step(index_).t
 
 int CaseHistory::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : Count() + 1; }
 
+// Row 0 is the case as opened and row r the case after step r: the rows past
+// the marker are steps undone (by Undo, or by going back in the history), shown
+// in grey italics after "Undone: " so they read apart from the steps done.
 QVariant CaseHistory::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole || index.row() > Count()) return {};
-    if (index.row() > 0) return Step(index.row() - 1).text();
+    if (!index.isValid() || index.row() > Count()) return {};
+    const bool undone = index.row() > index_;
+    if (role == Qt::FontRole && undone) {
+        QFont font;
+        font.setItalic(true);
+        return font;
+    }
+    if (role == Qt::ForegroundRole && undone) return QGuiApplication::palette().brush(QPalette::Disabled, QPalette::Text);
+    if (role != Qt::DisplayRole) return {};
+    if (index.row() > 0) return (undone ? QStringLiteral("Undone: ") : QString()) + Step(index.row() - 1).text();
     if (dropped_ == 0) return QStringLiteral("<the case as opened>");
     return QStringLiteral("<%1 older steps dropped to keep the history within %2>")
         .arg(QLocale().toString(dropped_),

@@ -64,7 +64,7 @@ bool TfrmMain::AskToSaveChanges() {
         ForgetRecoveryCopy();
         return true;
     }
-    switch (prompts_->AskSaveChanges()) {
+    switch (prompts_->AskSaveChanges(CaseName())) {
         case SaveAnswer::Cancel: return false;
         case SaveAnswer::No:
             ForgetRecoveryCopy();
@@ -135,6 +135,12 @@ void TfrmMain::StampCase() {
     caseStamp_ = stampedPath_.empty() || IsUntitledName(stampedPath_) || !casePdf_.isEmpty() ? FileStamp{}
                                                                                             : StampOf(stampedPath_);
     reloadDeclined_ = {};
+    caseWrittenHere_ = false;
+}
+
+QString TfrmMain::CaseName() const {
+    const QString name = QFileInfo(CurrentFileName()).fileName();
+    return name.isEmpty() ? QString::fromLatin1(kUntitledName) : name;
 }
 
 bool TfrmMain::CaseChangedOnDisk() const {
@@ -156,18 +162,30 @@ void TfrmMain::changeEvent(QEvent* event) {
         });
 }
 
+// Asked once for each state of the file on disk.  With nothing unsaved on
+// screen, reloading loses nothing; with unsaved changes, Reload would lose
+// them, so Save As... (keeping both) is offered first.
 void TfrmMain::CheckCaseOnDisk() {
-    if (checkingDisk_ || modified_ || QApplication::activeModalWidget() || !CaseChangedOnDisk()) return;
+    if (checkingDisk_ || QApplication::activeModalWidget() || !CaseChangedOnDisk()) return;
     const FileStamp now = StampOf(environment_->currentFileName);
     if (reloadDeclined_.exists && !now.ContentDiffers(reloadDeclined_)) return;
     checkingDisk_ = true;
-    const QString name = QFileInfo(CurrentFileName()).fileName();
-    const bool reload = prompts_->AskYesNo(
-        QStringLiteral("The case \"%1\" was changed by another program since you opened it.\nDo you want to reload "
-                       "it? The case on screen has no unsaved changes.")
-            .arg(name));
-    if (reload) OpenFile(CurrentFileName(), readOnly_ ? OpenMode::kReadOnly : OpenMode::kEditing);
-    else reloadDeclined_ = now;
+    reloadDeclined_ = now;
+    const QString changed = ChangedElsewhereText(CaseName(), caseWrittenHere_);
+    if (!modified_) {
+        if (prompts_->AskYesNo(changed + QStringLiteral("\nDo you want to reload it? The case on screen has no unsaved "
+                                                         "changes.")))
+            OpenFile(CurrentFileName(), readOnly_ ? OpenMode::kReadOnly : OpenMode::kEditing);
+    } else {
+        enum { kSaveAs, kReload };
+        const int choice = prompts_->AskChoice(
+            changed + QStringLiteral("\nThe case on screen has changes that are not saved. Save As... keeps them in a "
+                                     "file of their own; Reload replaces them with the case as it is on disk, and they "
+                                     "are lost; Close keeps them on screen."),
+            {QStringLiteral("Save As..."), QStringLiteral("Reload")});
+        if (choice == kSaveAs) SaveAsClick();
+        if (choice == kReload) OpenFile(CurrentFileName(), readOnly_ ? OpenMode::kReadOnly : OpenMode::kEditing);
+    }
     checkingDisk_ = false;
 }
 
@@ -220,7 +238,7 @@ void TfrmMain::ReopenClick(int index) {
 
 bool TfrmMain::WriteCurrentFile() {
     if (CaseChangedOnDisk()) {
-        switch (prompts_->AskOverwriteChangedCase(QFileInfo(CurrentFileName()).fileName())) {
+        switch (prompts_->AskOverwriteChangedCase(CaseName(), caseWrittenHere_)) {
             case ChangedCaseAnswer::Overwrite: break;
             case ChangedCaseAnswer::SaveAs: return SaveAsClick();
             case ChangedCaseAnswer::Cancel: return false;
@@ -237,6 +255,7 @@ bool TfrmMain::WriteCurrentFile() {
         return false;
     }
     StampCase();
+    caseWrittenHere_ = true;
     SetModified(false);
     MarkSaved();
     return true;
@@ -275,7 +294,7 @@ bool TfrmMain::SaveAsClick() {
         QStringList inputs;
         if (readOnly_) inputs << CurrentFileName();
         if (!casePdf_.isEmpty()) inputs << casePdf_;
-        const QString name = ChooseFileToWrite(*prompts_, {QStringLiteral("File|Save As Dialog"), SaveAsProposal(),
+        const QString name = ChooseFileToWrite(*prompts_, {QStringLiteral("Save As"), SaveAsProposal(),
                                                            kClientFilter, kClientExtension, inputs,
                                                            elsewhere ? QString() : CurrentFileName()});
         if (name.isEmpty()) break;
@@ -329,7 +348,7 @@ QString TfrmMain::ImportTarget(const QString& oldPath, bool& replace) {
         case ReplaceAnswer::OtherName: {
             // The old file itself is never the target.
             const QString chosen = ChooseFileToWrite(
-                *prompts_, {QStringLiteral("File|Save As Dialog"), target, kClientFilter, kClientExtension, {oldPath}, {}});
+                *prompts_, {QStringLiteral("Save As"), target, kClientFilter, kClientExtension, {oldPath}, {}});
             replace = !chosen.isEmpty() && PathIsTaken(chosen.toStdString());  // the user said Yes to replacing it
             return chosen;
         }

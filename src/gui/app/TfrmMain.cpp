@@ -234,7 +234,10 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     lblProblems_->setTextFormat(Qt::RichText);
     lblProblems_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(lblProblems_, &QLabel::linkActivated, this, [this] { CheckWorksheetClick(); });
-    statusBar()->addWidget(lblProblems_);
+    // The labels of the status bar stand on its right, each in a place of its
+    // own; its messages (the headline's move, an entry refused) take the left,
+    // so a message never hides a label nor is drawn over one.
+    statusBar()->addPermanentWidget(lblProblems_);
     lblScheduleNotice_ = new QLabel(this);
     lblScheduleNotice_->setObjectName(QStringLiteral("lblScheduleNotice"));
     lblScheduleNotice_->setStyleSheet(QStringLiteral("QLabel { background: %1; color: %2; font-weight: bold; }")
@@ -243,7 +246,7 @@ TfrmMain::TfrmMain(const QString& programFolder, UserPrompts* prompts, QWidget* 
     lblWordSearch_ = new QLabel(this);
     lblWordSearch_->setObjectName(QStringLiteral("lblWordSearch"));
     lblWordSearch_->hide();
-    statusBar()->addWidget(lblWordSearch_);
+    statusBar()->addPermanentWidget(lblWordSearch_);
     wordSearchTimer_ = new QTimer(this);
     connect(wordSearchTimer_, &QTimer::timeout, this, &TfrmMain::PollWordSearch);
     pdfIdle_ = new QTimer(this);

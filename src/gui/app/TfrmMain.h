@@ -103,9 +103,11 @@ public:
     // Runs an interest setting's dialog; a changed setting and the table it
     // works out again are one step.
     void ChangeInterestSetting(QDialog& dialog, double Settings::*setting, const QString& what);
-    // Runs when an undo or redo replaced the scheduler table (the scheduler
-    // window shows it again).
-    std::function<void()> onTableReplaced;
+    // Runs when an undo or redo replaced the scheduler table: the scheduler
+    // window shows it again with `row`, the first row the step changed,
+    // selected (none: the row selected stays).  Unset while the scheduler is
+    // closed: a step of the table then opens it.
+    std::function<void(std::optional<std::size_t> row)> onTableReplaced;
 
     // ---- Worksheet screens ----
     void DisplayPage(int tag);
@@ -248,6 +250,8 @@ public:
     // The commands that need a case on display (Save, Save As, Check, ...).
     const std::vector<QObject*>& CaseCommands() const { return caseCommands_; }
     QString CurrentFileName() const;
+    // The open case's file name without its folder ("Untitled.q10" for none).
+    QString CaseName() const;
     QWidget* PagePanel() const { return pnlMainForm_; }
     QWidget* FindField(const QString& name) const;
     QWidget* OpenCallout() const { return openCallout_; }
@@ -507,6 +511,7 @@ private:
     QLabel* lblProblems_ = nullptr;        // the check report's problems of the worksheet on screen
     std::string stampedPath_;
     FileStamp caseStamp_;
+    bool caseWrittenHere_ = false;  // this window has saved the case since it was read
     FileStamp reloadDeclined_;
     bool checkingDisk_ = false;
     CaseHistory* history_ = nullptr;
@@ -521,6 +526,12 @@ private:
     std::unique_ptr<AnswersSnapshot> baseline_;
     SchedulerGrid gridBaseline_;
     void ResetBaseline();
+    // Shows the scheduler at the row an undo or redo changed: at once when it
+    // is open, else by opening it once the undo is over (after the Undo
+    // History closes, when the step was chosen there).
+    void ShowScheduleRow(std::size_t row);
+    void OpenScheduleAtPendingRow();
+    std::optional<std::size_t> pendingScheduleRow_;
     bool replaying_ = false;  // an undo or redo is putting the case back: no new step
     bool recording_ = false;  // a step is being recorded: the changes inside it are part of it
     QPointer<QWidget> correcting_;  // a field the focus is being sent back to

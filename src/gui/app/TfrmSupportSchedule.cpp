@@ -111,9 +111,14 @@ TfrmSupportSchedule::TfrmSupportSchedule(TfrmMain& main) : QDialog(&main), main_
     Refresh();
 }
 
+// Another schedule's description may take more lines: the dialog grows to
+// show all of it, never cutting its last line.
 void TfrmSupportSchedule::Refresh() {
     lblInUse_->setText(main_.ScheduleInUse());
     btnUseInstalled_->setEnabled(!main_.CurrentSettings().schedule.file.empty());
+    layout()->activate();
+    const int needed = hasHeightForWidth() ? heightForWidth(width()) : sizeHint().height();
+    if (isVisible() && height() < needed) resize(width(), needed);
 }
 
 void TfrmSupportSchedule::InstallClick() {

@@ -13,11 +13,13 @@
 #include <QPropertyAnimation>
 #include <QStatusBar>
 #include <QListView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "app/CaseHistory.h"
 #include "app/TfrmMain.h"
+#include "scheduler/TfrmScheduler.h"
 
 #include <utility>
 #include "calc/Conversions.h"
@@ -129,6 +131,23 @@ void TfrmMain::UndoHistoryClick() {
     layout->addWidget(buttons);
     dialog.resize(480, 360);
     prompts_->RunDialog(dialog);
+    OpenScheduleAtPendingRow();
+}
+
+void TfrmMain::ShowScheduleRow(std::size_t row) {
+    if (onTableReplaced) return onTableReplaced(row);
+    const bool queued = pendingScheduleRow_.has_value();
+    pendingScheduleRow_ = row;
+    if (!queued) QTimer::singleShot(0, this, [this] { OpenScheduleAtPendingRow(); });
+}
+
+void TfrmMain::OpenScheduleAtPendingRow() {
+    if (!pendingScheduleRow_ || QApplication::activeModalWidget()) return;
+    const std::size_t row = *std::exchange(pendingScheduleRow_, std::nullopt);
+    TfrmScheduler scheduler(*this);
+    scheduler.SelectRow(std::min(row, grid_.rows.size() - 1));
+    scheduler.exec();
+    SelectTreeItemOfPage(currentPage_);
 }
 
 void TfrmMain::StartNewHistory() {
@@ -191,7 +210,9 @@ void TfrmMain::MoveInHistory(int target) {
     const bool undo = target < from;
     const CaseStep& shown = history_->Step(undo ? target : target - 1);
     replaying_ = true;
-    if (IsScreenPage(shown.Page()) && shown.Page() != currentPage_) {
+    // A change of the scheduler's table alone is shown in the scheduler, not
+    // on the worksheet it was made from.
+    if (!shown.TableOnly() && IsScreenPage(shown.Page()) && shown.Page() != currentPage_) {
         ShowStartScreen(false);
         DisplayPage(shown.Page() * 100);
     }
@@ -206,7 +227,8 @@ void TfrmMain::MoveInHistory(int target) {
             for (int k = from; k < target; ++k) history_->Step(k).Apply(*answers_, grid_, false);
         history_->SetIndex(target);
     });
-    if (onTableReplaced) onTableReplaced();
+    if (!shown.Grid().Empty()) ShowScheduleRow(shown.Grid().first);
+    else if (onTableReplaced) onTableReplaced(std::nullopt);  // steps jumped over may have changed the table
     if (QWidget* field = shown.Field().isEmpty() ? nullptr : FindField(shown.Field())) {
         field->setFocus(Qt::OtherFocusReason);
         if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();

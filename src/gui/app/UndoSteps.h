@@ -26,6 +26,8 @@ public:
     // left it: its slots, its scheduler rows and what it changed beside.
     void Apply(TAnswer& answers, SchedulerGrid& grid, bool undo) const;
     const GridChange& Grid() const { return grid_; }
+    // Whether the step changed only the scheduler's table (no worksheet slot).
+    bool TableOnly() const { return changes_.Empty() && !grid_.Empty(); }
     int Page() const { return page_; }
     const QString& Field() const { return field_; }
     // The memory the step keeps.

@@ -28,9 +28,23 @@ QString UnreadableEntryText(int fieldKind, const QString& place, const QString& 
 
 QString UnreadableEntryWhy(const QString& typed) { return QStringLiteral("\"%1\" cannot be read as a number.").arg(typed); }
 
-SaveAnswer DialogPrompts::AskSaveChanges() {
-    switch (QMessageBox::warning(parent_, QStringLiteral("QUILL10"), QStringLiteral("Do You Want To Save Your Changes"),
-                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+std::unique_ptr<QMessageBox> SaveChangesBox(QWidget* parent, const QString& caseName) {
+    auto box = std::make_unique<QMessageBox>(QMessageBox::Warning, caseName + QStringLiteral(" - QUILL10"),
+                                             QStringLiteral("Do You Want To Save Your Changes"),
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    box->setObjectName(QStringLiteral("msgSaveChanges"));
+    box->setInformativeText(QStringLiteral("The case \"%1\" has changes that are not saved.").arg(caseName));
+    box->setDefaultButton(QMessageBox::Yes);
+    return box;
+}
+
+QString ChangedElsewhereText(const QString& name, bool savedHere) {
+    return QStringLiteral("The case \"%1\" was changed by another program since you %2 it.")
+        .arg(name, savedHere ? QStringLiteral("last saved") : QStringLiteral("opened"));
+}
+
+SaveAnswer DialogPrompts::AskSaveChanges(const QString& caseName) {
+    switch (SaveChangesBox(parent_, caseName)->exec()) {
         case QMessageBox::Yes: return SaveAnswer::Yes;
         case QMessageBox::No: return SaveAnswer::No;
         default: return SaveAnswer::Cancel;
@@ -159,9 +173,8 @@ ReplaceAnswer DialogPrompts::AskReplaceCase(const QString& path) {
     return ReplaceAnswer::Cancel;
 }
 
-ChangedCaseAnswer DialogPrompts::AskOverwriteChangedCase(const QString& name) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"),
-                    QStringLiteral("The case \"%1\" was changed by another program since you opened it.").arg(name),
+ChangedCaseAnswer DialogPrompts::AskOverwriteChangedCase(const QString& name, bool savedHere) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("QUILL10"), ChangedElsewhereText(name, savedHere),
                     QMessageBox::NoButton, parent_);
     box.setInformativeText(QStringLiteral("Overwrite replaces those changes with the case on screen; Save As... keeps "
                                           "both under different names."));

@@ -3,8 +3,10 @@
 // goes through one object, so tests can answer for the user.
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class QDialog;
+class QMessageBox;
 class QTextDocument;
 class QWidget;
 
@@ -23,8 +25,9 @@ enum class LockedCaseAnswer { ReadOnly, Copy, RemoveLock, Cancel };
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
-    // "Do You Want To Save Your Changes" with Yes, No and Cancel.
-    virtual SaveAnswer AskSaveChanges() = 0;
+    // "Do You Want To Save Your Changes" with Yes, No and Cancel, about the
+    // case `caseName` ("smith.q10"), which the box names.
+    virtual SaveAnswer AskSaveChanges(const QString& caseName) = 0;
     // An existing file chosen, or "" when the user cancels.
     virtual QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) = 0;
     // The name typed in a save dialog, or "" when the user cancels.  The
@@ -48,9 +51,8 @@ public:
     virtual int AskChoice(const QString& text, const QStringList& buttons) = 0;
     // The case `path` exists: Replace, Choose Another Name or Cancel.
     virtual ReplaceAnswer AskReplaceCase(const QString& path) = 0;
-    // "The case "NAME" was changed by another program since you opened it."
-    // with Overwrite, Save As... and Cancel.
-    virtual ChangedCaseAnswer AskOverwriteChangedCase(const QString& name) = 0;
+    // ChangedElsewhereText(name, savedHere) with Overwrite, Save As... and Cancel.
+    virtual ChangedCaseAnswer AskOverwriteChangedCase(const QString& name, bool savedHere) = 0;
     // A line of text (a scenario's name), or "" when the user cancels.
     virtual QString AskText(const QString& title, const QString& label) = 0;
     // Several existing files chosen, or none when the user cancels.
@@ -66,6 +68,15 @@ public:
     virtual LockedCaseAnswer AskLockedCase(const QString& text, bool offerRemoval);
 };
 
+// The save question's box: "Do You Want To Save Your Changes" with Yes, No
+// and Cancel (Yes the default), the case named in its title and in the line
+// under the question, so that with several windows open the user knows
+// which case is meant.
+std::unique_ptr<QMessageBox> SaveChangesBox(QWidget* parent, const QString& caseName);
+// "The case "NAME" was changed by another program since you opened it." (or
+// "since you last saved it." when this window has saved it since).
+QString ChangedElsewhereText(const QString& name, bool savedHere);
+
 // The question about an entry that cannot be read, naming the field
 // (`place`, "Line 1a, Column I") and quoting the entry: the parser's
 // catalogue message, what was typed, and what Correct It, Enter 0 and Cancel
@@ -78,7 +89,7 @@ QString UnreadableEntryWhy(const QString& typed);
 class DialogPrompts : public UserPrompts {
 public:
     explicit DialogPrompts(QWidget* parent) : parent_(parent) {}
-    SaveAnswer AskSaveChanges() override;
+    SaveAnswer AskSaveChanges(const QString& caseName) override;
     QString ChooseFileToOpen(const QString& title, const QString& folder, const QString& filter) override;
     QString ChooseFileToSave(const QString& title, const QString& proposed, const QString& filter,
                              const QString& extension) override;
@@ -90,7 +101,7 @@ public:
     EntryAnswer AskUnreadableEntry(const QString& text) override;
     int AskChoice(const QString& text, const QStringList& buttons) override;
     ReplaceAnswer AskReplaceCase(const QString& path) override;
-    ChangedCaseAnswer AskOverwriteChangedCase(const QString& name) override;
+    ChangedCaseAnswer AskOverwriteChangedCase(const QString& name, bool savedHere) override;
     QString AskText(const QString& title, const QString& label) override;
     QStringList ChooseFilesToOpen(const QString& title, const QString& folder, const QString& filter) override;
     void PrintDocument(const QString& title, QTextDocument& document) override;
@@ -105,7 +116,7 @@ private:
 // a dialog), and the messages are counted so the run can fail on them.
 class HeadlessPrompts : public UserPrompts {
 public:
-    SaveAnswer AskSaveChanges() override { return SaveAnswer::No; }
+    SaveAnswer AskSaveChanges(const QString&) override { return SaveAnswer::No; }
     QString ChooseFileToOpen(const QString&, const QString&, const QString&) override { return {}; }
     QString ChooseFileToSave(const QString&, const QString&, const QString&, const QString&) override { return {}; }
     QString ChooseFolder(const QString&, const QString&) override { return {}; }
@@ -116,7 +127,7 @@ public:
     EntryAnswer AskUnreadableEntry(const QString& text) override;
     int AskChoice(const QString& text, const QStringList& buttons) override;
     ReplaceAnswer AskReplaceCase(const QString&) override { return ReplaceAnswer::Cancel; }
-    ChangedCaseAnswer AskOverwriteChangedCase(const QString&) override { return ChangedCaseAnswer::Cancel; }
+    ChangedCaseAnswer AskOverwriteChangedCase(const QString&, bool) override { return ChangedCaseAnswer::Cancel; }
     QString AskText(const QString&, const QString&) override { return {}; }
     QStringList ChooseFilesToOpen(const QString&, const QString&, const QString&) override { return {}; }
     void PrintDocument(const QString&, QTextDocument&) override {}

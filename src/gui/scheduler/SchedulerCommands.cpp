@@ -39,6 +39,7 @@ void TfrmMain::SupportSchedulerClick() {
     FollowSettingsAndRecalculate();
     TfrmScheduler scheduler(*this);
     scheduler.exec();
+    SelectTreeItemOfPage(currentPage_);  // the tree shows the worksheet on display again
 }
 
 void TfrmMain::InterestThresholdClick() {

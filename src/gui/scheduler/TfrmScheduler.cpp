@@ -98,6 +98,26 @@ constexpr PopupItem kPopupItems[] = {
 
 constexpr const char* kHelpPage = "/help/quill10/display_menu/support_scheduler.htm";
 
+// What an entry changed in its row, as the Undo History lists it:
+// "Scheduler row 1/1/2024: Support Due $0.00 → $500.00"; "" when the entry
+// changed none of the row's entered cells.  Amounts are compared by their
+// value (an empty cell is $0.00).
+QString EntryStepName(const SchedulerRow& before, const SchedulerRow& after) {
+    QStringList moves;
+    for (int column : {kColDate, kColDescription, kColDue, kColPaid, kColRate}) {
+        const auto c = static_cast<size_t>(column);
+        const bool amount = column == kColDue || column == kColPaid;
+        const QString was = amount ? Q(DollarText(CellCents(before[c]))) : Q(before[c]);
+        const QString is = amount ? Q(DollarText(CellCents(after[c]))) : Q(after[c]);
+        if (was == is) continue;
+        moves << QStringLiteral("%1 %2 \u2192 %3")
+                     .arg(QString::fromLatin1(kSchedulerColumnTitles[c]),
+                          was.isEmpty() ? QStringLiteral("(empty)") : was, is.isEmpty() ? QStringLiteral("(empty)") : is);
+    }
+    if (moves.isEmpty()) return {};
+    return QStringLiteral("Scheduler row %1: %2").arg(Q(after[kColDate]), moves.join(QStringLiteral("; ")));
+}
+
 }  // namespace
 
 TfrmScheduler::TfrmScheduler(TfrmMain& main) : QDialog(&main), main_(main) {
@@ -120,9 +140,9 @@ TfrmScheduler::TfrmScheduler(TfrmMain& main) : QDialog(&main), main_(main) {
     // they put back.
     addAction(main_.UndoAction());
     addAction(main_.RedoAction());
-    main_.onTableReplaced = [this] {
+    main_.onTableReplaced = [this](std::optional<size_t> row) {
         LoadStringGrid();
-        selected_ = std::min(selected_, table_.rows.size() - 1);
+        selected_ = std::min(row.value_or(selected_), table_.rows.size() - 1);
         Redraw();
         RowToPanel();
     };
@@ -432,12 +452,13 @@ std::optional<SchedulerRow> TfrmScheduler::PanelRow() {
 }
 
 void TfrmScheduler::SaveEntry(const SchedulerRow& entry) {
+    const QString step = EntryStepName(table_.rows[selected_], entry);
     table_.rows[selected_] = entry;
     if (entry[kColDate].empty()) return;  // the row goes if the user leaves it without a date
     RowToPanel();
     Recompute();
     Redraw();
-    SaveStringGrid(QStringLiteral("Scheduler Row %1").arg(Q(entry[kColDate])));
+    SaveStringGrid(step);
 }
 
 // A row left without a date is removed, unless it is the only one; the
