@@ -173,6 +173,15 @@ public:
     int Page() const { return page_; }
     const std::string& Text(int slot) const { return answers_->Text(page_, slot); }
 
+    // Leaving a field: the page stored and calculated, and stored again as
+    // the window stores it next (the focus given to another control, a
+    // switch, a save).
+    void LeaveField() {
+        StorePage();
+        Calculate();
+        StorePage();
+    }
+
     // The page shown written back as the window stores it before every
     // calculation, line dialog, switch and save.
     void StorePage() {
@@ -228,13 +237,6 @@ public:
     }
 
 private:
-    // Leaving a field: the page stored and calculated, and stored again as
-    // the window stores it next.
-    void LeaveField() {
-        StorePage();
-        Calculate();
-        StorePage();
-    }
     void Calculate() {
         TransferScreenToCalc(*answers_, page_);
         answers_->Calculate();
@@ -535,7 +537,12 @@ protected:
         QString keys;
         std::function<bool()> inWindow;  // false when the window did not take the keys as a user would see
         std::function<void(CoreCase&)> inCore;
+        QWidget* control = nullptr;  // the control the step gives the focus to first (none: a switch)
     };
+    static Step Aimed(QWidget* control, Step step) {
+        step.control = control;
+        return step;
+    }
 
     template <typename T>
     QList<T*> OnPage(const std::function<bool(T*)>& take) const {
@@ -602,8 +609,8 @@ protected:
         const int slot = SlotOfEditTag(TagOf(field));
         const QString typed = Typed(rng, kind, field->property("Place").toString(),
                                     IsDecreeChildrenSlot(window->CurrentPage(), slot));
-        return Step{Keys(field->objectName(), typed), [field, typed] { return TypeOver(field, typed); },
-                    [kind, slot, typed](CoreCase& c) { c.Enter(slot, StoredEntry(kind, typed)); }};
+        return Aimed(field, Step{Keys(field->objectName(), typed), [field, typed] { return TypeOver(field, typed); },
+                    [kind, slot, typed](CoreCase& c) { c.Enter(slot, StoredEntry(kind, typed)); }});
     }
 
     std::optional<Step> TickStep(Rng& rng) {
@@ -616,12 +623,12 @@ protected:
         const QString partnerName = box->property("ExclusiveWith").toString();
         const auto* partner = partnerName.isEmpty() ? nullptr : window->PagePanel()->findChild<QCheckBox*>(partnerName);
         const int partnerSlot = partner ? TagOf(partner) : -1;
-        return Step{box->objectName() + QStringLiteral(" Space"), [box] { return PressSpace(box); },
+        return Aimed(box, Step{box->objectName() + QStringLiteral(" Space"), [box] { return PressSpace(box); },
                     [slot, partnerSlot](CoreCase& c) {
                         const bool ticked = c.Text(slot) != "X";
                         if (ticked && partnerSlot >= 0) c.Answers().SetText(c.Page(), partnerSlot, "");
                         c.Enter(slot, ticked ? "X" : "");
-                    }};
+                    }});
     }
 
     std::optional<Step> ListStep(Rng& rng) {
@@ -631,8 +638,8 @@ protected:
         const int slot = TagOf(list);
         const int index = Pick(rng, list->count());
         if (index == list->currentIndex()) return std::nullopt;  // no choice made
-        return Step{ListKeys(list->objectName(), index), [list, index] { return ChooseItem(list, index); },
-                    [slot, index](CoreCase& c) { c.Enter(slot, std::to_string(index)); }};
+        return Aimed(list, Step{ListKeys(list->objectName(), index), [list, index] { return ChooseItem(list, index); },
+                    [slot, index](CoreCase& c) { c.Enter(slot, std::to_string(index)); }});
     }
 
     std::optional<Step> MemoStep(Rng& rng) {
@@ -641,8 +648,8 @@ protected:
         QPlainTextEdit* memo = memos[Pick(rng, static_cast<int>(memos.size()))];
         const int slot = TagOf(memo);
         const QString typed = TextTyped(rng, {}) + QStringLiteral(" agreed");
-        return Step{Keys(memo->objectName(), typed), [memo, typed] { return TypeOver(memo, typed); },
-                    [slot, typed](CoreCase& c) { c.Enter(slot, MemoToLine(S(typed))); }};
+        return Aimed(memo, Step{Keys(memo->objectName(), typed), [memo, typed] { return TypeOver(memo, typed); },
+                    [slot, typed](CoreCase& c) { c.Enter(slot, MemoToLine(S(typed))); }});
     }
 
     // Ctrl+Alt+V on a computed field, then a figure of the user's own; or,
@@ -660,9 +667,9 @@ protected:
             return true;
         };
         if (core->Answers().OvRide(core->Page(), slot))
-            return Step{name + QStringLiteral(" Ctrl+Alt+V"), toggle, [slot](CoreCase& c) { c.Override(slot, false); }};
+            return Aimed(field, Step{name + QStringLiteral(" Ctrl+Alt+V"), toggle, [slot](CoreCase& c) { c.Override(slot, false); }});
         const QString typed = Typed(rng, kind, field->property("Place").toString(), false);
-        return Step{name + QStringLiteral(" Ctrl+Alt+V ") + Keys(name, typed),
+        return Aimed(field, Step{name + QStringLiteral(" Ctrl+Alt+V ") + Keys(name, typed),
                     // A figure the calculation does not let be overridden here
                     // (the deviation of an order that is not shared) stays
                     // read-only: nothing is typed, and the core must agree.
@@ -670,7 +677,7 @@ protected:
                     [slot, kind, typed](CoreCase& c) {
                         c.Override(slot, true);
                         if (c.Answers().OvRide(c.Page(), slot)) c.Enter(slot, StoredEntry(kind, typed));
-                    }};
+                    }});
     }
 
     // A line dialog's button, Space, the dialog worked with the keyboard and accepted.
@@ -685,7 +692,7 @@ protected:
         std::optional<LineDialogRun> run = RunFor(rng, code);
         if (!run) return std::nullopt;
         auto dialogKeys = std::make_shared<DialogKeys>();
-        return Step{button->objectName() + QStringLiteral(" Space [...]"),
+        return Aimed(button, Step{button->objectName() + QStringLiteral(" Space [...]"),
                     [this, button, work = run->work, dialogKeys] {
                         prompts->dialogDrivers.push_back([work, dialogKeys](QDialog& dialog) { work(dialog, *dialogKeys); });
                         const bool pressed = PressSpace(button);
@@ -698,7 +705,7 @@ protected:
                         PrepareLineDialog(c.Answers(), code);
                         write(c);
                         c.AfterDialog(code);
-                    }};
+                    }});
     }
 
     // Ctrl+Alt+A in a number field: the annualizer's amount and period, accepted.
@@ -718,7 +725,7 @@ protected:
                                                ListKeys(QStringLiteral("cmbxFrequency"), frequency),
                                                QStringLiteral("btnAccept Space")}
                                        .join(QStringLiteral(", "));
-        return Step{field->objectName() + QStringLiteral(" Ctrl+Alt+A [") + dialogKeys + QStringLiteral("]"),
+        return Aimed(field, Step{field->objectName() + QStringLiteral(" Ctrl+Alt+A [") + dialogKeys + QStringLiteral("]"),
                     [this, field, amount, frequency] {
                         auto ok = std::make_shared<bool>(false);
                         prompts->dialogDrivers.push_back([amount, frequency, ok](QDialog& dialog) {
@@ -736,7 +743,7 @@ protected:
                     [kind, slot, amount, frequency](CoreCase& c) {
                         const double annual = Annualize(Str2Float_2(AnnualizerAmountText(kind, S(amount))), frequency);
                         c.Enter(slot, AnnualizedSlotText(kind, annual));
-                    }};
+                    }});
     }
 
     std::optional<Step> SwitchStep(Rng& rng) {
@@ -796,6 +803,11 @@ protected:
         for (int k = 0; k < steps; ++k) {
             Step step = NextStep(rng);
             keys << step.keys;
+            // Giving another control the focus leaves the one that had it,
+            // which stores and calculates the page as an entry does.
+            QWidget* focused = QApplication::focusWidget();
+            if (step.control && focused && focused != step.control && window->PagePanel()->isAncestorOf(focused))
+                core->LeaveField();
             step.inCore(*core);
             if (!step.inWindow()) problems << QStringLiteral("step %1 (%2) did not go as a user would see it").arg(k + 1).arg(keys.last());
             if (!prompts->dialogDrivers.empty()) {

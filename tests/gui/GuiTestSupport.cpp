@@ -154,6 +154,16 @@ void StartWindow(std::unique_ptr<FreshHome>& home, std::unique_ptr<ScriptedPromp
     window->StartUp({}, false);
 }
 
+std::unique_ptr<TfrmMain> StartAnotherWindow(ScriptedPrompts& answers) {
+    auto another = std::make_unique<TfrmMain>(ProgramFolder(), &answers);
+    another->SetLauncher(std::make_unique<RecordingLauncher>());
+    another->show();
+    another->activateWindow();
+    if (!QTest::qWaitForWindowActive(another.get())) qWarning("the other window did not become active");
+    another->StartUp({}, false);
+    return another;
+}
+
 QLineEdit* FieldOf(const TfrmMain& window, int slot) {
     auto* edit = qobject_cast<QLineEdit*>(window.FindField(QStringLiteral("edt%1").arg(slot)));
     if (!edit) qFatal("no field edt%d on the page", slot);
@@ -171,6 +181,21 @@ void TypeInto(const TfrmMain& window, int slot, const QString& text) {
 
 QString SlotText(TfrmMain& window, int page, int slot) {
     return QString::fromStdString(window.Answers().Text(page, slot));
+}
+
+bool WriteOfficeScheduleCsv(const QString& path) {
+    QFile installed(ProgramFolder() + "/table.txt");
+    if (!installed.open(QIODevice::ReadOnly)) return false;
+    QByteArray csv = "Income,1,2,3,4,5,6\r\n";
+    for (const QByteArray& line : installed.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.trimmed().split('\t');
+        if (fields.size() != 7) continue;
+        QByteArrayList row{fields[0]};
+        for (int k = 1; k < 7; ++k) row << QByteArray::number(fields[k].toLong() + 50);
+        csv += row.join(',') + "\r\n";
+    }
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(csv) == csv.size();
 }
 
 QString CopySample(const FreshHome& home, const QString& name, const QString& sample) {

@@ -141,12 +141,18 @@ QString SampleCase(const QString& name);
 void StartWindow(std::unique_ptr<FreshHome>& home, std::unique_ptr<ScriptedPrompts>& prompts,
                  std::unique_ptr<TfrmMain>& window);
 // The edit box of a slot on the page shown (the test stops when there is none).
+// Another window of the program, as it starts, answering from `answers`:
+// shown, made the active window and started.
+std::unique_ptr<TfrmMain> StartAnotherWindow(ScriptedPrompts& answers);
 QLineEdit* FieldOf(const TfrmMain& window, int slot);
 // Types into a field and leaves it with Tab, as a user does.
 void TypeInto(const TfrmMain& window, int slot, const QString& text);
 QString SlotText(TfrmMain& window, int page, int slot);
 // A copy of a sample case in the fresh home, readable and writable by its owner.
 QString CopySample(const FreshHome& home, const QString& name, const QString& sample);
+// An office's schedule written to `path` as CSV with a header: the program's
+// table with $50 more in every column.  False when it cannot be written.
+bool WriteOfficeScheduleCsv(const QString& path);
 
 // ---- Finding controls and working modal dialogs ----
 

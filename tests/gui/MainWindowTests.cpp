@@ -368,21 +368,8 @@ private slots:
         QVERIFY(notice && notice->isVisible());
         QVERIFY(notice->text().startsWith(QStringLiteral("Computed with the demonstration support schedule")));
         // The office's schedule: $50 more in every column, as CSV with a header.
-        QFile installed(ProgramFolder() + "/table.txt");
-        QVERIFY(installed.open(QIODevice::ReadOnly));
-        QByteArray csv = "Income,1,2,3,4,5,6\r\n";
-        for (const QByteArray& line : installed.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.trimmed().split('\t');
-            if (fields.size() != 7) continue;
-            QByteArrayList row{fields[0]};
-            for (int k = 1; k < 7; ++k) row << QByteArray::number(fields[k].toLong() + 50);
-            csv += row.join(',') + "\r\n";
-        }
         const QString office = home->Path() + "/office.csv";
-        QFile file(office);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(csv);
-        file.close();
+        QVERIFY(WriteOfficeScheduleCsv(office));
 
         QString verdict;
         auto installWith = [&](std::function<void(QDialog&)> inInstallDialog) {

@@ -73,14 +73,6 @@ private:
     std::unique_ptr<ScriptedPrompts> prompts;
     std::unique_ptr<TfrmMain> window;
 
-    // A window as the program starts it, answering from `answers`.
-    std::unique_ptr<TfrmMain> StartAgain(ScriptedPrompts& answers) {
-        auto started = std::make_unique<TfrmMain>(ProgramFolder(), &answers);
-        started->SetLauncher(std::make_unique<RecordingLauncher>());
-        started->show();
-        started->StartUp({}, false);
-        return started;
-    }
     void CloseWithoutSaving(TfrmMain& closing, ScriptedPrompts& answers) {
         answers.saveAnswers = {SaveAnswer::No};
         QVERIFY(closing.CloseSequence());
@@ -164,7 +156,7 @@ private slots:
             QCOMPARE(list->topLevelItem(0)->text(3), QStringLiteral("unchanged on disk"));
             Click(dialog, QStringLiteral("btnRecover"));
         });
-        std::unique_ptr<TfrmMain> restarted = StartAgain(answers);
+        std::unique_ptr<TfrmMain> restarted = StartAnotherWindow(answers);
         QCOMPARE(answers.dialogsShown, QStringList{QStringLiteral("Recover Unsaved Cases")});
         QCOMPARE(CaseText(*restarted), edited);
         QVERIFY(restarted->Modified());
@@ -204,7 +196,7 @@ private slots:
         answers.yesNoAnswers = {true};  // Discard: yes, drop it
         answers.filesToSave = {saved};
         answers.dialogDrivers.push_back([answer](QDialog& dialog) { Click(dialog, answer); });
-        std::unique_ptr<TfrmMain> started = StartAgain(answers);
+        std::unique_ptr<TfrmMain> started = StartAnotherWindow(answers);
         started->Recovery().Wait();
 
         QCOMPARE(Bytes(smith), original);  // the case's file is left byte for byte
@@ -239,7 +231,7 @@ private slots:
                      QStringLiteral("(never saved)"));
             Click(dialog, QStringLiteral("btnRecover"));
         });
-        std::unique_ptr<TfrmMain> started = StartAgain(answers);
+        std::unique_ptr<TfrmMain> started = StartAnotherWindow(answers);
         QCOMPARE(SlotText(*started, 0, 1), QStringLiteral("Untitled Father"));
         QCOMPARE(started->CurrentFileName(), QStringLiteral("Untitled.q10"));
         answers.filesToSave = {home->Path() + "/Named.q10"};
@@ -315,7 +307,7 @@ private slots:
 
         ScriptedPrompts answers;
         answers.choices = {choice};
-        std::unique_ptr<TfrmMain> second = StartAgain(answers);
+        std::unique_ptr<TfrmMain> second = StartAnotherWindow(answers);
         QCOMPARE(second->OpenFile(smith), choice >= 0);
         QCOMPARE(answers.questions.size(), 1);
         const QString expected =

@@ -45,15 +45,6 @@ private:
     std::unique_ptr<ScriptedPrompts> prompts;
     std::unique_ptr<TfrmMain> window;
 
-    std::unique_ptr<TfrmMain> SecondWindow(ScriptedPrompts& answers) {
-        auto second = std::make_unique<TfrmMain>(ProgramFolder(), &answers);
-        second->SetLauncher(std::make_unique<RecordingLauncher>());
-        second->show();
-        second->activateWindow();
-        if (!QTest::qWaitForWindowActive(second.get())) qWarning("the second window did not become active");
-        second->StartUp({}, false);
-        return second;
-    }
     Settings FileSettings() const {
         Settings defaults = window->CurrentSettings();
         return ReadSettingsNow(SettingsFilePath(defaults), defaults);
@@ -73,7 +64,7 @@ private slots:
     // next field and names it, and closing it keeps the install.
     void aSecondWindowFollowsAnInstallAndKeepsIt() {
         ScriptedPrompts secondPrompts;
-        std::unique_ptr<TfrmMain> second = SecondWindow(secondPrompts);
+        std::unique_ptr<TfrmMain> second = StartAnotherWindow(secondPrompts);
         QVERIFY(window->OpenFile(CaseFile("first.q10")));
         QVERIFY(second->OpenFile(CaseFile("second.q10")));
         const QString demonstration = second->HeadlineSupport();

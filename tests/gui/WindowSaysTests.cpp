@@ -37,23 +37,10 @@ private:
         return path;
     }
 
-    // An office's schedule: the installed one with $50 more in every column, as CSV.
+    // An office's schedule, as CSV.
     QString OfficeSchedule() {
-        QFile installed(ProgramFolder() + "/table.txt");
-        if (!installed.open(QIODevice::ReadOnly)) return {};
-        QByteArray csv = "Income,1,2,3,4,5,6\r\n";
-        for (const QByteArray& line : installed.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.trimmed().split('\t');
-            if (fields.size() != 7) continue;
-            QByteArrayList row{fields[0]};
-            for (int k = 1; k < 7; ++k) row << QByteArray::number(fields[k].toLong() + 50);
-            csv += row.join(',') + "\r\n";
-        }
         const QString path = home->Path() + "/office.csv";
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) return {};
-        file.write(csv);
-        return path;
+        return WriteOfficeScheduleCsv(path) ? path : QString();
     }
 
 private slots:
