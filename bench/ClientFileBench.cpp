@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchFolder.h"
 #include "calc/CalcEnvironment.h"
 #include "files/ClientFile.h"
 #include "store/Answers.h"
@@ -18,6 +19,7 @@
 namespace {
 
 using namespace quill10;
+using bench::BenchFolder;
 
 std::unique_ptr<TAnswer> FullCase() {
     auto answers = std::make_unique<TAnswer>();
@@ -37,23 +39,6 @@ SchedulerGrid FullGrid() {
                           "$24.66", "$1,274.66"});
     return grid;
 }
-
-// A folder of its own under the system's temporary folder.
-class BenchFolder {
-  public:
-    BenchFolder()
-        : path_(std::filesystem::temp_directory_path() / ("quill10-bench-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(path_);
-    }
-    ~BenchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string File(const char* name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
 
 void BM_ClientFileText(benchmark::State& state) {
     auto answers = FullCase();

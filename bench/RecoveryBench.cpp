@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "BenchFolder.h"
 #include "calc/CalcEnvironment.h"
 #include "files/ClientFile.h"
 #include "files/Recovery.h"
@@ -22,6 +23,7 @@
 namespace {
 
 using namespace quill10;
+using bench::BenchFolder;
 
 constexpr size_t kSchedulerRows = 300;
 
@@ -46,22 +48,6 @@ std::string CopyBytes(const ClientFileContents& contents) {
     return RecoveryCopyText(info, ClientFileText(*contents.answers, contents.grid));
 }
 
-class BenchFolder {
-public:
-    BenchFolder()
-        : path_(std::filesystem::temp_directory_path() / ("quill10-recovery-bench-" + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(path_);
-    }
-    ~BenchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string File(const char* name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
 // On the window's thread: the copy's bytes.
 void BM_RecoveryCopyBytes(benchmark::State& state) {
     const ClientFileContents contents = LargestCase();
@@ -74,7 +60,7 @@ BENCHMARK(BM_RecoveryCopyBytes)->Unit(benchmark::kMillisecond);
 // On the window's thread: the bytes made and handed to the saver (the
 // disk is the saver's thread's business).
 void BM_RecoveryCopyHandedToSaver(benchmark::State& state) {
-    BenchFolder folder;
+    BenchFolder folder{"quill10-recovery-bench-"};
     const ClientFileContents contents = LargestCase();
     BackgroundSaver saver;
     for (auto _ : state) {
@@ -88,7 +74,7 @@ BENCHMARK(BM_RecoveryCopyHandedToSaver)->Unit(benchmark::kMillisecond);
 
 // The whole write: bytes, temporary file, flushed to the disk, renamed.
 void BM_RecoveryCopyWrittenToDisk(benchmark::State& state) {
-    BenchFolder folder;
+    BenchFolder folder{"quill10-recovery-bench-"};
     const ClientFileContents contents = LargestCase();
     std::string error;
     for (auto _ : state)
