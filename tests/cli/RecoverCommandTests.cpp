@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "CliRun.h"
+#include "../EndedProcess.h"
 
 namespace {
 
@@ -28,13 +29,7 @@ std::string Host() {
     return name;
 }
 
-std::int64_t EndedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return child;
-}
+using ::quill10::test::EndedProcess;
 
 // The stamp a window keeps of a case it read: exists, readable, size and
 // the FNV-1a hash of its bytes.

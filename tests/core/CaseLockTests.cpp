@@ -13,18 +13,12 @@
 #include "TestSupport.h"
 #include "files/CaseLock.h"
 #include "platform/FileAccess.h"
+#include "../EndedProcess.h"
 
 namespace quill10 {
 namespace {
 
-// The id of a process that has ended.
-std::int64_t EndedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return child;
-}
+using ::quill10::test::EndedProcess;
 
 // Seconds since 1970 of a time of today's local clock.
 std::int64_t TodayAt(int hour, int minute) {

@@ -12,17 +12,12 @@
 #include "files/ClientFile.h"
 #include "files/Recovery.h"
 #include "platform/BackgroundSaver.h"
+#include "../EndedProcess.h"
 
 namespace quill10 {
 namespace {
 
-std::int64_t EndedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return child;
-}
+using ::quill10::test::EndedProcess;
 
 std::string SampleBytes() { return test::ReadWholeFile(test::ProgramFolder() + "/samples/sole-father-pays.q10"); }
 

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QtTest>
 #include <QTextDocument>
 #include <QStandardPaths>
@@ -170,13 +171,23 @@ QLineEdit* FieldOf(const TfrmMain& window, int slot) {
     return edit;
 }
 
-void TypeInto(const TfrmMain& window, int slot, const QString& text) {
-    QLineEdit* edit = FieldOf(window, slot);
+void TypeInto(const TfrmMain& window, int slot, const QString& text) { TypeOver(FieldOf(window, slot), text); }
+
+void TypeOver(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     QTRY_VERIFY(edit->hasFocus());
     edit->selectAll();
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+void Click(QObject& parent, const QString& name) {
+    QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString SlotText(TfrmMain& window, int page, int slot) {

@@ -147,6 +147,12 @@ std::unique_ptr<TfrmMain> StartAnotherWindow(ScriptedPrompts& answers);
 QLineEdit* FieldOf(const TfrmMain& window, int slot);
 // Types into a field and leaves it with Tab, as a user does.
 void TypeInto(const TfrmMain& window, int slot, const QString& text);
+// Types over a field and leaves it with Tab, as a user does.
+void TypeOver(QLineEdit* edit, const QString& text);
+// Clicks the button of `parent` named `name`.
+void Click(QObject& parent, const QString& name);
+// A file's bytes ("" when it cannot be read).
+QByteArray FileBytes(const QString& path);
 QString SlotText(TfrmMain& window, int page, int slot);
 // A copy of a sample case in the fresh home, readable and writable by its owner.
 QString CopySample(const FreshHome& home, const QString& name, const QString& sample);

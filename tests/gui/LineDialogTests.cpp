@@ -35,15 +35,9 @@ QString TextOf(QDialog& dialog, const QString& name) {
 // Types into a dialog's field and leaves it with Tab, as a user does.
 void TypeIn(QDialog& dialog, const QString& name, const QString& text) {
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    auto* edit = Find<QLineEdit>(dialog, name);
-    edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Tab);
+    TypeOver(Find<QLineEdit>(dialog, name), text);
 }
 
-void Click(QDialog& dialog, const QString& name) { QTest::mouseClick(Find<QPushButton>(dialog, name), Qt::LeftButton); }
 
 void Choose(QDialog& dialog, const QString& name, const QString& item) {
     auto* list = Find<QComboBox>(dialog, name);

@@ -41,10 +41,6 @@ void Click(TfrmSelectedForms& dialog, const QString& name) {
     box->click();
 }
 
-QByteArray ReadFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -176,7 +172,7 @@ private slots:
         const RecordingLauncher::Started started = launcher->programs.first();
         QCOMPARE(started.arguments, QStringList{QStringLiteral("send_temp.RTF")});  // the name alone, in the send folder
         QCOMPARE(QDir(started.folder).canonicalPath(), QDir(SendFolder()).canonicalPath());
-        const QByteArray rtf = ReadFile(StartedFile());
+        const QByteArray rtf = FileBytes(StartedFile());
         QCOMPARE(rtf.count("\\'b7"), 1);  // one document: later pages joined after the marker
         QVERIFY(rtf.contains("Sole Residential Parent or Shared Parenting"));
         QVERIFY(!rtf.contains("\\margl1080"));  // Writer keeps the templates' own margins
@@ -198,7 +194,7 @@ private slots:
         ChooseInDialog({QStringLiteral("cbxSplit_Audit"), QStringLiteral("cbxSplit_A_1")});
         window->PreviewPrintClick();
         QCOMPARE(launcher->programs.size(), 1);
-        const QByteArray rtf = ReadFile(StartedFile());
+        const QByteArray rtf = FileBytes(StartedFile());
         QCOMPARE(rtf.count("\\'b7"), 1);
         QCOMPARE(rtf.count("\\pagebb"), 1);  // the appendix starts its own sheet
         const qsizetype appendix = rtf.indexOf("Audit Appendix");
@@ -213,7 +209,7 @@ private slots:
         window->DisplayAPage(1600);
         window->QuickPrintClick();
         QCOMPARE(launcher->urls.size(), 1);
-        const QByteArray shortForm = ReadFile(StartedFile());
+        const QByteArray shortForm = FileBytes(StartedFile());
         QVERIFY(shortForm.contains("\\margl720\\margr720\\margt576\\margb360"));
         QCOMPARE(shortForm.count("\\'b7"), 1);
         QVERIFY(shortForm.contains("Split Parental"));
@@ -221,7 +217,7 @@ private slots:
         window->DisplayAPage(700);
         window->QuickPrintClick();
         QCOMPARE(launcher->urls.size(), 2);
-        const QByteArray longForm = ReadFile(StartedFile());
+        const QByteArray longForm = FileBytes(StartedFile());
         QVERIFY(longForm.contains("\\margl1080\\margr1080\\margt576\\margb360"));
         QCOMPARE(longForm.count("\\page"), 6);  // seven pages of the split annotated version
     }
@@ -233,7 +229,7 @@ private slots:
         window->PreviewPrintClick();
         QCOMPARE(launcher->urls.size(), 1);
         QCOMPARE(QFileInfo(StartedFile()).fileName(), QString::fromLatin1(kSchedulePrintoutName));
-        QVERIFY(ReadFile(StartedFile()).contains("\\margl720\\margr720"));  // narrow, as for a single page
+        QVERIFY(FileBytes(StartedFile()).contains("\\margl720\\margr720"));  // narrow, as for a single page
     }
 
     // A link planted under the printout's name is passed over: the file it
@@ -253,9 +249,9 @@ private slots:
             ChooseInDialog({QStringLiteral("cbxScheduler")});
             window->PreviewPrintClick();
             QCOMPARE(QFileInfo(StartedFile()).fileName(), QString::fromLatin1(expected));
-            QVERIFY(ReadFile(StartedFile()).contains("Support Scheduler"));
+            QVERIFY(FileBytes(StartedFile()).contains("Support Scheduler"));
         }
-        QCOMPARE(ReadFile(victim), QByteArray("the case"));
+        QCOMPARE(FileBytes(victim), QByteArray("the case"));
         QCOMPARE(prompts->warnings, QStringList());
     }
 
@@ -436,11 +432,11 @@ private slots:
         QCOMPARE(window->CasePdf(), pdf);
         QVERIFY2(window->windowTitle().startsWith(QStringLiteral("case.q10[*] (from filed.pdf)")),
                  qPrintable(window->windowTitle()));
-        const QByteArray original = ReadFile(home->Path() + "/case.q10");
+        const QByteArray original = FileBytes(home->Path() + "/case.q10");
         prompts->filesToSave = {};  // Save asks for a name, and Cancel saves nothing
         QVERIFY(!window->SaveClick());
         QVERIFY(prompts->questionsAsked.contains(QStringLiteral("Save As")));
-        QCOMPARE(ReadFile(home->Path() + "/case.q10"), original);
+        QCOMPARE(FileBytes(home->Path() + "/case.q10"), original);
 
         // A PDF without a case is refused, and the case on screen stays.
         QFile plain(home->Path() + "/plain.pdf");

@@ -19,6 +19,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "../EndedProcess.h"
 #include "GuiTestSupport.h"
 #include "app/RecoveryKeeper.h"
 #include "app/TfrmRecovery.h"
@@ -35,19 +36,8 @@ using namespace quill10::gui::test;
 
 namespace {
 
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-// The id of a process that has ended.
-std::int64_t EndedProcess() {
-    const pid_t child = ::fork();
-    if (child == 0) ::_exit(0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return child;
-}
+using ::quill10::test::EndedProcess;
 
 std::string CaseText(TfrmMain& window) { return ClientFileText(window.Answers(), window.SchedulerTable()); }
 
@@ -59,9 +49,6 @@ QStringList CopiesIn(const QString& folder) {
     return QDir(folder).entryList({QStringLiteral("*") + kRecoveryExtension}, QDir::Files);
 }
 
-void Click(QObject& parent, const QString& name) {
-    QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
-}
 
 }  // namespace
 
@@ -120,7 +107,7 @@ private slots:
     void aKilledWindowsChangesAreRecovered() {
         QVERIFY(window->ChangeSettings([](Settings& s) { s.recoveryInterval = 1; }, "recovery copy interval"));
         const QString smith = CopySample(*home, QStringLiteral("Smith.q10"), QStringLiteral("sole-father-pays.q10"));
-        const QByteArray original = Bytes(smith);
+        const QByteArray original = FileBytes(smith);
         const QString folder = RecoveryFolderOf(*window);
 
         QProcess killed;
@@ -130,12 +117,12 @@ private slots:
         killed.start(QStringLiteral(QUILL10_GUI_EXE), {smith});
         QVERIFY(killed.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(CopiesIn(folder).size() == 1 &&
-                                     Bytes(folder + "/" + CopiesIn(folder).first()).contains("30,000.00"),
+                                     FileBytes(folder + "/" + CopiesIn(folder).first()).contains("30,000.00"),
                                  60000);
         QVERIFY(QFile::exists(QString::fromStdString(LockFilePath(smith.toStdString()))));
         killed.kill();  // SIGKILL: nothing of the program runs on
         QVERIFY(killed.waitForFinished());
-        QCOMPARE(Bytes(smith), original);
+        QCOMPARE(FileBytes(smith), original);
 
         // The same edits made here give the case the killed window held.
         // Its lock is taken over without a word: its program has ended.
@@ -167,7 +154,7 @@ private slots:
 
         QVERIFY(restarted->SaveClick());
         QVERIFY(answers.changedCasesAskedAbout.isEmpty());
-        QCOMPARE(Bytes(smith).toStdString(), CaseText(*restarted));
+        QCOMPARE(FileBytes(smith).toStdString(), CaseText(*restarted));
         restarted->Recovery().Wait();
         QVERIFY(CopiesIn(folder).isEmpty());
         QVERIFY(restarted->CloseSequence());
@@ -188,7 +175,7 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(bool, copyStays);
         const QString smith = CopySample(*home, QStringLiteral("Smith.q10"), QStringLiteral("sole-father-pays.q10"));
-        const QByteArray original = Bytes(smith);
+        const QByteArray original = FileBytes(smith);
         const QString copy = PlantCopy(smith, QStringLiteral("Recovered Father"));
         const QString saved = home->Path() + "/Kept.q10";
 
@@ -199,11 +186,11 @@ private slots:
         std::unique_ptr<TfrmMain> started = StartAnotherWindow(answers);
         started->Recovery().Wait();
 
-        QCOMPARE(Bytes(smith), original);  // the case's file is left byte for byte
+        QCOMPARE(FileBytes(smith), original);  // the case's file is left byte for byte
         QCOMPARE(QFile::exists(copy), copyStays);
         QCOMPARE(started->Modified(), answer == "btnRecover");
         if (answer == "btnSaveAs") {
-            QVERIFY(Bytes(saved).contains("Recovered Father"));
+            QVERIFY(FileBytes(saved).contains("Recovered Father"));
             QVERIFY(started->CurrentSettings().recentFiles.front() == saved.toStdString());
         }
         if (answer == "btnRecover") {
@@ -254,7 +241,7 @@ private slots:
         TypeInto(*window, 10, QStringLiteral("70000"));
         window->Recovery().Wait();
         QCOMPARE(CopiesIn(folder).size(), 1);
-        QVERIFY(Bytes(folder + "/" + CopiesIn(folder).first()).contains("70,000.00"));
+        QVERIFY(FileBytes(folder + "/" + CopiesIn(folder).first()).contains("70,000.00"));
         QVERIFY(window->SaveClick());
         window->Recovery().Wait();
         QVERIFY(CopiesIn(folder).isEmpty());
@@ -300,10 +287,10 @@ private slots:
     void aSecondWindowGetsTheLockQuestion() {
         QFETCH(int, choice);
         const QString smith = CopySample(*home, QStringLiteral("Smith.q10"), QStringLiteral("sole-father-pays.q10"));
-        const QByteArray original = Bytes(smith);
+        const QByteArray original = FileBytes(smith);
         QVERIFY(window->OpenFile(smith));
         const QString lock = QString::fromStdString(LockFilePath(smith.toStdString()));
-        const QByteArray lockText = Bytes(lock);
+        const QByteArray lockText = FileBytes(lock);
 
         ScriptedPrompts answers;
         answers.choices = {choice};
@@ -330,10 +317,10 @@ private slots:
         } else {
             QCOMPARE(second->CurrentFileName(), QStringLiteral("Untitled.q10"));
         }
-        QCOMPARE(Bytes(smith), original);
-        QCOMPARE(Bytes(lock), lockText);  // the first window's lock, untouched
+        QCOMPARE(FileBytes(smith), original);
+        QCOMPARE(FileBytes(lock), lockText);  // the first window's lock, untouched
         CloseWithoutSaving(*second, answers);
-        QCOMPARE(Bytes(lock), lockText);
+        QCOMPARE(FileBytes(lock), lockText);
     }
 
     // A lock whose program has ended on this computer is taken over without a

@@ -18,10 +18,6 @@ using namespace quill10::gui::test;
 
 namespace {
 
-QByteArray Contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void Write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -113,17 +109,17 @@ private slots:
             QVERIFY2(prompts->questions.first().contains(QStringLiteral("victim.%1\" already exists").arg(dialog.extension)),
                      qPrintable(QStringLiteral("%1: %2").arg(dialog.label, prompts->questions.first())));
             for (const char* name : {"victim.q10", "victim.pdf", "victim.csv"})
-                QCOMPARE(Contents(Folder() + "/" + name), QByteArray(name));
+                QCOMPARE(FileBytes(Folder() + "/" + name), QByteArray(name));
 
             // Yes: the file of the dialog's own kind is replaced, and nothing else.
             prompts->filesToSave = {Folder() + "/victim"};
             prompts->yesNoAnswers = {true};
             dialog.run();
-            QVERIFY2(Contents(target) != QByteArray(qPrintable("victim." + QString::fromLatin1(dialog.extension))),
+            QVERIFY2(FileBytes(target) != QByteArray(qPrintable("victim." + QString::fromLatin1(dialog.extension))),
                      dialog.label);
             for (const char* name : {"victim.q10", "victim.pdf", "victim.csv"})
                 if (QString::fromLatin1(name) != "victim." + QString::fromLatin1(dialog.extension))
-                    QCOMPARE(Contents(Folder() + "/" + name), QByteArray(name));
+                    QCOMPARE(FileBytes(Folder() + "/" + name), QByteArray(name));
             Write(target, qPrintable("victim." + QString::fromLatin1(dialog.extension)));
             window->SetModified(false);
             QVERIFY(window->OpenFile(home->Path() + "/case.q10"));
@@ -140,11 +136,11 @@ private slots:
         QCOMPARE(window->SaveAsScenarioClick(), QString());
         QCOMPARE(prompts->questions.size(), 1);
         QVERIFY(prompts->questions.first().contains(QStringLiteral("case - victim.q10\" already exists")));
-        QCOMPARE(Contents(scenario), QByteArray("the earlier scenario"));
+        QCOMPARE(FileBytes(scenario), QByteArray("the earlier scenario"));
         prompts->texts = {QStringLiteral("victim")};
         prompts->yesNoAnswers = {true};
         QCOMPARE(window->SaveAsScenarioClick(), scenario);
-        QVERIFY(Contents(scenario).startsWith("QUILL10\r\n"));
+        QVERIFY(FileBytes(scenario).startsWith("QUILL10\r\n"));
     }
 
     // A name that leads to a file being read (the open case, through a
@@ -152,7 +148,7 @@ private slots:
     void anOutputIsNeverTheOpenCase() {
         const QString link = Folder() + "/link.pdf";
         QVERIFY(QFile::link(home->Path() + "/case.q10", link));
-        const QByteArray before = Contents(home->Path() + "/case.q10");
+        const QByteArray before = FileBytes(home->Path() + "/case.q10");
         prompts->dialogDrivers.push_back([](QDialog& dialog) {
             dialog.findChild<QCheckBox*>(QStringLiteral("cbxSole_Short"))->click();
             dialog.findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
@@ -160,7 +156,7 @@ private slots:
         prompts->filesToSave = {link};
         prompts->yesNoAnswers = {true};
         window->SaveAsPdfClick();
-        QCOMPARE(Contents(home->Path() + "/case.q10"), before);
+        QCOMPARE(FileBytes(home->Path() + "/case.q10"), before);
         QCOMPARE(prompts->warnings.size(), 1);
         QVERIFY2(prompts->warnings.first().contains(QStringLiteral("would be lost")), qPrintable(prompts->warnings.first()));
     }

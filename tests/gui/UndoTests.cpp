@@ -34,19 +34,6 @@ using namespace quill10::gui::test;
 
 namespace {
 
-void Click(QObject& parent, const QString& name) {
-    QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
-}
-
-// Types over a field and leaves it with Tab, as a user does.
-void TypeOver(QLineEdit* edit, const QString& text) {
-    edit->setFocus();
-    QTRY_VERIFY(edit->hasFocus());
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Tab);
-}
-
 
 }  // namespace
 
